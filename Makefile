@@ -1,0 +1,25 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD_DIR := build
+JOBS := $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test build deps bench clean
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	@./scripts/prepare-run.sh
+	cd $(BUILD_DIR)/run && ../corvala
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,39 @@
+#include "platform/files.h"
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include "platform/cp1250.h"
+
+namespace platform {
+
+std::string NativePath(std::string_view program_path) {
+  std::string utf8 = cp1250::ToUtf8(program_path);
+  for (char& c : utf8)
+    if (c == '\\') c = '/';
+  return utf8;
+}
+
+std::FILE* OpenFile(std::string_view program_path, const char* mode) {
+  return std::fopen(NativePath(program_path).c_str(), mode);
+}
+
+bool FileExists(std::string_view program_path) {
+  struct stat st {};
+  return ::stat(NativePath(program_path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool RemoveFile(std::string_view program_path) {
+  return std::remove(NativePath(program_path).c_str()) == 0;
+}
+
+bool CreateFolder(std::string_view program_path) {
+  return ::mkdir(NativePath(program_path).c_str(), 0777) == 0;
+}
+
+bool RenameFile(std::string_view from, std::string_view to) {
+  return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Corvala need,
+# and only those that are missing, so a second run costs nothing.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config
+  libsdl2-dev          # window, input and presentation
+  libfreetype-dev      # the font generator (tools/fntgen)
+  fonts-dejavu-core fonts-liberation2 fonts-ebgaramond   # sources of the program's fonts
+  libgtest-dev libbenchmark-dev
+  xvfb xdotool x11-apps imagemagick   # the real-window test and screenshots
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Lays out the runtime folder build/run: the program finds its fonts, pictures
+# and the sample catalogue beside it, exactly as an installed copy would.
+set -euo pipefail
+src=$(cd "$(dirname "$0")/.." && pwd)
+run="$src/build/run"
+mkdir -p "$run"
+rm -rf "$run/Fonts" "$run/Pictures"
+cp -r "$src/data/Fonts" "$run/Fonts"
+cp -r "$src/data/Pictures" "$run/Pictures"
+if [ -d "$src/data/samples" ]; then
+  mkdir -p "$run/samples"
+  cp -r "$src/data/samples/." "$run/samples/"
+fi
+# A first start opens the sample catalogue; a user's own settings are never overwritten.
+if [ ! -e "$run/cv_settings.ini" ] && [ -x "$src/build/tools/cvltool/cvltool" ] && [ -e "$run/samples/Hmloviny.cvl" ]; then
+  "$src/build/tools/cvltool/cvltool" settings "$run/cv_settings.ini" 'samples\Hmloviny.cvl' || true
+fi
