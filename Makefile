@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench fonts art clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -20,6 +20,14 @@ test: build
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done
+
+# Regenerate the committed data files (fonts from free TrueType faces, pictures
+# drawn by our own raster unit); the results are committed.
+fonts: build
+	@./scripts/regen-fonts.sh
+
+art: build
+	@./scripts/regen-art.sh
 
 clean:
 	rm -rf $(BUILD_DIR)
