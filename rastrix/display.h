@@ -4,6 +4,7 @@
 // finished frames to the platform's presentation.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 inline constexpr int32_t SCREEN_WIDTH = 1024;
@@ -38,6 +39,7 @@ extern PDataElement VirtualScreen;  // SCREEN_BYTES bytes, pixel (X, Y) at (Y * 
 extern TColor Color;
 extern TViewport Viewport;
 extern std::vector<TFont*> LoadedFonts;
+extern std::string ApplicationID;  // the window title given to InitRastrix
 
 void InitRastrix(const char* ApplicationID_);
 void CloseRastrix();
@@ -45,5 +47,6 @@ void SetColor(uint8_t R, uint8_t G, uint8_t B, uint8_t Alpha);
 void SetViewport(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2);
 void ClearVirtualScreen();
 void Flip();
-// Available physical memory in bytes, saturated to the largest signed 32-bit value.
+// Available physical memory in bytes, saturated to the largest signed 32-bit value
+// (and that value itself while no platform backend is installed).
 int32_t GetAvailRamMemory();

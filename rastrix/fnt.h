@@ -33,7 +33,11 @@ struct TFont {
 
 // Result codes: 0 loaded, 1 cannot open (or not a readable font), 2 fixed pitch,
 // 3 glyph data above MAX_SIZE, 4 not enough memory, 5 a memory request failed.
+// Loading into a font that is already loaded replaces it.
 void LoadFNTFont(std::string_view FontName, TFont& Font, uint8_t& Result_);
+// Releases the glyph memory and removes the font from LoadedFonts. The program
+// keeps its fonts for the whole run; tools and tests release theirs.
+void FreeFNTFont(TFont& Font);
 void WriteText(int32_t X, int32_t Y, const TFont& Font, std::string_view Text);
 uint32_t GetTextLength(const TFont& Font, std::string_view Text);
 void WriteAlignedText(int32_t X, int32_t Y, int32_t MaxWidth, const TFont& Font, std::string_view Text);
