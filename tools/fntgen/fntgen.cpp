@@ -3,6 +3,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
 
 #include <algorithm>
 #include <cassert>
@@ -79,8 +81,11 @@ Rendered Box(uint16_t ppem) {
 }
 
 bool RenderGlyph(FT_Face face, FT_UInt index, bool autohint, Rendered& out) {
-  FT_Int32 flags = FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO;
-  if (autohint) flags |= FT_LOAD_FORCE_AUTOHINT;
+  // The auto-hinter's mono target leaves stems of one face one and two pixels
+  // wide at random; its normal target snaps them evenly, and the result is
+  // still rendered in one bit.
+  const FT_Int32 flags = autohint ? FT_LOAD_FORCE_AUTOHINT | FT_LOAD_TARGET_NORMAL
+                                  : FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO;
   if (FT_Load_Glyph(face, index, flags) != 0) return false;
   FT_GlyphSlot slot = face->glyph;
   if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return false;
@@ -196,6 +201,14 @@ bool Render(const Request& request, fnt_writer::Face& out, std::string& error) {
   Library library;
   if (FT_Init_FreeType(&library.lib) != 0) {
     error = "FreeType cannot start";
+    return false;
+  }
+  // The classic TrueType interpreter runs the faces' instructions in full,
+  // which is what they were written for in one-bit rendering; the newer one
+  // ignores horizontal hints and smears composite glyphs such as the l with caron.
+  FT_UInt interpreter = TT_INTERPRETER_VERSION_35;
+  if (FT_Property_Set(library.lib, "truetype", "interpreter-version", &interpreter) != 0) {
+    error = "this FreeType lacks the classic TrueType interpreter";
     return false;
   }
   const uint16_t ppem = PixelsPerEm(request.points);

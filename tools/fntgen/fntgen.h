@@ -19,7 +19,7 @@ struct Request {
   std::string copyright;     // written into the file (60 bytes at most are kept)
   std::string output;        // file name inside the output folder
   std::string fallback;      // face for the few characters `source` lacks; empty = none
-  bool autohint = false;     // FreeType's own hinter instead of the face's instructions
+  bool autohint = false;     // FreeType's auto-hinter instead of the face's own hints
   bool lining_figures = false;  // digits from the face's ".lnum" glyphs when it has them
 };
 
