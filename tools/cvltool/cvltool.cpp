@@ -1,0 +1,218 @@
+// cvltool: the catalogue from the command line. Exports a ".cvl" database as
+// CSV, builds one from CSV, checks one, and writes the settings record that
+// makes the program open a database at start. It reads and writes files with
+// the program's own catalogue code.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/cv_globals.h"
+#include "forms/cv_settings.h"
+#include "platform/cp1250.h"
+#include "platform/files.h"
+#include "tools/cvltool/catalogue_csv.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage:\n"
+    "  cvltool export FILE.cvl                 print the database as CSV (UTF-8)\n"
+    "  cvltool import FILE.csv FILE.cvl [--path P] [--name N] [--author A] [--description D]\n"
+    "                                          build a database from CSV\n"
+    "  cvltool check FILE.cvl                  validate a database and summarise it\n"
+    "  cvltool settings FILE.ini DATABASE_PATH [--latitude L] [--longitude L]\n"
+    "                                          write a settings record that opens DATABASE_PATH at start\n"
+    "CSV columns: number,name,ngc,ra_hours,dec_degrees,distance_ly,magnitude,type,picture,description\n";
+
+int Usage() {
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "cvltool: %s\n", message.c_str());
+  return 1;
+}
+
+// The catalogue's messages are Windows-1250; the terminal speaks UTF-8.
+void PrintMessage(std::string_view text) { std::fprintf(stderr, "cvltool: %s\n", cp1250::ToUtf8(text).c_str()); }
+
+// Command-line file names are UTF-8; the catalogue code takes program paths.
+bool ProgramPath(std::string_view native, std::string& path) {
+  cp1250::Conversion c = cp1250::FromUtf8(native);
+  if (!c.ok) return false;
+  path = std::move(c.text);
+  return true;
+}
+
+bool ReadWholeFile(const std::string& name, std::string& bytes) {
+  std::FILE* f = std::fopen(name.c_str(), "rb");
+  if (f == nullptr) return false;
+  char buffer[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
+  bool ok = std::ferror(f) == 0;
+  std::fclose(f);
+  return ok;
+}
+
+// --name value pairs after the positional arguments.
+bool Options(int argc, char** argv, int first, const std::set<std::string>& known,
+             std::map<std::string, std::string>& values) {
+  for (int i = first; i < argc; i += 2) {
+    std::string key = argv[i];
+    if (!known.count(key) || i + 1 >= argc) return false;
+    values[key] = argv[i + 1];
+  }
+  return true;
+}
+
+bool LoadQuietly(const std::string& native) {
+  std::string path;
+  if (!ProgramPath(native, path)) {
+    Fail(native + ": the file name has characters outside Windows-1250");
+    return false;
+  }
+  if (!platform::FileExists(path)) {
+    Fail(native + ": no such file");
+    return false;
+  }
+  return LoadDatabase(path, false);
+}
+
+int Export(const std::string& file) {
+  if (!LoadQuietly(file)) return 1;
+  std::string out;
+  std::string error;
+  if (!catalogue_csv::Export(Nebulas, DatabaseInfo.NumberOfItems, out, error)) return Fail(file + ": " + error);
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : Fail("cannot write the output");
+}
+
+int Import(int argc, char** argv) {
+  if (argc < 4) return Usage();
+  std::map<std::string, std::string> options;
+  if (!Options(argc, argv, 4, {"--path", "--name", "--author", "--description"}, options)) return Usage();
+  const std::string csv_file = argv[2];
+  const std::string cvl_file = argv[3];
+
+  std::string target;
+  if (!ProgramPath(cvl_file, target)) return Fail(cvl_file + ": the file name has characters outside Windows-1250");
+  std::string header[4];
+  const char* keys[4] = {"--path", "--name", "--author", "--description"};
+  for (int i = 0; i < 4; ++i) {
+    std::string why;
+    std::string value = options.count(keys[i]) ? options[keys[i]] : (i == 0 ? cvl_file : std::string());
+    if (!catalogue_csv::ToShortText(value, header[i], why)) return Fail(std::string(keys[i]) + ": " + why);
+  }
+
+  std::string text;
+  if (!ReadWholeFile(csv_file, text)) return Fail(csv_file + ": cannot read the file");
+  TNebulas records;
+  std::string error;
+  if (!catalogue_csv::Import(text, records, error)) return Fail(csv_file + ": " + error + "; nothing was written");
+
+  NewDatabase(header[0], header[1], header[2], header[3]);
+  Nebulas = std::move(records);
+  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
+  DatabaseFile = target;
+  if (!SaveDatabase()) return 1;
+  std::printf("%s: %d records written\n", cvl_file.c_str(), DatabaseInfo.NumberOfItems);
+  return 0;
+}
+
+int Check(const std::string& file) {
+  if (!LoadQuietly(file)) return 1;
+  const int32_t n = DatabaseInfo.NumberOfItems;
+  std::printf("%s: Corvala database, %d records\n", file.c_str(), n);
+  std::printf("  path:        %s\n", cp1250::ToUtf8(DatabaseInfo.Path.View()).c_str());
+  std::printf("  name:        %s\n", cp1250::ToUtf8(DatabaseInfo.NameOfDatabase.View()).c_str());
+  std::printf("  author:      %s\n", cp1250::ToUtf8(DatabaseInfo.Autor.View()).c_str());
+  std::printf("  description: %s\n", cp1250::ToUtf8(DatabaseInfo.Description.View()).c_str());
+
+  int counts[TYPE_OF_NEBULA_COUNT] = {};
+  std::vector<int32_t> numbers;
+  int warnings = 0;
+  int pictures = 0;
+  const std::string dir(FolderOf(DatabaseFile));
+  for (int32_t i = 0; i < n; ++i) {
+    const TNebula& r = Nebulas[static_cast<std::size_t>(i)];
+    ++counts[r.TypeOfNebula];
+    numbers.push_back(r.IndexOfItem);
+    const double values[4] = {r.Rect, r.Dec, r.Distance, r.Magnitude};
+    const char* names[4] = {"ra_hours", "dec_degrees", "distance_ly", "magnitude"};
+    for (int k = 0; k < 4; ++k) {
+      if (!std::isfinite(values[k])) {
+        std::printf("  warning: record %d (number %d): %s is not a finite number\n", i + 1, r.IndexOfItem, names[k]);
+        ++warnings;
+      }
+    }
+    if (!r.Picture.Empty()) {
+      ++pictures;
+      if (!platform::FileExists(dir + r.Picture.Str())) {
+        std::printf("  warning: record %d (number %d): picture \"%s\" not found\n", i + 1, r.IndexOfItem,
+                    cp1250::ToUtf8(r.Picture.View()).c_str());
+        ++warnings;
+      }
+    }
+  }
+  for (int t = 0; t < TYPE_OF_NEBULA_COUNT; ++t)
+    std::printf("  %6d  %s\n", counts[t], cp1250::ToUtf8(TypeOfNebulaText(static_cast<TTypeOfNebula>(t))).c_str());
+  std::printf("  %6d  pictures named\n", pictures);
+
+  std::sort(numbers.begin(), numbers.end());
+  bool gapless = true;
+  for (int32_t i = 0; i < n; ++i) gapless = gapless && numbers[static_cast<std::size_t>(i)] == i + 1;
+  if (!gapless) {
+    std::printf("  warning: the records are not numbered 1 to %d without gaps or repeats\n", n);
+    ++warnings;
+  }
+  std::printf("%s: %s\n", file.c_str(), warnings ? "readable, with warnings" : "OK");
+  return 0;
+}
+
+int Settings_(int argc, char** argv) {
+  if (argc < 4) return Usage();
+  std::map<std::string, std::string> options;
+  if (!Options(argc, argv, 4, {"--latitude", "--longitude"}, options)) return Usage();
+  const std::string ini_file = argv[2];
+  std::string ini;
+  if (!ProgramPath(ini_file, ini)) return Fail(ini_file + ": the file name has characters outside Windows-1250");
+  std::string database;
+  std::string why;
+  if (!catalogue_csv::ToShortText(argv[3], database, why)) return Fail(std::string("DATABASE_PATH: ") + why);
+
+  Settings = TSettings();
+  Settings.ImplicitDatabase = database;
+  Settings.UseImplicitDatabase = true;
+  if (options.count("--latitude") &&
+      (!catalogue_csv::ParseDouble(options["--latitude"], Settings.Latitude) ||
+       !(Settings.Latitude >= -90 && Settings.Latitude <= 90)))
+    return Fail("--latitude: a number from -90 to 90");
+  if (options.count("--longitude") &&
+      (!catalogue_csv::ParseDouble(options["--longitude"], Settings.Longitude) ||
+       !(Settings.Longitude >= -180 && Settings.Longitude <= 180)))
+    return Fail("--longitude: a number from -180 to 180");
+  if (!WriteSettings(ini)) return Fail(ini_file + ": cannot write the file");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  SetMessageHandler(PrintMessage);
+  if (argc < 2) return Usage();
+  const std::string_view command = argv[1];
+  if (command == "export" && argc == 3) return Export(argv[2]);
+  if (command == "import") return Import(argc, argv);
+  if (command == "check" && argc == 3) return Check(argv[2]);
+  if (command == "settings") return Settings_(argc, argv);
+  return Usage();
+}
