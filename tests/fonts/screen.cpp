@@ -1,7 +1,5 @@
 #include "screen.h"
 
-#include <algorithm>
-
 namespace fonts_test {
 
 Screen::Screen() {
@@ -36,8 +34,6 @@ int Screen::CountInk(int x, int y, int w, int h) const {
 
 LoadedFont::LoadedFont(const std::string& path) { LoadFNTFont(path, font, result); }
 
-LoadedFont::~LoadedFont() {
-  LoadedFonts.erase(std::remove(LoadedFonts.begin(), LoadedFonts.end(), &font), LoadedFonts.end());
-}
+LoadedFont::~LoadedFont() { FreeFNTFont(font); }
 
 }  // namespace fonts_test

@@ -3,7 +3,6 @@
 // loaded through the program's own loader.
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "platform/headless_backend.h"
@@ -28,8 +27,8 @@ class Screen {
   platform::HeadlessBackend host_;
 };
 
-// A font loaded by LoadFNTFont and taken off LoadedFonts again when it goes,
-// so that the list never keeps the address of a dead record.
+// A font loaded by LoadFNTFont and released when it goes, so that LoadedFonts
+// never keeps the address of a dead record.
 struct LoadedFont {
   explicit LoadedFont(const std::string& path);
   ~LoadedFont();

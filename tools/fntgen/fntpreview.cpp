@@ -3,6 +3,7 @@
 // regenerated font can be looked at before it is committed.
 //   fntpreview OUTPUT.ppm FONT.fnt...
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -73,8 +74,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "fntpreview: cannot write %s\n", argv[1]);
     status = 1;
   }
-  // The fonts stay on LoadedFonts until here; the process ends with them.
-  LoadedFonts.clear();
+  for (TFont& font : fonts) FreeFNTFont(font);
   CloseRastrix();
   platform::Install(nullptr);
   return status;
