@@ -132,10 +132,17 @@ std::vector<uint8_t> Write(const Face& face) {
 bool WriteFile(const Face& face, const std::string& path) {
   const std::vector<uint8_t> bytes = Write(face);
   if (bytes.empty()) return false;
-  std::FILE* f = std::fopen(path.c_str(), "wb");
+  // Written beside the target and renamed over it, so that a failed write never
+  // leaves a truncated font where a good one was.
+  const std::string temp = path + ".tmp";
+  std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && written;
+  if (std::fclose(f) != 0 || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
+    std::remove(temp.c_str());
+    return false;
+  }
+  return true;
 }
 
 }  // namespace fnt_writer

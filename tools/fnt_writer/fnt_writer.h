@@ -62,6 +62,7 @@ inline constexpr size_t kHeader3 = 148;  // end of the 3.0 header
 // Returns an empty vector when the face cannot be written in its version
 // (a 2.0 file whose bitmaps reach beyond the 16-bit offsets).
 std::vector<uint8_t> Write(const Face& face);
+// Replaces the file at `path` only once the whole font has been written.
 bool WriteFile(const Face& face, const std::string& path);
 
 }  // namespace fnt_writer

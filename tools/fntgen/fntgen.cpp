@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdio>
-#include <memory>
 #include <utility>
 
 #include "platform/cp1250.h"
