@@ -1,0 +1,73 @@
+#pragma once
+// The real backend: an SDL2 window covering the desktop, the frame scaled to
+// fit with black bars where the aspect ratios differ, input polled from SDL's
+// event queue once a frame, and the clocks of the C library.
+//
+// Setting the environment variable CORVALA_WINDOWED=1 opens an ordinary
+// window of the frame's size instead, which is handier while debugging.
+
+#include <array>
+#include <cstdint>
+
+#include "platform/platform.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+struct SDL_Cursor;
+
+namespace platform {
+
+class SdlBackend final : public Backend {
+ public:
+  SdlBackend();
+  ~SdlBackend() override;
+  SdlBackend(const SdlBackend&) = delete;
+  SdlBackend& operator=(const SdlBackend&) = delete;
+
+  // True while a window is open; false before OpenDisplay, after
+  // CloseDisplay, and when the window could not be created (the program then
+  // runs on without a visible result).
+  bool HasWindow() const { return renderer_ != nullptr; }
+
+  void OpenDisplay(const char* title, int width, int height) override;
+  void Present(const uint8_t* frame) override;
+  void CloseDisplay() override;
+  bool KeyDown(int vk) override;
+  void GetCursorPos(int& x, int& y) override;
+  void SetCursorPos(int x, int y) override;
+  void SetCursorShape(CursorShape shape) override;
+  uint32_t DoubleClickTime() override { return 500; }
+  bool TakeCloseRequest() override;
+  uint32_t TickCount() override;
+  SystemTime UtcTime() override;
+  SystemTime LocalTime() override;
+  uint64_t AvailableMemory() override;
+
+ private:
+  void DrainEvents();
+  void SetKeyState(int vk, bool down);
+  void ReleaseAllKeys();
+  void ReadMousePosition();
+  void Pace();
+
+  bool open_ = false;
+  bool sdl_started_ = false;
+  int width_ = 0;
+  int height_ = 0;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  SDL_Cursor* arrow_ = nullptr;
+  SDL_Cursor* hand_ = nullptr;
+  bool vsync_ = false;
+  uint64_t last_present_ms_ = 0;
+
+  std::array<bool, 256> down_{};
+  std::array<bool, 256> tapped_{};  // went down since the last query
+  int cursor_x_ = 0;
+  int cursor_y_ = 0;
+  bool close_requested_ = false;
+};
+
+}  // namespace platform
