@@ -96,7 +96,9 @@ TEST_P(WriterVersion, HeaderTableAndBitmapsFollowThePublishedLayout) {
 TEST_P(WriterVersion, LoaderReadsWhatTheWriterWrote) {
   Screen screen;
   const fnt_writer::Face face = TestFace(GetParam());
-  const std::string path = WriteTemp(face, "fonts_test_roundtrip.fnt");
+  // Named per version: ctest runs the cases side by side in one folder.
+  const std::string path =
+      WriteTemp(face, "fonts_test_roundtrip_" + std::to_string(GetParam()) + ".fnt");
   LoadedFont loaded(path);
   std::remove(path.c_str());
   ASSERT_EQ(loaded.result, 0);
