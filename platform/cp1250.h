@@ -57,6 +57,10 @@ constexpr std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t&
     if ((b & 0xC0) != 0x80) return std::nullopt;
     cp = (cp << 6) | (b & 0x3F);
   }
+  // Overlong forms, UTF-16 surrogates and values past U+10FFFF are not
+  // characters; accepting them would let a "\" or NUL hide in other bytes.
+  constexpr char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return std::nullopt;
   pos += extra + 1;
   return cp;
 }

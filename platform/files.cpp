@@ -15,25 +15,36 @@ std::string NativePath(std::string_view program_path) {
   return utf8;
 }
 
+namespace {
+
+// A NUL inside a name would silently cut the native path short and reach a
+// different file, so such names name no file at all.
+bool Nameable(std::string_view program_path) {
+  return !program_path.empty() && program_path.find('\0') == std::string_view::npos;
+}
+
+}  // namespace
+
 std::FILE* OpenFile(std::string_view program_path, const char* mode) {
+  if (!Nameable(program_path)) return nullptr;
   return std::fopen(NativePath(program_path).c_str(), mode);
 }
 
 bool FileExists(std::string_view program_path) {
   struct stat st {};
-  return ::stat(NativePath(program_path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  return Nameable(program_path) && ::stat(NativePath(program_path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool RemoveFile(std::string_view program_path) {
-  return std::remove(NativePath(program_path).c_str()) == 0;
+  return Nameable(program_path) && std::remove(NativePath(program_path).c_str()) == 0;
 }
 
 bool CreateFolder(std::string_view program_path) {
-  return ::mkdir(NativePath(program_path).c_str(), 0777) == 0;
+  return Nameable(program_path) && ::mkdir(NativePath(program_path).c_str(), 0777) == 0;
 }
 
 bool RenameFile(std::string_view from, std::string_view to) {
-  return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+  return Nameable(from) && Nameable(to) && std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
 }
 
 }  // namespace platform

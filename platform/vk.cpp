@@ -30,7 +30,7 @@ std::optional<int> FromName(std::string_view name) {
   if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return KEY_A + (name[0] - 'A');
   if (name.size() == 7 && name.substr(0, 6) == "NUMPAD" && name[6] >= '0' && name[6] <= '9')
     return NUMPAD0 + (name[6] - '0');
-  if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F') {
+  if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F' && name[1] != '0') {
     int n = 0;
     for (char c : name.substr(1)) {
       if (c < '0' || c > '9') return std::nullopt;
