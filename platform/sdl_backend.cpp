@@ -131,11 +131,17 @@ void SdlBackend::Present(const uint8_t* frame) {
 void SdlBackend::Pace() {
   const bool hidden =
       window_ == nullptr || (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0;
-  if (vsync_ && !hidden) {
-    last_present_ms_ = SDL_GetTicks64();
-    return;
-  }
   const uint64_t now = SDL_GetTicks64();
+  if (vsync_ && !hidden) {
+    // Some drivers accept a vertical sync and then never wait for it; after
+    // a run of frames faster than any display refreshes the timer takes over.
+    instant_presents_ = now - last_present_ms_ < 4 ? instant_presents_ + 1 : 0;
+    if (instant_presents_ < 120) {
+      last_present_ms_ = now;
+      return;
+    }
+    vsync_ = false;
+  }
   const uint64_t due = last_present_ms_ + kFallbackFrameMs;
   if (now < due) SDL_Delay(static_cast<uint32_t>(due - now));
   last_present_ms_ = std::max(due, now);

@@ -61,6 +61,7 @@ class SdlBackend final : public Backend {
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;
   bool vsync_ = false;
+  int instant_presents_ = 0;
   uint64_t last_present_ms_ = 0;
 
   std::array<bool, 256> down_{};
