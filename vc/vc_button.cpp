@@ -1,0 +1,258 @@
+#include "vc/vc_button.h"
+
+#include "rastrix/fnt.h"
+#include "rastrix/primitives.h"
+
+namespace {
+
+// The border around the canvas, on every side.
+constexpr int32_t BORDER = 5;
+
+struct Rgb {
+  uint8_t R, G, B;
+};
+
+constexpr Rgb WHITE{255, 255, 255};
+constexpr Rgb BLACK{0, 0, 0};
+constexpr Rgb LIGHT{241, 239, 226};
+constexpr Rgb SHADE{172, 168, 153};
+constexpr Rgb DARK{113, 111, 100};
+
+void Use(Rgb c, uint8_t alpha) { SetColor(c.R, c.G, c.B, alpha); }
+void UseBg(const TColor& c, uint8_t alpha) { SetColor(c.R, c.G, c.B, alpha); }
+
+}  // namespace
+
+int32_t HalfRounded(int64_t N) {
+  // Floor division first, so that negative odd values round the same way.
+  int64_t q = N >= 0 ? N / 2 : -((-N + 1) / 2);
+  if ((N & 1) != 0 && (q & 1) != 0) ++q;
+  return static_cast<int32_t>(q);
+}
+
+void TilePicture(const TPicture& Picture, int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, uint8_t Alpha) {
+  if (!Picture.Loaded || Picture.ImageWidth == 0 || Picture.ImageHeight == 0) return;
+  // 64-bit steps: a huge picture must not wrap the position back into the area.
+  for (int64_t y = Y1; y < Y2; y += Picture.ImageHeight) {
+    for (int64_t x = X1; x < X2; x += Picture.ImageWidth) {
+      ShowAlphaScaleBMPPicture(static_cast<int32_t>(x), static_cast<int32_t>(y), Picture, Picture.ImageWidth,
+                               Picture.ImageHeight, Alpha, false, TranColor);
+    }
+  }
+}
+
+void TButton::CreateComponent(PComponentBase Adress_, bool CanFocus_, TButtonStyle ButtonStyle_,
+                              std::string_view Title_, int32_t X_, int32_t Y_, uint32_t Width_, uint32_t Height_) {
+  TVisualComponent::CreateComponent(Adress_, CanFocus_);
+  ButtonStyle = ButtonStyle_;
+  Title = std::string(Title_);
+  Width = static_cast<int32_t>(Width_);
+  X = X_;
+  Y = Y_;
+  Height = static_cast<int32_t>(Height_);
+  Enter_Pressed = false;
+  AddTrackedKey(VK_ENTER_KEY);
+  DimensionChange();
+  Background = TColor{216, 233, 236, 0};
+  AlphaBlending = 0;
+  OnCreate();
+  ActualComponent = MotherComponent;
+}
+
+void TButton::DimensionChange() {
+  if (ButtonStyle != BS_Classic) return;
+  const int32_t dx = Width > 0 ? 1 : 0;
+  const int32_t dy = Height > 0 ? 1 : 0;
+  ComponentPos = TViewport{X, Y, X + 2 * BORDER + Width - dx, Y + 2 * BORDER + Height - dy};
+  CanvasPos = TViewport{BORDER, BORDER, BORDER + Width - dx, BORDER + Height - dy};
+}
+
+void TButton::Free() {
+  FreeBMPPicture(Texture);
+  TVisualComponent::Free();
+}
+
+void TButton::LostFocus() {
+  TVisualComponent::LostFocus();
+  Enter_Pressed = false;
+}
+
+void TButton::KeyDown(uint8_t Key) {
+  if (Key != VK_ENTER_KEY) return;
+  Enter_Pressed = true;
+  MouseLeftDown(-1, -1);
+}
+
+void TButton::KeyClick(uint8_t Key) {
+  if (Key != VK_ENTER_KEY) return;
+  PMouseLeftClick = true;
+  Enter_Pressed = false;
+  MouseLeftClick(-1, -1);
+  OnMouseLeftClick(-1, -1);
+}
+
+void TButton::MouseArrive(int32_t, int32_t) { Link = L_Hover; }
+
+void TButton::MouseLeave(int32_t, int32_t) {
+  // Another button may already have asked for the hand in this frame.
+  if (Link != L_Hover) Link = L_Leaved;
+}
+
+void TButton::DrawCanvas() const {
+  const TViewport& v = RealCanvasViewport;
+  SetViewport(v.X1, v.Y1, v.X2, v.Y2);
+  const TViewport& c = RealCanvasPos;
+  if (!Texture.Loaded) {
+    UseBg(Background, AlphaBlending);
+    FillRectangle(c.X1, c.Y1, c.X2, c.Y2);
+  } else {
+    TilePicture(Texture, c.X1, c.Y1, c.X2, c.Y2, AlphaBlending);
+  }
+}
+
+TPoint TButton::TitlePosition() const {
+  const TViewport& c = RealCanvasPos;
+  if (!CenteredText || Font == nullptr) return TPoint{c.X1, c.Y1};
+  const int64_t length = GetTextLength(*Font, Title);
+  return TPoint{c.X1 + HalfRounded(int64_t{c.X2} + 1 - c.X1 - length),
+                c.Y1 + HalfRounded(int64_t{c.Y2} + 1 - c.Y1 - Font->PixHeight)};
+}
+
+void TButton::Draw() {
+  if (ButtonStyle == BS_Classic) {
+    const int32_t X1 = RealComponentPos.X1;
+    const int32_t Y1 = RealComponentPos.Y1;
+    const int32_t X2 = RealComponentPos.X2;
+    const int32_t Y2 = RealComponentPos.Y2;
+    const uint8_t a = AlphaBlending;
+    const bool focused = Adress != nullptr && Adress == Focused;
+    const bool pressed = PMouseLeftDown || Enter_Pressed;
+
+    // The viewport at each look's start is the mother's canvas viewport (or
+    // whatever a subclass chose); every look ends in the canvas viewport.
+    const TViewport outer = Viewport;
+
+    const auto normalBody = [&] {
+      Use(WHITE, a);
+      Line(X1, Y1, X2 - 1, Y1);
+      Use(LIGHT, a);
+      Line(X1 + 1, Y1 + 1, X2 - 2, Y1 + 1);
+      Use(WHITE, a);
+      Line(X1, Y1 + 1, X1, Y2 - 1);
+      Use(LIGHT, a);
+      Line(X1 + 1, Y1 + 2, X1 + 1, Y2 - 2);
+      Use(SHADE, a);
+      Line(X1 + 1, Y2 - 1, X2 - 1, Y2 - 1);
+      Use(DARK, a);
+      Line(X1, Y2, X2, Y2);
+      Use(SHADE, a);
+      Line(X2 - 1, Y1 + 1, X2 - 1, Y2 - 2);
+      Use(DARK, a);
+      Line(X2, Y1, X2, Y2 - 1);
+      UseBg(Background, a);
+      FillRectangle(X1 + 2, Y1 + 2, X1 + 4, Y2 - 2);
+      FillRectangle(X1 + 5, Y2 - 4, X2 - 2, Y2 - 2);
+      FillRectangle(X1 + 5, Y1 + 2, X2 - 2, Y1 + 4);
+      FillRectangle(X2 - 4, Y1 + 5, X2 - 2, Y2 - 5);
+    };
+
+    const auto focusDots = [&] {
+      const auto dot = [&](int32_t i, int32_t x, int32_t y) {
+        if (focused && i % 2 == 0) {
+          Use(BLACK, a);
+        } else {
+          UseBg(Background, a);
+        }
+        Pixel(x, y);
+      };
+      for (int32_t i = 1; i <= Width + 2; ++i) {
+        dot(i, X1 + 3 + i, Y1 + 4);
+        dot(i, X1 + 3 + i, Y2 - 4);
+      }
+      for (int32_t i = 2; i <= Height + 1; ++i) {
+        dot(i, X1 + 4, Y1 + 3 + i);
+        dot(i, X2 - 4, Y1 + 3 + i);
+      }
+    };
+
+    const auto canvasAndTitle = [&] {
+      DrawCanvas();
+      if (Font != nullptr && !Title.empty()) {
+        const TPoint p = TitlePosition();
+        SetColor(TextColor.R, TextColor.G, TextColor.B, a);
+        WriteText(p.X, p.Y, *Font, Title);
+      }
+    };
+
+    if (Enable && !pressed && !focused) {
+      normalBody();
+      canvasAndTitle();
+    }
+    if (Enable && pressed) {
+      SetViewport(outer.X1, outer.Y1, outer.X2, outer.Y2);
+      Use(BLACK, a);
+      Line(X1, Y1, X2, Y1);
+      Use(SHADE, a);
+      Line(X1 + 1, Y1 + 1, X2 - 1, Y1 + 1);
+      Use(BLACK, a);
+      Line(X1, Y1 + 1, X1, Y2);
+      Use(SHADE, a);
+      Line(X1 + 1, Y1 + 2, X1 + 1, Y2 - 1);
+      Use(BLACK, a);
+      Line(X1 + 1, Y2, X2, Y2);
+      Use(SHADE, a);
+      Line(X1 + 2, Y2 - 1, X2 - 1, Y2 - 1);
+      Use(BLACK, a);
+      Line(X2, Y1 + 1, X2, Y2 - 1);
+      Use(SHADE, a);
+      Line(X2 - 1, Y1 + 2, X2 - 1, Y2 - 2);
+      UseBg(Background, a);
+      FillRectangle(X1 + 2, Y1 + 2, X1 + 3, Y2 - 2);
+      FillRectangle(X1 + 4, Y2 - 3, X2 - 2, Y2 - 2);
+      FillRectangle(X1 + 4, Y1 + 2, X2 - 2, Y1 + 3);
+      FillRectangle(X2 - 3, Y1 + 4, X2 - 2, Y2 - 4);
+      focusDots();
+      canvasAndTitle();
+    }
+    if (Enable && !UnEnableAncestor && !pressed && focused) {
+      SetViewport(outer.X1, outer.Y1, outer.X2, outer.Y2);
+      Use(BLACK, a);
+      Line(X1, Y1, X2, Y1);
+      Line(X1, Y1 + 1, X1, Y2);
+      Line(X1 + 1, Y2, X2, Y2);
+      Line(X2, Y1 + 1, X2, Y2 - 1);
+      Use(WHITE, a);
+      Line(X1 + 1, Y1 + 1, X2 - 2, Y1 + 1);
+      Line(X1 + 1, Y1 + 2, X1 + 1, Y2 - 2);
+      Use(DARK, a);
+      Line(X1 + 1, Y2 - 1, X2 - 1, Y2 - 1);
+      Line(X2 - 1, Y1 + 1, X2 - 1, Y2 - 2);
+      Use(LIGHT, a);
+      Line(X1 + 2, Y1 + 2, X2 - 3, Y1 + 2);
+      Line(X1 + 2, Y1 + 3, X1 + 2, Y2 - 3);
+      Use(SHADE, a);
+      Line(X1 + 2, Y2 - 2, X2 - 2, Y2 - 2);
+      Line(X2 - 2, Y1 + 2, X2 - 2, Y2 - 3);
+      UseBg(Background, a);
+      Line(X1 + 3, Y1 + 3, X2 - 4, Y1 + 3);
+      Line(X1 + 3, Y1 + 4, X1 + 3, Y2 - 4);
+      Line(X1 + 3, Y2 - 3, X2 - 3, Y2 - 3);
+      Line(X2 - 3, Y1 + 3, X2 - 3, Y2 - 4);
+      focusDots();
+      canvasAndTitle();
+    }
+    if (!Enable || UnEnableAncestor) {
+      SetViewport(outer.X1, outer.Y1, outer.X2, outer.Y2);
+      normalBody();
+      DrawCanvas();
+      if (Font != nullptr && !Title.empty()) {
+        const TPoint p = TitlePosition();
+        Use(WHITE, a);
+        WriteText(CenteredText ? p.X : p.X + 1, p.Y + 1, *Font, Title);
+        Use(SHADE, a);
+        WriteText(p.X, p.Y, *Font, Title);
+      }
+    }
+  }
+  TVisualComponent::Draw();
+}
