@@ -9,7 +9,6 @@
 #include "tests/rastrix/reference.h"
 
 using PrimitivesTest = RastrixTest;
-using Points = std::vector<std::pair<int, int>>;
 
 TEST(BlendFormula, IntegerBlendingMatchesTheFloatingPointFormulaForEveryInput) {
   // Every alpha, every old byte and every colour byte: 16.7 million cases.

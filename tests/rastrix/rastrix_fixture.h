@@ -14,6 +14,8 @@
 #include "platform/platform.h"
 #include "rastrix/rastrix.h"
 
+using Points = std::vector<std::pair<int, int>>;
+
 class RastrixTest : public ::testing::Test {
  protected:
   void SetUp() override {
