@@ -1,0 +1,42 @@
+#include "forms/cv_exit_form.h"
+
+#include "forms/cv_globals.h"
+#include "forms/cv_question_form3.h"
+#include "platform/cp1250.h"
+#include "rastrix/fnt.h"
+
+TOwned<TExitForm> ExitForm;
+
+void AskToQuit() { ExitForm->Show(ST_Unmodal); }
+
+void TExitForm::TYesButton1::OnMouseLeftClick(int32_t, int32_t) {
+  if (Loaded && Modified) {
+    QuestionForm3->Show(ST_Modal);  // the exit form stays open beneath the question
+  } else {
+    Terminate = true;
+  }
+}
+
+void TExitForm::TNoButton1::OnMouseLeftClick(int32_t, int32_t) { ExitForm->Hide(); }
+
+void TExitForm::OnCreate() {
+  YesButton = new TYesButton1();
+  YesButton->CreateComponent(&YesButton, true, BS_Classic, "Yes button", 50, 100, DIALOG_BUTTON_WIDTH,
+                             DIALOG_BUTTON_HEIGHT);
+  NoButton = new TNoButton1();
+  NoButton->CreateComponent(&NoButton, true, BS_Classic, "No button", 150, 100, DIALOG_BUTTON_WIDTH,
+                            DIALOG_BUTTON_HEIGHT);
+  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+}
+
+void TExitForm::OnFree() { FreeBMPPicture(Icon); }
+
+void TExitForm::OnShow() {
+  PositionOfFocusedComponent = 3;
+  YesButton->CatchFocus();
+}
+
+void TExitForm::OnDraw() {
+  SetColor(0, 0, 0, 0);
+  WriteText(RealCanvasPos.X1 + 50, RealCanvasPos.Y1 + 40, ProgramFont(1), "Naozaj chcete ukončiť program?"_cp);
+}

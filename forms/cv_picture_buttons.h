@@ -1,0 +1,67 @@
+#pragma once
+// The OK, Cancel, Yes and No buttons of every dialog: a toolkit button whose
+// own bevel and title are fully transparent, so that only its two pictures
+// show, the second one while the pointer is over it or it has the focus.
+// Each form unit derives its own "...1" class from these and overrides only
+// OnMouseLeftClick.
+
+#include <cstddef>
+#include <string_view>
+
+#include "rastrix/bmp.h"
+#include "rastrix/fnt.h"
+#include "vc/vc_button.h"
+
+class TPictureButton : public TButton {
+ public:
+  TPicture Picture1;  // normal look
+  TPicture Picture2;  // highlighted look
+
+  void OnCreate() override;
+  void OnDraw() override;
+  void OnFree() override;
+
+  // True when the highlighted picture is the one to draw.
+  bool Highlighted() const;
+
+ protected:
+  virtual std::string_view NormalPictureName() const = 0;
+  virtual std::string_view HighlightedPictureName() const = 0;
+};
+
+class TOKButton : public TPictureButton {
+ protected:
+  std::string_view NormalPictureName() const override { return "Pictures\\OkButton1.bmp"; }
+  std::string_view HighlightedPictureName() const override { return "Pictures\\OkButton2.bmp"; }
+};
+
+class TCancelButton : public TPictureButton {
+ protected:
+  std::string_view NormalPictureName() const override { return "Pictures\\CancelButton1.bmp"; }
+  std::string_view HighlightedPictureName() const override { return "Pictures\\CancelButton2.bmp"; }
+};
+
+class TYesButton : public TPictureButton {
+ protected:
+  std::string_view NormalPictureName() const override { return "Pictures\\YesButton1.bmp"; }
+  std::string_view HighlightedPictureName() const override { return "Pictures\\YesButton2.bmp"; }
+};
+
+class TNoButton : public TPictureButton {
+ protected:
+  std::string_view NormalPictureName() const override { return "Pictures\\NoButton1.bmp"; }
+  std::string_view HighlightedPictureName() const override { return "Pictures\\NoButton2.bmp"; }
+};
+
+// The size every dialog button is created with.
+inline constexpr uint32_t DIALOG_BUTTON_WIDTH = 84;
+inline constexpr uint32_t DIALOG_BUTTON_HEIGHT = 23;
+
+// Loads a picture the program ships with. A missing picture is not an error
+// worth stopping for: whatever should show it simply shows nothing.
+void LoadProgramPicture(std::string_view Name, TPicture& Picture);
+
+// Entry Index of LoadedFonts (0 to 5, loaded at start-up). Drawing code asks
+// through here so that a run without the start-up fonts, such as a test of a
+// single form, draws no text instead of reading past the list.
+const TFont& ProgramFont(std::size_t Index);

@@ -1,0 +1,70 @@
+#include "forms/cv_question_form.h"
+
+#include "forms/cv_file_new_form.h"
+#include "forms/cv_globals.h"
+#include "platform/cp1250.h"
+#include "rastrix/fnt.h"
+
+TOwned<TQuestionForm> QuestionForm;
+
+std::string_view SaveQuestionText() { return "Uložiť zmeny do databázy: "_cp; }
+
+namespace {
+
+TSaveQuestionForm* FormOf(TVisualComponent* Button) {
+  auto* form = dynamic_cast<TSaveQuestionForm*>(Button->Mother());
+  assert(form != nullptr && "a question button lies directly on its question form");
+  return form;
+}
+
+}  // namespace
+
+void TSaveQuestionForm::TYesButton1::OnMouseLeftClick(int32_t, int32_t) { FormOf(this)->AnswerYes(); }
+
+void TSaveQuestionForm::TNoButton1::OnMouseLeftClick(int32_t, int32_t) { FormOf(this)->AnswerNo(); }
+
+void TSaveQuestionForm::OnCreate() {
+  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  YesButton = new TYesButton1();
+  YesButton->CreateComponent(&YesButton, true, BS_Classic, "Yes button", 55, 140, DIALOG_BUTTON_WIDTH,
+                             DIALOG_BUTTON_HEIGHT);
+  NoButton = new TNoButton1();
+  NoButton->CreateComponent(&NoButton, true, BS_Classic, "No button", 151, 140, DIALOG_BUTTON_WIDTH,
+                            DIALOG_BUTTON_HEIGHT);
+  LoadProgramPicture("Pictures\\Questionmark.bmp", Picture1);
+  TranColor = TColor{128, 128, 0, 0};
+}
+
+void TSaveQuestionForm::OnFree() {
+  FreeBMPPicture(Icon);
+  FreeBMPPicture(Picture1);
+}
+
+void TSaveQuestionForm::OnShow() {
+  PositionOfFocusedComponent = 3;
+  YesButton->CatchFocus();
+}
+
+void TSaveQuestionForm::OnDraw() {
+  question_.assign(SaveQuestionText());
+  question_.append(DatabaseInfo.NameOfDatabase.View());
+  const TFont& font = ProgramFont(1);
+  SetColor(0, 50, 100, 0);
+  const int32_t width = static_cast<int32_t>(GetTextLength(font, question_));
+  WriteText(RealCanvasPos.X1 + (300 - width) / 2, RealCanvasPos.Y1 + 80, font, question_);
+  ShowAlphaScaleBMPPicture(RealCanvasPos.X1 + 125, RealCanvasPos.Y1 + 15, Picture1, Picture1.ImageWidth,
+                           Picture1.ImageHeight, 0, true, TranColor);
+}
+
+void TQuestionForm::AnswerYes() {
+  if (!SaveDatabase()) {
+    Hide();
+    return;
+  }
+  AnswerNo();
+}
+
+void TQuestionForm::AnswerNo() {
+  Hide();
+  CreatePendingDatabase();
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The questions whether to save the changes of the loaded database before it
+// is replaced: before a new database is created (QuestionForm), before another
+// one is opened (QuestionForm2, its own unit) and before the program ends
+// (QuestionForm3, its own unit). They share their look and differ only in
+// what the answers carry on.
+
+#include <string>
+
+#include "forms/cv_picture_buttons.h"
+#include "vc/vc_form.h"
+
+class TSaveQuestionForm : public TForm {
+ public:
+  class TYesButton1 : public TYesButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+  class TNoButton1 : public TNoButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+
+  TOwned<TYesButton1> YesButton;
+  TOwned<TNoButton1> NoButton;
+  TPicture Picture1;  // the question mark
+  TColor TranColor;
+
+  void OnCreate() override;
+  void OnFree() override;
+  void OnShow() override;
+  void OnDraw() override;
+
+  // The answers. Yes saves first; when the save fails the changes are still
+  // only in memory, so nothing that would drop them is done.
+  virtual void AnswerYes() = 0;
+  virtual void AnswerNo() = 0;
+
+ private:
+  std::string question_;  // kept between frames so that drawing does not allocate
+};
+
+class TQuestionForm : public TSaveQuestionForm {
+ public:
+  void AnswerYes() override;
+  void AnswerNo() override;
+};
+
+extern TOwned<TQuestionForm> QuestionForm;
+
+// The first words of every question; the database's name follows.
+std::string_view SaveQuestionText();

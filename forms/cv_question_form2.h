@@ -1,0 +1,12 @@
+#pragma once
+// The question whether to save the changes before another database is opened.
+
+#include "forms/cv_question_form.h"
+
+class TQuestionForm2 : public TSaveQuestionForm {
+ public:
+  void AnswerYes() override;
+  void AnswerNo() override;
+};
+
+extern TOwned<TQuestionForm2> QuestionForm2;
