@@ -25,15 +25,18 @@ void SkyBackground(Canvas& c, uint32_t seed, Rgb tint, double level) {
 }
 
 // A dark shape in front of the light, with a faint bright rim where the light
-// behind it grazes its edge.
-void AddSilhouette(Canvas& c, const Sdf& sdf, uint32_t seed, double strength, Rgb rim, double roughness) {
+// behind it grazes its edge. softness widens the edge (pixels); the dust inside
+// is mottled, as real clouds are never evenly opaque.
+void AddSilhouette(Canvas& c, const Sdf& sdf, uint32_t seed, double strength, Rgb rim, double roughness,
+                   double softness = 2.5) {
   for (int y = 0; y < c.Height(); ++y)
     for (int x = 0; x < c.Width(); ++x) {
       double d = sdf(x + 0.5, y + 0.5) + roughness * Fbm(x * 0.09, y * 0.09, seed, 5);
-      double cov = SmoothStep(2.0, -3.0, d);
+      double cov = SmoothStep(softness, -1.5 * softness, d);
+      if (cov <= 0.0 && d > 6.0) continue;
+      double mottle = 0.55 + 0.45 * Clamp01(0.5 + 0.5 * Fbm(x * 0.05, y * 0.05, seed + 99, 4));
       Rgb& p = c.At(x, y);
-      double t = std::exp(-strength * cov);
-      p = p * t;
+      p = p * std::exp(-strength * cov * mottle);
       if (d > -1.0 && d < 6.0) p = p + rim * (std::exp(-std::pow((d - 1.0) / 1.8, 2.0)) * 0.3);
     }
 }
@@ -281,7 +284,7 @@ void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
         Sdf column = [=](double x, double y) {
           return SdSegment(x, y, px + m * 0.05, H * 1.05, px, top, w * (1.0 + 0.8 * Clamp01((y - top) / H)));
         };
-        AddSilhouette(c, column, seed + 10 + i, 3.0, Rgb{1.0, 0.75, 0.55} * 0.7, 3.0);
+        AddSilhouette(c, column, seed + 10 + i, 2.4, Rgb{1.0, 0.75, 0.55} * 0.8, 5.0, 3.0);
       }
       Cluster(c, rng, W * 0.8, H * 0.2, m * 0.06, 6, 1.1);
       break;
@@ -295,7 +298,7 @@ void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
           return SdSegment(x, y, cx + std::cos(a) * m * 0.03, cy + std::sin(a) * m * 0.03,
                            cx + std::cos(a) * m * 0.5, cy + std::sin(a) * m * 0.5, m * 0.022);
         };
-        AddSilhouette(c, lane, seed + 5 + i, 2.5, Rgb{0, 0, 0}, 2.0);
+        AddSilhouette(c, lane, seed + 5 + i, 1.4, Rgb{0, 0, 0}, 3.0, 3.5);
       }
       Star(c, cx, cy, 1.5, {0.85, 0.9, 1.0}, true);
       break;
@@ -315,7 +318,7 @@ void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
         return std::min(SdEllipse(x, y, cx + m * 0.12, cy + m * 0.25, m * 0.22, m * 0.3),
                         SdEllipse(x, y, cx + m * 0.55, cy + m * 0.05, m * 0.3, m * 0.7));
       };
-      AddSilhouette(c, gulf, seed + 4, 2.2, kHalpha * 0.4, 8.0);
+      AddSilhouette(c, gulf, seed + 4, 2.0, kHalpha * 0.3, 9.0, 10.0);
       break;
     }
     case HiiShape::Heart: {
@@ -395,7 +398,7 @@ void Reflection(Canvas& c, uint32_t seed, ReflShape shape) {
 
 // ---- Dark nebulae ---------------------------------------------------------------------
 
-enum class DarkShape { Globule, Sack, Snake, Cone, Twin };
+enum class DarkShape { Globule, Sack, Snake, Twin };
 
 // A rich Milky Way field: thousands of faint stars over an unresolved glow.
 void MilkyWay(Canvas& c, Rng& rng, uint32_t seed) {
@@ -413,8 +416,8 @@ void Darkness(Canvas& c, uint32_t seed, DarkShape shape) {
   MilkyWay(c, rng, seed);
   switch (shape) {
     case DarkShape::Globule: {
-      AddSilhouette(c, [=](double x, double y) { return SdCircle(x, y, cx, cy, m * 0.28); }, seed + 1, 6.0,
-                    Rgb{0, 0, 0}, 10.0);
+      AddSilhouette(c, [=](double x, double y) { return SdCircle(x, y, cx, cy, m * 0.26); }, seed + 1, 6.0,
+                    Rgb{0, 0, 0}, 6.0, 12.0);
       break;
     }
     case DarkShape::Sack: {
@@ -427,29 +430,18 @@ void Darkness(Canvas& c, uint32_t seed, DarkShape shape) {
         auto px = [&](double t) { return W * (0.15 + 0.7 * t); };
         auto py = [&](double t) { return cy + std::sin(t * 6.0) * H * 0.18; };
         double ax = px(t0), ay = py(t0), bx = px(t1), by = py(t1);
-        AddSilhouette(c, [=](double x, double y) { return SdSegment(x, y, ax, ay, bx, by, m * 0.04); },
-                      seed + 1 + i, 4.0, Rgb{0, 0, 0}, 4.0);
+        AddSilhouette(c, [=](double x, double y) { return SdSegment(x, y, ax, ay, bx, by, m * 0.025); },
+                      seed + 1 + i, 2.2, Rgb{0, 0, 0}, 4.0, 6.0);
       }
-      break;
-    }
-    case DarkShape::Cone: {
-      AddCloud(c, {{cx, cy, m * 0.8, m * 0.7, 0}, kHalpha * 0.7, seed + 2, 2.0, 0.5, 1.0, 1.0, 1.0});
-      Sdf cone = [=](double x, double y) {
-        // A narrow triangle pointing up, from the bottom edge.
-        double t = Clamp01((y - H * 0.2) / (H * 0.85));
-        return std::fabs(x - cx) - (2.0 + t * m * 0.22) + (y < H * 0.2 ? (H * 0.2 - y) : 0.0);
-      };
-      AddSilhouette(c, cone, seed + 3, 4.0, kHalpha * 0.6, 3.0);
-      Star(c, cx, H * 0.06, 2.0, {0.85, 0.9, 1.0}, true);
       break;
     }
     case DarkShape::Twin: {
       AddSilhouette(c, [=](double x, double y) { return SdEllipse(x, y, cx - m * 0.25, cy, m * 0.22, m * 0.3); },
-                    seed + 1, 5.0, Rgb{0, 0, 0}, 8.0);
+                    seed + 1, 3.0, Rgb{0, 0, 0}, 9.0, 10.0);
       AddSilhouette(c, [=](double x, double y) { return SdEllipse(x, y, cx + m * 0.3, cy - m * 0.05, m * 0.16, m * 0.35); },
-                    seed + 2, 5.0, Rgb{0, 0, 0}, 8.0);
-      AddSilhouette(c, [=](double x, double y) { return SdSegment(x, y, cx - m * 0.25, cy + m * 0.1, cx + m * 0.3, cy + m * 0.2, m * 0.05); },
-                    seed + 3, 4.0, Rgb{0, 0, 0}, 5.0);
+                    seed + 2, 3.0, Rgb{0, 0, 0}, 9.0, 10.0);
+      AddSilhouette(c, [=](double x, double y) { return SdSegment(x, y, cx - m * 0.25, cy + m * 0.1, cx + m * 0.3, cy + m * 0.2, m * 0.04); },
+                    seed + 3, 2.5, Rgb{0, 0, 0}, 6.0, 8.0);
       break;
     }
   }
@@ -531,6 +523,11 @@ const std::map<std::string, SampleLook>& KnownObjects() {
       {"ngc6543.bmp", {[](Canvas& c, uint32_t s) { Planetary(c, s, P::Nested, 0.3, 0.4, 1.0, kOxygen, kHalpha); }}},
       {"m97.bmp", {[](Canvas& c, uint32_t s) {
          Planetary(c, s, P::Round, 0.32, 0.0, 1.0, Rgb{0.35, 0.85, 0.75}, Rgb{0.6, 0.5, 0.6});
+         // The owl's two dark eyes.
+         double cx = c.Width() * 0.5, cy = c.Height() * 0.5, r = MinSide(c) * 0.32;
+         for (int e = -1; e <= 1; e += 2)
+           AddSilhouette(c, [=](double x, double y) { return SdEllipse(x, y, cx + e * r * 0.36, cy - r * 0.05, r * 0.2, r * 0.24); },
+                         s + 7 + e, 0.9, Rgb{0, 0, 0}, 2.0, 6.0);
        }}},
       {"m76.bmp", {[](Canvas& c, uint32_t s) { Planetary(c, s, P::Bipolar, 0.3, 0.7, 0.6, kOxygen, kHalpha); }}},
       {"ngc6302.bmp", {[](Canvas& c, uint32_t s) {
@@ -557,12 +554,10 @@ const std::map<std::string, SampleLook>& KnownObjects() {
       {"sh2_240.bmp", {[](Canvas& c, uint32_t s) { Supernova(c, s, SnrShape::Shell, 0.42, 0.0); }}},
       {"ic443.bmp", {[](Canvas& c, uint32_t s) { Supernova(c, s, SnrShape::Shell, 0.36, 0.5); }}},
       {"ngc2736.bmp", {[](Canvas& c, uint32_t s) { Supernova(c, s, SnrShape::Pencil, 0.3, -0.45); }}},
-      {"cas_a.bmp", {[](Canvas& c, uint32_t s) { Supernova(c, s, SnrShape::Shell, 0.3, 0.2); }}},
       {"hh1_2.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, -1.2, true, 0.42); }}},
       {"hh46_47.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, 0.5, true, 0.45); }}},
       {"hh30.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, -1.5708, true, 0.4); }}},
       {"hh111.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, 3.1416, false, 0.7); }}},
-      {"hh211.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, 0.3, true, 0.35); }}},
       {"smith_cloud.bmp", {[](Canvas& c, uint32_t s) { NeutralHydrogen(c, s, -0.5, true); }}},
       {"leo_ring.bmp", {[](Canvas& c, uint32_t s) { NeutralHydrogen(c, s, 0.3, false); }}},
       {"m42.bmp", {[](Canvas& c, uint32_t s) { Emission(c, s, HiiShape::Orion); }}},
@@ -573,7 +568,7 @@ const std::map<std::string, SampleLook>& KnownObjects() {
       {"ngc7000.bmp", {[](Canvas& c, uint32_t s) { Emission(c, s, HiiShape::Continent); }}},
       {"ic1805.bmp", {[](Canvas& c, uint32_t s) { Emission(c, s, HiiShape::Heart); }}},
       {"ngc7023.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Single); }}},
-      {"ngc1435.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Cluster); }}},
+      {"m45.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Cluster); }}},
       {"m78.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Cloud); }}},
       {"ic2118.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Witch); }}},
       {"b33.bmp", {[](Canvas& c, uint32_t s) {
@@ -582,8 +577,7 @@ const std::map<std::string, SampleLook>& KnownObjects() {
       {"coalsack.bmp", {[](Canvas& c, uint32_t s) { Darkness(c, s, DarkShape::Sack); }}},
       {"b68.bmp", {[](Canvas& c, uint32_t s) { Darkness(c, s, DarkShape::Globule); }}},
       {"b72.bmp", {[](Canvas& c, uint32_t s) { Darkness(c, s, DarkShape::Snake); }}},
-      {"ngc2264.bmp", {[](Canvas& c, uint32_t s) { Darkness(c, s, DarkShape::Cone); }}},
-      {"b142_143.bmp", {[](Canvas& c, uint32_t s) { Darkness(c, s, DarkShape::Twin); }}},
+      {"pipe.bmp", {[](Canvas& c, uint32_t s) { Darkness(c, s, DarkShape::Twin); }}},
   };
   return kLooks;
 }

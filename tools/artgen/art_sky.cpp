@@ -109,7 +109,7 @@ void AddDust(Canvas& c, const Dust& k) {
 
 void AddShell(Canvas& c, const Shell& k) {
   bool arc = k.arc_to != k.arc_from;
-  ForFrame(c, k.frame, 1.6, [&](int x, int y, double u, double v) {
+  ForFrame(c, k.frame, 1.2 + 3.0 * k.width + k.wobble, [&](int x, int y, double u, double v) {
     double r = std::sqrt(u * u + v * v);
     double th = std::atan2(v, u);
     double ct = std::cos(th), st = std::sin(th);
@@ -156,10 +156,15 @@ void AddLobes(Canvas& c, const Lobes& k) {
 
 void AddJet(Canvas& c, Rng& rng, double x, double y, double angle, double length, Rgb color) {
   double ca = std::cos(angle), sa = std::sin(angle);
+  // A faint continuous beam carries the knots.
+  for (int i = 0; i <= 100; ++i) {
+    double d = length * i / 100.0;
+    c.Glow(x + ca * d, y + sa * d, 0.9, color * (0.05 * (1.0 - 0.5 * i / 100.0)));
+  }
   int knots = 7;
   for (int i = 1; i <= knots; ++i) {
     double t = static_cast<double>(i) / knots;
-    double d = length * std::pow(t, 0.85);
+    double d = length * std::pow(t, 0.85) * rng.Uniform(0.92, 1.05);
     double side = rng.Gauss() * length * 0.015;
     double kx = x + ca * d - sa * side, ky = y + sa * d + ca * side;
     double flux = 0.9 * (1.0 - 0.6 * t) * rng.Uniform(0.5, 1.0);
