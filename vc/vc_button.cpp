@@ -1,5 +1,6 @@
 #include "vc/vc_button.h"
 
+#include "platform/vk.h"
 #include "rastrix/fnt.h"
 #include "rastrix/primitives.h"
 
@@ -51,8 +52,8 @@ void TButton::CreateComponent(PComponentBase Adress_, bool CanFocus_, TButtonSty
   Y = Y_;
   Height = static_cast<int32_t>(Height_);
   Enter_Pressed = false;
-  AddTrackedKey(VK_ENTER_KEY);
-  DimensionChange();
+  AddTrackedKey(vk::RETURN);
+  TButton::DimensionChange();
   Background = TColor{216, 233, 236, 0};
   AlphaBlending = 0;
   OnCreate();
@@ -78,13 +79,13 @@ void TButton::LostFocus() {
 }
 
 void TButton::KeyDown(uint8_t Key) {
-  if (Key != VK_ENTER_KEY) return;
+  if (Key != vk::RETURN) return;
   Enter_Pressed = true;
   MouseLeftDown(-1, -1);
 }
 
 void TButton::KeyClick(uint8_t Key) {
-  if (Key != VK_ENTER_KEY) return;
+  if (Key != vk::RETURN) return;
   PMouseLeftClick = true;
   Enter_Pressed = false;
   MouseLeftClick(-1, -1);

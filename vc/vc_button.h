@@ -14,9 +14,6 @@
 
 enum TButtonStyle : uint8_t { BS_Classic };
 
-// The virtual-key code of Enter, which presses focused buttons and panels.
-inline constexpr uint8_t VK_ENTER_KEY = 13;
-
 class TButton : public TVisualComponent {
  public:
   TButtonStyle ButtonStyle = BS_Classic;

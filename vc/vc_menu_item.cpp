@@ -1,0 +1,184 @@
+#include "vc/vc_menu_item.h"
+
+#include <algorithm>
+
+#include "platform/vk.h"
+#include "rastrix/fnt.h"
+#include "rastrix/primitives.h"
+
+void TMenuItem::CreateComponent(PComponentBase Adress_, bool InMainMenu_, TMenuItemType MenuItemType_,
+                                TButtonStyle ButtonStyle_, std::string_view Title_, int32_t X_, int32_t Y_,
+                                uint32_t Width_, uint32_t Height_) {
+  TButton::CreateComponent(Adress_, true, ButtonStyle_, Title_, X_, Y_, Width_, Height_);
+  MenuItemType = MenuItemType_;
+  InMainMenu = InMainMenu_;
+  AllMenuItems.push_back(Adress);
+}
+
+bool TMenuItem::IsOpen() const {
+  if (SuperiorMenuItems.empty()) return true;
+  return ActiveComponent != nullptr &&
+         std::find(SuperiorMenuItems.begin(), SuperiorMenuItems.end(), ActiveComponent) != SuperiorMenuItems.end();
+}
+
+void TMenuItem::MouseMove(int32_t X_, int32_t Y_) {
+  TButton::MouseMove(X_, Y_);
+  Focused = Adress;
+  if (TVisualComponent* form = Form()) form->PositionOfFocusedComponent = FocusPosition;
+}
+
+namespace {
+
+// The neighbour an arrow key leads to, when it is a visible, enabled component.
+TVisualComponent* Target(PComponentBase neighbour) {
+  TVisualComponent* item = Deref(neighbour);
+  return item != nullptr && item->Visible && item->Enable ? item : nullptr;
+}
+
+}  // namespace
+
+void TMenuItem::Check() {
+  const bool isActive = Adress == ActiveComponent;
+  // Outside the global passes only a main-menu item that is not lifted works,
+  // inside its form's walk; submenu items are checked by the passes alone.
+  if (MenuItemProces.Running || (InMainMenu && !isActive)) {
+    if (MenuItemProces.Proces == P_Input) {
+      Visible = IsOpen() || PMouseLeftDown || Enter_Pressed;
+      TButton::Check();
+      // One item per frame may react to an arrow key: the item the focus moves
+      // to sees the same key edge later in the same pass. Each key asks afresh,
+      // as an earlier one may have moved or cleared the focus.
+      const auto inControl = [this] { return CanControl && Adress != nullptr && Adress == Focused; };
+      if (inControl() && KeyPressed(vk::ESCAPE) && !InMainMenu) {
+        ActiveComponent = nullptr;
+        Focused = nullptr;
+      }
+      if (inControl() && KeyPressed(vk::LEFT) && !PMouseLeftDown) {
+        if (TVisualComponent* item = Target(Neighbours.LeftMenuItem)) {
+          item->CatchFocus();
+          CanControl = false;
+        }
+      }
+      // The remaining arrows move the focus without touching the form's focus
+      // index.
+      const auto moveTo = [&](int key, PComponentBase neighbour) {
+        if (!inControl() || !KeyPressed(key) || PMouseLeftDown) return;
+        if (TVisualComponent* item = Target(neighbour)) {
+          Focused = item->Adress;
+          CanControl = false;
+        }
+      };
+      moveTo(vk::RIGHT, Neighbours.RightMenuItem);
+      moveTo(vk::UP, Neighbours.UpMenuItem);
+      moveTo(vk::DOWN, Neighbours.DownMenuItem);
+    } else if (MenuItemProces.Proces == P_Position) {
+      // The mother form may just have moved; only the geometry follows it.
+      ComputeGeometry();
+    }
+  }
+  if (SelfChanged) Changed = true;
+}
+
+void TMenuItem::Draw() {
+  if (!((IsOpen() && MenuItemProces.Running) || (InMainMenu && Adress != ActiveComponent))) return;
+
+  if (ButtonStyle == BS_Classic) {
+    const int32_t X1 = RealComponentPos.X1;
+    const int32_t Y1 = RealComponentPos.Y1;
+    const int32_t X2 = RealComponentPos.X2;
+    const int32_t Y2 = RealComponentPos.Y2;
+    const uint8_t a = AlphaBlending;
+    const bool focused = Adress != nullptr && Adress == Focused;
+    const bool disabled = !Enable || UnEnableAncestor;
+    const auto use = [a](uint8_t r, uint8_t g, uint8_t b) { SetColor(r, g, b, a); };
+
+    if (focused) {
+      use(49, 106, 197);
+      FillRectangle(X1, Y1, X2, Y2);
+    } else if (!Texture.Loaded) {
+      InMainMenu ? use(236, 233, 216) : use(251, 249, 236);
+      FillRectangle(X1, Y1, X2, Y2);
+    } else {
+      TilePicture(Texture, X1, Y1, X2, Y2, a);
+    }
+    if (Font != nullptr && !Title.empty()) {
+      if (focused) {
+        use(255, 255, 255);
+      } else if (disabled) {
+        use(172, 168, 153);
+      } else {
+        use(TextColor.R, TextColor.G, TextColor.B);
+      }
+      const TPoint p = TitlePosition();
+      WriteText(p.X, p.Y, *Font, Title);
+    }
+
+    use(241, 239, 226);
+    if (Borders.Up) Line(X1 + 1, Y1 + 1, X2 - 2, Y1 + 1);
+    if (Borders.Left) Line(X1 + 1, Y1, X1 + 1, Y2);
+    use(172, 168, 153);
+    if (Borders.Down) Line(X1 + 1, Y2 - 1, X2, Y2 - 1);
+    if (Borders.Right) Line(X2 - 1, Y1 + 1, X2 - 1, Y2);
+    use(255, 255, 255);
+    if (Borders.Up) Line(X1, Y1, X2 - 1, Y1);
+    if (Borders.Left) Line(X1, Y1, X1, Y2);
+    use(113, 111, 100);
+    if (Borders.Down) Line(X1, Y2, X2, Y2);
+    if (Borders.Right) Line(X2, Y1, X2, Y2);
+
+    if (MenuItemType != MIT_Button) {
+      if (disabled) {
+        use(172, 168, 153);
+      } else if (focused) {
+        use(255, 255, 255);
+      } else {
+        use(0, 0, 0);
+      }
+      const int32_t cy = Y2 - (Y2 - Y1) / 2;
+      for (int32_t i = 0; i <= 3; ++i) {
+        switch (MenuItemType) {
+          case MIT_Left:
+            Line(X1 + 5 + i, cy - i, X1 + 5 + i, cy + i);
+            break;
+          case MIT_Right:
+            Line(X2 - 5 - i, cy - i, X2 - 5 - i, cy + i);
+            break;
+          case MIT_Up:
+            Line(X2 - 8 - i, cy - 2 + i, X2 - 8 + i, cy - 2 + i);
+            break;
+          case MIT_Down:
+            Line(X2 - 8 - i, cy + 2 - i, X2 - 8 + i, cy + 2 - i);
+            break;
+          case MIT_Button:
+            break;
+        }
+      }
+    }
+  }
+  TVisualComponent::Draw();
+}
+
+bool InMenuPass(PComponentBase Entry) {
+  const auto* item = dynamic_cast<const TMenuItem*>(Deref(Entry));
+  return item != nullptr && (!item->InMainMenu || Entry == ActiveComponent);
+}
+
+void MenuCheckPass(TProcesType Proces) {
+  MenuItemProces = TMenuItemProces{true, Proces};
+  // Indexed from the top: an item's hooks may add items.
+  for (std::size_t i = AllMenuItems.size(); i-- > 0;) {
+    if (i >= AllMenuItems.size()) continue;
+    if (InMenuPass(AllMenuItems[i])) Deref(AllMenuItems[i])->Check();
+  }
+  MenuItemProces.Running = false;
+}
+
+void MenuDrawPass() {
+  MenuItemProces.Running = true;
+  SetViewport(0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
+  for (std::size_t i = 0; i < AllMenuItems.size(); ++i) {
+    TVisualComponent* item = Deref(AllMenuItems[i]);
+    if (item != nullptr && item->Visible && InMenuPass(AllMenuItems[i])) item->Draw();
+  }
+  MenuItemProces.Running = false;
+}
