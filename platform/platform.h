@@ -47,7 +47,8 @@ class Backend {
   virtual uint32_t DoubleClickTime() = 0;
 
   // The desktop asked the window to close (its close button, Alt+F4). Returns
-  // true once per request.
+  // true once per request. A backend whose display could not be opened asks
+  // once too, so that the program does not run on where nobody can see it.
   virtual bool TakeCloseRequest() = 0;
 
   // Milliseconds since some fixed start; wraps like a 32-bit counter.

@@ -64,6 +64,7 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "corvala: no display available (%s)\n", SDL_GetError());
+    close_requested_ = true;
     return;
   }
   sdl_started_ = true;
@@ -81,6 +82,7 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
   window_ = SDL_CreateWindow(utf8_title.c_str(), place.x, place.y, place.w, place.h, flags);
   if (window_ == nullptr) {
     std::fprintf(stderr, "corvala: the window could not be created (%s)\n", SDL_GetError());
+    close_requested_ = true;
     return;
   }
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
@@ -90,6 +92,7 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
     std::fprintf(stderr, "corvala: no renderer for the window (%s)\n", SDL_GetError());
     SDL_DestroyWindow(window_);
     window_ = nullptr;
+    close_requested_ = true;
     return;
   }
   SDL_RendererInfo info{};
@@ -98,6 +101,7 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
   if (texture_ == nullptr) {
     std::fprintf(stderr, "corvala: no frame texture (%s)\n", SDL_GetError());
+    close_requested_ = true;
   }
 
   arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
