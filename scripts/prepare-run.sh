@@ -12,6 +12,14 @@ if [ -d "$src/data/samples" ]; then
   mkdir -p "$run/samples"
   cp -r "$src/data/samples/." "$run/samples/"
 fi
+# The sample catalogue is built from its CSV each time, so the two never disagree;
+# its path is the one the program opens it by, and its pictures lie beside it.
+cvltool="$src/build/tools/cvltool/cvltool"
+if [ -x "$cvltool" ] && [ -e "$src/data/samples/hmloviny.csv" ]; then
+  "$cvltool" import "$src/data/samples/hmloviny.csv" "$run/samples/Hmloviny.cvl" \
+    --path 'samples\Hmloviny.cvl' --name "Hmloviny" --author "Corvala" \
+    --description "Vzorový katalóg známych hmlovín všetkých siedmich typov" >/dev/null
+fi
 # A first start opens the sample catalogue; a user's own settings are never overwritten.
 if [ ! -e "$run/cv_settings.ini" ] && [ -x "$src/build/tools/cvltool/cvltool" ] && [ -e "$run/samples/Hmloviny.cvl" ]; then
   "$src/build/tools/cvltool/cvltool" settings "$run/cv_settings.ini" 'samples\Hmloviny.cvl' || true
