@@ -1,0 +1,195 @@
+#include "app/vc_app.h"
+
+#include <cstdlib>
+
+#include "platform/platform.h"
+#include "platform/vk.h"
+#include "rastrix/rastrix.h"
+#include "vc/vc_base.h"
+#include "vc/vc_form.h"
+#include "vc/vc_menu_item.h"
+
+namespace {
+
+TExitHook exitHook = nullptr;
+TApplicationRegistration registration;
+bool registered = false;
+
+[[noreturn]] void EndProcess(int status) {
+  if (exitHook != nullptr) exitHook(status);
+  std::exit(status);
+}
+
+bool Usable(const TVisualComponent& c) { return c.Enable && c.Visible && !c.UnEnableAncestor && !c.InvisibleAncestor; }
+
+// Brings a form to the top, makes it active and gives the focus to its first
+// focusable component.
+void Reactivate(TForm& form) {
+  form.Replace_To_The_Top();
+  form.PositionOfFocusedComponent = 0;
+  Focused = form.FocusableComponents.empty() ? nullptr : form.FocusableComponents[0];
+  form.OnShow();
+}
+
+}  // namespace
+
+void SetExitHook(TExitHook Hook) { exitHook = Hook; }
+
+bool RegisterApplication(const TApplicationRegistration& Registration) {
+  registration = Registration;
+  registered = Registration.Create != nullptr;
+  return registered;
+}
+
+const TApplicationRegistration* RegisteredApplication() { return registered ? &registration : nullptr; }
+
+void TApplication::Create(const char* ApplicationName) {
+  Finish = false;
+  ClearingVirtualScreen = true;
+  DoubleClickTime = static_cast<int32_t>(platform::Current().DoubleClickTime());
+  InitRastrix(ApplicationName);
+  MouseCursor = MC_Arrow;
+  auto* font = new TFont();
+  LoadedFonts.push_back(font);
+  uint8_t result = 0;
+  LoadFNTFont("Fonts\\Tahoma_10pt_normal.fnt", *font, result);
+  if (result != 0) Free();
+  OnCreate();
+}
+
+void TApplication::Run() {
+  Prologue();
+  do {
+    RunFrame();
+  } while (!Finish);
+  Epilogue();
+}
+
+void TApplication::RunFrame() {
+  OnStartCycle();
+
+  Changed = false;
+  bool modal = false;
+  CanControl = true;
+  Link = L_No_Response;
+
+  ScanKeys();
+  CheckKeyboardInput();
+  if (platform::Current().TakeCloseRequest()) OnCloseRequest();
+
+  if (!KeyboardKeysNew[vk::LBUTTON]) ChangedActiveComponent = false;
+
+  // Open submenus take the input before every form.
+  MenuCheckPass(P_Input);
+
+  // Form input pass, topmost first, stopping below a visible modal form. A
+  // form's Check may reorder the list (click to front), so every step reads
+  // the entry afresh and never runs past the end.
+  for (std::size_t i = OpenedWindows.size(); i-- > 0 && !modal;) {
+    if (i >= OpenedWindows.size()) continue;
+    TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+    if (form == nullptr) continue;
+    form->Check();
+    if (form->GetShowType() == ST_Modal && form->Visible) modal = true;
+  }
+
+  // Submenus follow forms that have just moved.
+  MenuCheckPass(P_Position);
+
+  if (Link == L_Hover && MouseCursor != MC_Hand) {
+    platform::Current().SetCursorShape(platform::CursorShape::Hand);
+    MouseCursor = MC_Hand;
+  } else if (Link == L_Leaved && MouseCursor != MC_Arrow) {
+    platform::Current().SetCursorShape(platform::CursorShape::Arrow);
+    MouseCursor = MC_Arrow;
+  }
+
+  if (ClearingVirtualScreen) ClearVirtualScreen();
+
+  for (std::size_t i = 0; i < OpenedWindows.size(); ++i) {
+    TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+    if (form != nullptr && form->Visible) form->Draw();
+  }
+
+  // Open menus lie above every form.
+  MenuDrawPass();
+
+  Flip();
+  OnEndCycle();
+}
+
+void TApplication::ScanKeys() {
+  for (int k = 1; k <= 255; ++k) KeyboardKeysOld[k] = KeyboardKeysNew[k];
+  platform::Backend& host = platform::Current();
+  for (int k = 1; k <= 255; ++k) KeyboardKeysNew[k] = host.KeyDown(k);
+}
+
+void TApplication::CheckKeyboardInput() {
+  if (KeyPressed(vk::TAB) && !OpenedWindows.empty()) {
+    TVisualComponent* form = Deref(ActiveForm);
+    if (form != nullptr && !form->FocusableComponents.empty()) {
+      const std::size_t count = form->FocusableComponents.size();
+      std::size_t pos = form->PositionOfFocusedComponent < count ? form->PositionOfFocusedComponent : 0;
+      const std::size_t start = pos;
+      do {
+        pos = (pos + 1) % count;
+        const TVisualComponent* c = Deref(form->FocusableComponents[pos]);
+        if (c != nullptr && Usable(*c)) break;
+      } while (pos != start);
+      form->PositionOfFocusedComponent = static_cast<uint32_t>(pos);
+      Focused = form->FocusableComponents[pos];
+    }
+  }
+
+  if (AllForms.empty()) return;
+
+  if (KeyIsDown(vk::CONTROL) && KeyPressed(vk::SHIFT)) {
+    const std::size_t count = AllForms.size();
+    std::size_t start = count;
+    for (std::size_t i = 0; i < count; ++i)
+      if (AllForms[i] == ActiveForm) start = i;
+    if (start == count) {
+      // No active form in the list: the first usable form in creation order.
+      for (PComponentBase entry : AllForms) {
+        TForm* f = DerefAs<TForm>(entry);
+        if (f != nullptr && f->Enable && f->Visible) {
+          Reactivate(*f);
+          break;
+        }
+      }
+    } else {
+      std::size_t i = start;
+      TForm* next = nullptr;
+      do {
+        i = (i + 1) % count;
+        TForm* f = DerefAs<TForm>(AllForms[i]);
+        if (i == start || (f != nullptr && f->Enable && f->Visible)) next = f;
+      } while (next == nullptr && i != start);
+      if (next != nullptr) Reactivate(*next);
+    }
+  }
+
+  const TVisualComponent* active = Deref(ActiveForm);
+  if (active != nullptr && active->Visible && active->Enable) return;
+  for (std::size_t i = OpenedWindows.size(); i-- > 0;) {
+    TForm* f = DerefAs<TForm>(OpenedWindows[i]);
+    if (f != nullptr && f->Enable && f->Visible) {
+      Reactivate(*f);
+      break;
+    }
+  }
+}
+
+void TApplication::Free() {
+  OnFree();
+  while (!OpenedWindows.empty()) {
+    TVisualComponent* form = Deref(OpenedWindows.back());
+    if (form != nullptr) form->Free();  // removes itself from the list
+    else OpenedWindows.pop_back();
+  }
+  OpenedWindows.clear();
+  LoadedFonts.clear();
+  delete this;
+  CloseRastrix();
+  EndProcess(0);
+}
