@@ -4,7 +4,7 @@
 # Usage: run_probe.sh <probe program> <width>x<height>
 set -u
 
-probe=$1
+probe=$(realpath "$1")
 size=$2
 
 for tool in Xvfb xdotool xwd timeout; do
@@ -27,8 +27,9 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
 # Xvfb picks a free display number itself and writes it once it accepts
-# connections, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" \
+# connections, so parallel runs never collide. It also ends by itself when its
+# last client leaves, in case this script is killed before it can clean up.
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -terminate 3>"$work/display" \
   </dev/null >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 
