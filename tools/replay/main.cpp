@@ -1,0 +1,48 @@
+// corvala-replay [--test-application] SCRIPT
+//
+// Runs the program's application (or, with --test-application or while the
+// program has registered none, the harness's own test application) on the
+// headless backend, driven by SCRIPT. Exit status: 0 the script ran to its
+// end, 2 a script error, 3 the program ended before the end of the script.
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "app/vc_app.h"
+#include "tools/replay/replay.h"
+#include "tools/replay/test_app.h"
+
+int main(int argc, char** argv) {
+  bool testApplication = false;
+  const char* path = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--test-application" && !testApplication) testApplication = true;
+    else if (path == nullptr) path = argv[i];
+    else path = nullptr, i = argc;
+  }
+  if (path == nullptr || argc > (testApplication ? 3 : 2)) {
+    std::cerr << "usage: corvala-replay [--test-application] SCRIPT" << std::endl;
+    return replay::kScriptError;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::cerr << "corvala-replay: cannot read " << path << std::endl;
+    return replay::kScriptError;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+
+  std::vector<replay::Command> commands;
+  replay::ScriptError error;
+  if (!replay::Parse(text.str(), commands, error)) {
+    std::cerr << "corvala-replay: line " << error.line << ": " << error.reason << std::endl;
+    return replay::kScriptError;
+  }
+  const TApplicationRegistration* program = RegisteredApplication();
+  if (testApplication || program == nullptr) replay::Run(commands, &replay::CreateTestApplication, nullptr);
+  replay::Run(commands, program->Create, program->StateLines);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The replay harness: runs an application object on the headless backend,
+// driven frame by frame by a script of cursor moves, keys and clock settings,
+// and writes screenshots and state dumps on request.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+class TApplication;
+
+namespace replay {
+
+enum class Op {
+  Clock, Step, Frames, Wait, Move, Down, Up, Press, Click, RClick, DblClick, Type, Shot, Dump
+};
+
+struct Command {
+  Op op = Op::Frames;
+  int line = 0;           // 1-based line of the script
+  std::string text;       // the line as written, for messages
+  int64_t a = 0, b = 0;   // numbers: frames, milliseconds, coordinates, key code
+  platform::SystemTime utc;
+  int offset_minutes = 0;
+  std::string file;        // shot and dump: native path
+  std::vector<uint8_t> keys;  // type: key codes, with shift flags in `shifts`
+  std::vector<bool> shifts;
+};
+
+struct ScriptError {
+  int line = 0;
+  std::string reason;
+};
+
+// Parses a whole script; the first error ends parsing.
+bool Parse(std::string_view script, std::vector<Command>& commands, ScriptError& error);
+
+// The state dump of the toolkit (and of the program, through its registered
+// hook) as UTF-8 text.
+std::string Dump();
+
+// Exit statuses of the harness.
+inline constexpr int kScriptRan = 0;
+inline constexpr int kScriptError = 2;
+inline constexpr int kProgramEnded = 3;
+
+// Runs the commands against the application that `create` makes (it must
+// install nothing itself: the harness has installed the headless backend).
+// Does not return: the process ends with one of the statuses above.
+// `stateLines` adds the program's own lines to every dump (may be null).
+[[noreturn]] void Run(const std::vector<Command>& commands, TApplication* (*create)(),
+                      std::string (*stateLines)());
+
+}  // namespace replay
