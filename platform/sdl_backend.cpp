@@ -169,9 +169,15 @@ void SdlBackend::DrainEvents() {
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
         if (event.key.repeat != 0) break;
-        const int code = VirtualKeyFromScancode(event.key.keysym.scancode);
-        if (code == 0) break;
+        const SDL_Scancode scancode = event.key.keysym.scancode;
+        if (scancode < 0 || static_cast<size_t>(scancode) >= pressed_as_.size()) break;
         const bool down = event.type == SDL_KEYDOWN;
+        int code = pressed_as_[scancode];
+        if (down) {
+          code = VirtualKeyFromScancode(scancode, (event.key.keysym.mod & KMOD_NUM) != 0);
+          pressed_as_[scancode] = static_cast<uint8_t>(code);
+        }
+        if (code == 0) break;
         SetKeyState(code, down);
         if (down && code == vk::F1 + 3 && down_[vk::MENU]) close_requested_ = true;
         break;
@@ -206,7 +212,10 @@ void SdlBackend::SetKeyState(int code, bool down) {
   down_[generic] = any;
 }
 
-void SdlBackend::ReleaseAllKeys() { down_.fill(false); }
+void SdlBackend::ReleaseAllKeys() {
+  down_.fill(false);
+  pressed_as_.fill(0);
+}
 
 void SdlBackend::ReadMousePosition() {
   if (renderer_ == nullptr) return;
@@ -272,6 +281,7 @@ void SdlBackend::CloseDisplay() {
   open_ = false;
   down_.fill(false);
   tapped_.fill(false);
+  pressed_as_.fill(0);
 }
 
 uint32_t SdlBackend::TickCount() { return SDL_GetTicks(); }

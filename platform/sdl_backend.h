@@ -64,6 +64,9 @@ class SdlBackend final : public Backend {
   int instant_presents_ = 0;
   uint64_t last_present_ms_ = 0;
 
+  // The code each physical key went down as, so that its release matches
+  // even when Num Lock changed in between.
+  std::array<uint8_t, 512> pressed_as_{};
   std::array<bool, 256> down_{};
   std::array<bool, 256> tapped_{};  // went down since the last query
   int cursor_x_ = 0;

@@ -4,7 +4,23 @@
 
 namespace platform {
 
-int VirtualKeyFromScancode(SDL_Scancode sc) {
+int VirtualKeyFromScancode(SDL_Scancode sc, bool num_lock) {
+  if (!num_lock) {
+    switch (sc) {
+      case SDL_SCANCODE_KP_7: return vk::HOME;
+      case SDL_SCANCODE_KP_8: return vk::UP;
+      case SDL_SCANCODE_KP_9: return vk::PRIOR;
+      case SDL_SCANCODE_KP_4: return vk::LEFT;
+      case SDL_SCANCODE_KP_5: return 0x0C;  // CLEAR
+      case SDL_SCANCODE_KP_6: return vk::RIGHT;
+      case SDL_SCANCODE_KP_1: return vk::END;
+      case SDL_SCANCODE_KP_2: return vk::DOWN;
+      case SDL_SCANCODE_KP_3: return vk::NEXT;
+      case SDL_SCANCODE_KP_0: return vk::INSERT;
+      case SDL_SCANCODE_KP_PERIOD: return vk::DELETE_;
+      default: break;
+    }
+  }
   if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) {
     // QWERTZ: the keys in the Y and Z positions of a US board swap.
     if (sc == SDL_SCANCODE_Y) return 'Z';

@@ -9,8 +9,10 @@
 
 namespace platform {
 
-// The virtual-key code, or 0 for keys the program cannot see.
-int VirtualKeyFromScancode(SDL_Scancode scancode);
+// The virtual-key code, or 0 for keys the program cannot see. With Num Lock
+// off the digit and decimal keys of the numeric pad are the navigation keys
+// printed on them, as on Windows.
+int VirtualKeyFromScancode(SDL_Scancode scancode, bool num_lock = true);
 
 // SHIFT, CONTROL or MENU for the left and right variants of those keys
 // (LSHIFT ... RMENU), 0 for every other code.

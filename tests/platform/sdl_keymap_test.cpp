@@ -44,6 +44,20 @@ TEST(SdlKeymap, FollowsSlovakQwertzPositions) {
   EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_AUDIONEXT), 0);
 }
 
+TEST(SdlKeymap, NumericPadFollowsNumLock) {
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_7, true), vk::NUMPAD0 + 7);
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_7, false), vk::HOME);
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_3, false), vk::NEXT);
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_0, false), vk::INSERT);
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_PERIOD, false), vk::DELETE_);
+  // The operator keys and Enter do not depend on it.
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_PLUS, false), vk::ADD);
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_ENTER, false), vk::RETURN);
+  // Nor do the keys outside the pad.
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_7, false), '7');
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_HOME, false), vk::HOME);
+}
+
 TEST(SdlKeymap, EveryKeyTheEditFieldTypesIsReachable) {
   std::set<int> typed = {vk::SHIFT, vk::LEFT, vk::RIGHT, vk::HOME, vk::END, vk::DELETE_, vk::BACK, vk::SPACE,
                          vk::OEM_3, vk::OEM_2, vk::OEM_8, vk::OEM_4, vk::OEM_6, vk::OEM_1, vk::OEM_7, vk::OEM_5,

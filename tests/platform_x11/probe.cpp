@@ -399,6 +399,7 @@ void CheckKeys(Probe& probe) {
   CheckTap(probe, key("F5"), {vk::F1 + 4});
   CheckTap(probe, key("KP_Add"), {vk::ADD});
   CheckTap(probe, key("KP_Divide"), {vk::DIVIDE});
+  CheckTap(probe, key("KP_Home"), {vk::HOME});  // the pad's 7 while Num Lock is off
   CheckTap(probe, key("Left"), {vk::LEFT});
   CheckTap(probe, key("BackSpace"), {vk::BACK});
   CheckTap(probe, key("Return"), {vk::RETURN});
