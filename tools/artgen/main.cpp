@@ -153,7 +153,9 @@ bool Samples(const std::string& csv_path, const std::string& out_dir) {
     std::fprintf(stderr, "artgen: %s: %s\n", csv_path.c_str(), error.c_str());
     return false;
   }
-  bool ok = true;
+  // Every record is checked before anything is drawn, so a refused catalogue
+  // leaves the output folder as it was.
+  std::vector<std::pair<std::string, art::NebulaType>> jobs;
   for (size_t i = 1; i < rows.size(); ++i) {
     const art::CsvRow& row = rows[i];
     if (row.size() != art::kCatalogueColumns) {
@@ -166,10 +168,11 @@ bool Samples(const std::string& csv_path, const std::string& out_dir) {
       std::fprintf(stderr, "artgen: %s: record %zu has a bad type or picture\n", csv_path.c_str(), i);
       return false;
     }
-    ok &= Render(300, 200, false,
-                 [&](Canvas& c) { art::PaintSample(c, picture, static_cast<art::NebulaType>(*type)); },
-                 out_dir + "/" + picture);
+    jobs.emplace_back(picture, static_cast<art::NebulaType>(*type));
   }
+  bool ok = true;
+  for (const auto& [picture, type] : jobs)
+    ok &= Render(300, 200, false, [&](Canvas& c) { art::PaintSample(c, picture, type); }, out_dir + "/" + picture);
   return ok;
 }
 
