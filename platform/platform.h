@@ -1,8 +1,9 @@
 #pragma once
 // The operating-system services the program uses, behind one small interface:
 // presentation of finished frames, polled input, clocks and memory status.
-// Two backends implement it: SDL2 (a real window) and headless (tests and the
-// replay harness). Exactly one is installed at a time.
+// Two backends implement it: SdlBackend (sdl_backend.h, a real window) and
+// HeadlessBackend (headless_backend.h, tests and the replay harness). Exactly
+// one is installed at a time.
 
 #include <cstdint>
 
