@@ -1,0 +1,123 @@
+#include "tests/vc_controls/controls_fixture.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "tools/fnt_writer/fnt_writer.h"
+#include "vc/vc_menu_item.h"
+
+namespace vc_controls_test {
+
+namespace {
+
+void LoadBlockFont(const BlockFont& shape, TFont& font) {
+  fnt_writer::Face face;
+  face.pix_height = static_cast<uint16_t>(shape.PixHeight);
+  face.ascent = static_cast<uint16_t>(shape.PixHeight - 2);
+  face.first_char = 32;
+  face.last_char = 255;
+  for (int code = 32; code <= 255; ++code) {
+    fnt_writer::Glyph glyph;
+    if (code == ' ') {
+      glyph.width = static_cast<uint16_t>(shape.SpaceWidth);
+    } else {
+      glyph.width = static_cast<uint16_t>(shape.GlyphWidth);
+      glyph.pixels.assign(static_cast<size_t>(shape.GlyphWidth * shape.PixHeight), 1);
+    }
+    face.glyphs.push_back(std::move(glyph));
+  }
+  // One file per process and font: ctest runs the cases side by side.
+  const std::string name =
+      "vc_controls_" + std::to_string(getpid()) + "_" + std::to_string(shape.PixHeight) + ".fnt";
+  ASSERT_TRUE(fnt_writer::WriteFile(face, name));
+  uint8_t result = 255;
+  LoadFNTFont(name, font, result);
+  std::remove(name.c_str());
+  ASSERT_EQ(result, 0);
+}
+
+}  // namespace
+
+void ControlsTest::SetUp() {
+  platform::Install(&host);
+  ResetToolkitGlobals();
+  InitRastrix("controls test");
+  host.SetCursor(1000, 750);
+  LoadBlockFont(kSmallFont, small_font);
+  LoadBlockFont(kLargeFont, large_font);
+  ASSERT_EQ(LoadedFonts.size(), 2u);
+  ASSERT_EQ(LoadedFonts[0], &small_font);
+
+  desk = new TDesk();
+  desk->RegisterComponent = false;
+  ActualComponent = nullptr;
+  ActualForm = &desk;
+  desk->CreateComponent(&desk, false);
+  desk->ComponentPos = TViewport{0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1};
+  desk->CanvasPos = desk->ComponentPos;
+  OnDesk();
+}
+
+void ControlsTest::TearDown() {
+  // Forms first (their Free takes them off the list), then the desk.
+  while (!OpenedWindows.empty()) {
+    TVisualComponent* form = Deref(OpenedWindows.back());
+    if (form == nullptr) {
+      OpenedWindows.pop_back();
+      continue;
+    }
+    form->Free();
+  }
+  if (desk) desk->Free();
+  FreeFNTFont(large_font);
+  FreeFNTFont(small_font);
+  ResetToolkitGlobals();
+  CloseRastrix();
+  platform::Install(nullptr);
+}
+
+void ControlsTest::Frame() {
+  Changed = false;
+  CanControl = true;
+  Link = L_No_Response;
+  for (int k = 1; k <= 255; ++k) KeyboardKeysOld[k] = KeyboardKeysNew[k];
+  for (int k = 1; k <= 255; ++k) KeyboardKeysNew[k] = host.KeyDown(k);
+  if (!KeyboardKeysNew[vk::LBUTTON]) ChangedActiveComponent = false;
+
+  MenuCheckPass(P_Input);
+  bool modal = false;
+  for (std::size_t i = OpenedWindows.size(); i-- > 0 && !modal;) {
+    auto* form = dynamic_cast<TForm*>(Deref(OpenedWindows[i]));
+    if (form == nullptr) continue;
+    form->Check();
+    if (form->GetShowType() == ST_Modal && form->Visible) modal = true;
+  }
+  if (!modal) desk->Check();
+  MenuCheckPass(P_Position);
+
+  ClearVirtualScreen();
+  desk->Draw();
+  for (std::size_t i = 0; i < OpenedWindows.size(); ++i) {
+    TVisualComponent* form = Deref(OpenedWindows[i]);
+    if (form != nullptr && form->Visible) form->Draw();
+  }
+  MenuDrawPass();
+  host.Advance(20);
+}
+
+Rgb ControlsTest::At(int x, int y) const {
+  const uint8_t* p = VirtualScreen + (static_cast<size_t>(y) * SCREEN_WIDTH + static_cast<size_t>(x)) * 4;
+  return Rgb{p[2], p[1], p[0]};
+}
+
+bool ControlsTest::AllOf(int x1, int y1, int x2, int y2, Rgb c) const {
+  for (int y = y1; y <= y2; ++y) {
+    for (int x = x1; x <= x2; ++x) {
+      if (!(At(x, y) == c)) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace vc_controls_test
