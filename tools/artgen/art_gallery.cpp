@@ -81,10 +81,14 @@ void Planetary(Canvas& c, uint32_t seed, PnShape shape, double size, double angl
       break;
     }
     case PnShape::Bipolar: {
-      Cloud glow{{cx, cy, r * 0.9, r * 0.6, angle}, inner * 0.35, seed + 1, 2.5, 0.3, 0.7, 1.0, 2.0};
+      Cloud glow{{cx, cy, r * 0.9, r * 0.6, angle}, inner * 0.45, seed + 1, 2.5, 0.3, 0.7, 1.0, 2.0};
       AddCloud(c, glow);
-      AddLobes(c, {f, outer * 1.1, seed + 2, 3.5, 0.16});
-      AddLobes(c, {{cx, cy, r * 0.8, r * 0.8 * aspect, angle}, inner * 0.7, seed + 3, 4.0, 0.2});
+      AddLobes(c, {f, outer * 1.7, seed + 2, 3.5, 0.16});
+      AddLobes(c, {{cx, cy, r * 0.75, r * 0.75 * aspect, angle}, inner * 1.1, seed + 3, 4.0, 0.2});
+      // The hot core shines through the waist, behind the dust torus.
+      c.Glow(cx, cy, r * 0.07, Rgb{1.0, 0.95, 0.9} * 1.2);
+      Dust torus{{cx, cy, r * 0.12, r * 0.45, angle}, seed + 5, 1.4, 2.0, -0.4, false, 2.5};
+      AddDust(c, torus);
       break;
     }
     case PnShape::Nested: {
@@ -518,7 +522,7 @@ const std::map<std::string, SampleLook>& KnownObjects() {
   using P = PnShape;
   static const std::map<std::string, SampleLook> kLooks = {
       {"m57.bmp", {[](Canvas& c, uint32_t s) { Planetary(c, s, P::Ring, 0.25, 0.5, 0.78, kOxygen, kHalpha); }}},
-      {"m27.bmp", {[](Canvas& c, uint32_t s) { Planetary(c, s, P::Bipolar, 0.4, 1.5, 0.9, kOxygen, kHalpha); }}},
+      {"m27.bmp", {[](Canvas& c, uint32_t s) { Planetary(c, s, P::Bipolar, 0.3, 1.5, 0.9, kOxygen, kHalpha); }}},
       {"ngc7293.bmp", {[](Canvas& c, uint32_t s) { Planetary(c, s, P::Helix, 0.38, 0.3, 0.85, kOxygen, kHalpha); }}},
       {"ngc6543.bmp", {[](Canvas& c, uint32_t s) { Planetary(c, s, P::Nested, 0.3, 0.4, 1.0, kOxygen, kHalpha); }}},
       {"m97.bmp", {[](Canvas& c, uint32_t s) {
