@@ -43,8 +43,11 @@ bool IsOnBottom(std::size_t i) { return FormAt(i)->PositionType == PT_Always_On_
 
 void Colour(uint8_t r, uint8_t g, uint8_t b, uint8_t alpha) { SetColor(r, g, b, alpha); }
 
-void HLine(int32_t y, int32_t x1, int32_t x2) { Line(x1, y, x2, y); }
-void VLine(int32_t x, int32_t y1, int32_t y2) { Line(x, y1, x, y2); }
+// Straight one-pixel lines are drawn as one-pixel-wide rectangles: the same
+// pixels, without the general line walk, which matters as the title gradient
+// alone is a thousand vertical lines per frame on a maximised form.
+void HLine(int32_t y, int32_t x1, int32_t x2) { FillRectangle(std::min(x1, x2), y, std::max(x1, x2), y); }
+void VLine(int32_t x, int32_t y1, int32_t y2) { FillRectangle(x, std::min(y1, y2), x, std::max(y1, y2)); }
 
 // Runs a title button's ordinary check or draw with its form's outer rectangle
 // standing in for the form's canvas, so the button may sit in the title bar.
