@@ -119,7 +119,7 @@ int32_t GetLocalTimePart(const TNormalDate& UTCTime, int32_t UTCDiff, TTimePart 
   return 0;
 }
 
-void SetLocalTimePart(TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart, int32_t Value) {
+bool SetLocalTimePart(TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart, int32_t Value) {
   TNormalDate local = DiffDateToNormalDate(NormalDateToDiffDate(UTCTime) + UTCDiff);
   switch (TimePart) {
     case TP_Year:
@@ -138,5 +138,8 @@ void SetLocalTimePart(TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart,
       local.Minute = Value;
       break;
   }
+  // Taking -1 for a count would silently move the instant to 1999.
+  if (local.Year < FIRST_YEAR || local.Year > LAST_YEAR) return false;
   UTCTime = DiffDateToNormalDate(NormalDateToDiffDate(local) - UTCDiff);
+  return true;
 }

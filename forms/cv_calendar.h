@@ -54,5 +54,7 @@ int32_t GetUTCDiff();
 // One field of the local time of the UTC instant UTCTime.
 int32_t GetLocalTimePart(const TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart);
 // Replaces one field of the local time and stores the normalised result
-// back as UTC; a day past the month's end rolls into the next month.
-void SetLocalTimePart(TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart, int32_t Value);
+// back as UTC; a day past the month's end rolls into the next month. A local
+// year outside 2000..2499 has no minute count: UTCTime is then left as it was
+// and the answer is false.
+bool SetLocalTimePart(TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart, int32_t Value);

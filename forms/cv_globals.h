@@ -100,9 +100,10 @@ struct TDatabaseInfo {
 // Sizes of the stored forms.
 inline constexpr std::size_t DATABASE_HEADER_SIZE = 1031;
 inline constexpr std::size_t NEBULA_RECORD_SIZE = 809;
-// More records than this are not a catalogue anybody typed; such a count is
-// treated as damage rather than an order to allocate gigabytes.
-inline constexpr int32_t MAX_NUMBER_OF_ITEMS = 10'000'000;
+// A million records is a hundred times the largest catalogue of nebulae; a
+// greater count is treated as damage rather than an order to allocate
+// gigabytes.
+inline constexpr int32_t MAX_NUMBER_OF_ITEMS = 1'000'000;
 
 // Global state of the loaded database.
 extern bool Terminate;

@@ -76,6 +76,13 @@ TEST(Calendar, LocalTimeFieldsAreReadAndWrittenThroughTheOffset) {
   EXPECT_EQ(utc, Date(2026, 4, 30, 23, 0));
   SetLocalTimePart(utc, diff, TP_Month, 2);
   EXPECT_EQ(utc, Date(2026, 1, 31, 23, 0)) << "local 1 May 00:00 became 1 February 00:00";
+
+  // A year without a minute count changes nothing.
+  EXPECT_FALSE(SetLocalTimePart(utc, diff, TP_Year, 2500));
+  EXPECT_FALSE(SetLocalTimePart(utc, diff, TP_Year, 1999));
+  EXPECT_EQ(utc, Date(2026, 1, 31, 23, 0));
+  EXPECT_TRUE(SetLocalTimePart(utc, diff, TP_Year, 2499));
+  EXPECT_EQ(utc, Date(2499, 1, 31, 23, 0));
 }
 
 TEST(Calendar, ClocksComeFromThePlatform) {
