@@ -30,7 +30,7 @@ namespace {
 using art::Canvas;
 
 struct PictureJob {
-  const char* name;
+  std::string name;
   int width;
   int height;
   bool keyed;
@@ -58,12 +58,9 @@ std::vector<PictureJob> ProgramPictures() {
       {"AboutButton", "O programe"_cp, Emblem::About, false},
       {"ExitButton", "Koniec"_cp, Emblem::Exit, false},
   };
-  static std::vector<std::string> names;  // keeps the built names alive for the jobs
-  names.reserve(64);
   for (const Arc& a : arcs)
     for (int state = 1; state <= 2; ++state) {
-      names.push_back(std::string(a.base) + std::to_string(state) + ".bmp");
-      jobs.push_back({names.back().c_str(), 150, 54, true, [a, state](Canvas& c) {
+      jobs.push_back({std::string(a.base) + std::to_string(state) + ".bmp", 150, 54, true, [a, state](Canvas& c) {
                         art::PaintArcButton(c, a.caption, a.emblem, a.left, state == 2);
                       }});
     }
@@ -85,8 +82,7 @@ std::vector<PictureJob> ProgramPictures() {
   };
   for (const Dialog& d : dialogs)
     for (int state = 1; state <= 2; ++state) {
-      names.push_back(std::string(d.base) + std::to_string(state) + ".bmp");
-      jobs.push_back({names.back().c_str(), d.width, d.height, false, [d, state](Canvas& c) {
+      jobs.push_back({std::string(d.base) + std::to_string(state) + ".bmp", d.width, d.height, false, [d, state](Canvas& c) {
                         art::PaintDialogButton(c, d.caption, d.glyph, state == 2);
                       }});
     }
