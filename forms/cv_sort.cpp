@@ -20,16 +20,20 @@
 // pass on the whole sequence acts on the subsequence as one pass of the same
 // sort; elements above v never change the relative order of those below or
 // at v. Inside the subsequence:
-// - if it starts with an L, the chain holds only L's: the first L is taken out
-//   and no E moves;
+// - if it starts with an L, the chain holds only L's: the L's trade places
+//   among themselves, the smallest leaves, and the slot of the first L is the
+//   one that disappears; no E moves;
 // - if it starts with E's e1 .. er followed by an L, the chain is e1 and then
-//   L's: e1 takes the place of that first L, which is taken out.
-// In both cases one L is removed per pass and, when the first run of E's is
-// not empty, its head moves to its tail. Once no L is left, the E's leave in
-// their current order. So with c(j) = the number of L's between the j-th and
-// the (j+1)-th E in the original sequence (after the last E for j = m), the
-// final order of the E's is:
+//   L's: e1 takes the slot of that first L, the L's trade places, and the
+//   smallest L leaves.
+// Seen as a pattern of E's and L-slots, each pass removes the first L-slot
+// and, when the pattern starts with E's, moves the head of that first run to
+// its tail (where the removed slot was, so it joins the next run). Once no L
+// is left, the E's leave in their current order. So with c(j) = the number
+// of L's between the j-th and the (j+1)-th E in the original sequence (after
+// the last E for j = m), the final order of the E's is:
 //     X := empty; for j = 1 .. m: append e(j) to X; rotate X left by c(j).
+// The result is every group of equal keys, in key order, each in its X order.
 // The counts c(j) come from a Fenwick tree over positions, filled with the
 // smaller keys group by group. The rotations are undone backwards: the head
 // of X steps back c(j) places among the still free final slots and the slot
