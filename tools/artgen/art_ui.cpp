@@ -385,12 +385,15 @@ void PaintScreenPicture(Canvas& c) {
     double b = band_at(x, y);
     double n = Fbm(x * 0.006, y * 0.006, 22, 6);
     double glow = b * Clamp01(0.45 + 0.7 * n);
-    return p + Rgb{0.16, 0.145, 0.135} * glow;
+    return p + Mix(Rgb{0.10, 0.11, 0.15}, Rgb{0.20, 0.17, 0.14}, b) * glow;
   });
-  for (int i = 0; i < 60000; ++i) {
+  // Unresolved stars crowd the band; clumped by noise like real star clouds.
+  for (int i = 0; i < 90000; ++i) {
     double x = rng.Uniform(0, W), y = rng.Uniform(0, H);
-    if (rng.Uniform() > band_at(x, y)) continue;
-    Star(c, x, y, rng.Uniform(0.02, 0.09), StarTint(rng), false);
+    double clump = Clamp01(0.5 + 0.8 * Fbm(x * 0.01, y * 0.01, 24, 4));
+    if (rng.Uniform() > band_at(x, y) * clump) continue;
+    double f = rng.Uniform();
+    Star(c, x, y, 0.04 + 0.16 * f * f, StarTint(rng), false);
   }
   // A faint nebula in the middle of the sky, between the two arcs.
   AddCloud(c, {{W * 0.54, H * 0.36, 230, 150, -0.5}, kHalpha * 0.22, 31, 2.4, 0.6, 1.1, 1.2, 1.3});
