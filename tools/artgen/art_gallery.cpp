@@ -193,7 +193,7 @@ void Supernova(Canvas& c, uint32_t seed, SnrShape shape, double size, double ang
 
 // ---- Herbig-Haro objects -------------------------------------------------------
 
-void HerbigHaro(Canvas& c, uint32_t seed, double angle, bool two_sided, double length) {
+void HerbigHaro(Canvas& c, uint32_t seed, double angle, bool two_sided, double length, bool edge_on_disk = false) {
   Rng rng(seed);
   double cx = c.Width() * 0.5, cy = c.Height() * 0.5;
   SkyBackground(c, seed, {0.05, 0.025, 0.03}, 1.0);
@@ -205,9 +205,25 @@ void HerbigHaro(Canvas& c, uint32_t seed, double angle, bool two_sided, double l
   double len = MinSide(c) * length;
   AddJet(c, rng, cx, cy, angle, len, Rgb{1.0, 0.45, 0.35});
   if (two_sided) AddJet(c, rng, cx, cy, angle + kPi, len * 0.85, Rgb{1.0, 0.5, 0.4});
-  // The young star is hidden in its disc; light escapes through the outflow cavity.
-  AddReflection(c, cx, cy, MinSide(c) * 0.08, Rgb{0.7, 0.55, 0.45}, seed + 3);
-  Star(c, cx, cy, 0.8, {1.0, 0.75, 0.55});
+  if (edge_on_disk) {
+    // Starlight scattered off the disc's two faces, split by its dark midplane.
+    double m = MinSide(c);
+    for (int side = -1; side <= 1; side += 2) {
+      double ox = cx + std::cos(angle) * m * 0.025 * side, oy = cy + std::sin(angle) * m * 0.025 * side;
+      AddCloud(c, {{ox, oy, m * 0.06, m * 0.03, angle + 1.5708}, Rgb{1.0, 0.8, 0.6} * 1.4, seed + 8 + side, 1.5, 0.1,
+                   0.4, 1.0, 2.0});
+    }
+    Sdf midplane = [=](double x, double y) {
+      double u = (x - cx) * std::cos(angle) + (y - cy) * std::sin(angle);
+      double v = -(x - cx) * std::sin(angle) + (y - cy) * std::cos(angle);
+      return std::max(std::fabs(u) - m * 0.008, std::fabs(v) - m * 0.09);
+    };
+    AddSilhouette(c, midplane, seed + 9, 3.0, Rgb{0, 0, 0}, 0.5, 1.0);
+  } else {
+    // The young star is hidden in its disc; light escapes through the outflow cavity.
+    AddReflection(c, cx, cy, MinSide(c) * 0.08, Rgb{0.7, 0.55, 0.45}, seed + 3);
+    Star(c, cx, cy, 0.8, {1.0, 0.75, 0.55});
+  }
   Finish(c, 1.4);
 }
 
@@ -385,15 +401,20 @@ void Reflection(Canvas& c, uint32_t seed, ReflShape shape) {
       break;
     }
     case ReflShape::Witch: {
-      Frame f{cx, cy, m * 0.8, m * 0.32, -0.5};
+      // A long cloud lit from one side by a bright star off its end (Rigel).
+      double sx = W * 0.92, sy = H * 0.12;
+      Frame f{cx - m * 0.1, cy + m * 0.05, m * 0.75, m * 0.3, -0.45};
       for (int y = 0; y < c.Height(); ++y)
         for (int x = 0; x < c.Width(); ++x) {
           double u, v;
           f.Local(x + 0.5, y + 0.5, u, v);
-          double env = std::exp(-(u * u + v * v) * 1.5);
-          double s = Ridged(u * 2.0, v * 5.0, seed + 4, 5);
-          c.Add(x, y, kBlueLight * (env * s * 0.8));
+          double wu = u + 0.35 * Fbm(u * 1.2, v * 1.2, seed + 5, 3), wv = v + 0.35 * Fbm(u * 1.2 + 3, v * 1.2, seed + 6, 3);
+          double env = std::exp(-(wu * wu + wv * wv) * 1.6);
+          double gas = Clamp01(0.35 + 0.7 * Fbm(wu * 2.5, wv * 2.5, seed + 4, 6));
+          double lit = 1.0 / (1.0 + std::hypot(x - sx, y - sy) / (m * 0.6));
+          c.Add(x, y, kBlueLight * (env * gas * lit * 1.3));
         }
+      Star(c, sx, sy, 4.0, {0.8, 0.88, 1.0}, true);
       break;
     }
   }
@@ -560,7 +581,7 @@ const std::map<std::string, SampleLook>& KnownObjects() {
       {"ngc2736.bmp", {[](Canvas& c, uint32_t s) { Supernova(c, s, SnrShape::Pencil, 0.3, -0.45); }}},
       {"hh1_2.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, -1.2, true, 0.42); }}},
       {"hh46_47.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, 0.5, true, 0.45); }}},
-      {"hh30.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, -1.5708, true, 0.4); }}},
+      {"hh30.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, -1.5708, true, 0.4, true); }}},
       {"hh111.bmp", {[](Canvas& c, uint32_t s) { HerbigHaro(c, s, 3.1416, false, 0.7); }}},
       {"smith_cloud.bmp", {[](Canvas& c, uint32_t s) { NeutralHydrogen(c, s, -0.5, true); }}},
       {"leo_ring.bmp", {[](Canvas& c, uint32_t s) { NeutralHydrogen(c, s, 0.3, false); }}},

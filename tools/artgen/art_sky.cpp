@@ -161,31 +161,38 @@ void AddJet(Canvas& c, Rng& rng, double x, double y, double angle, double length
     double d = length * i / 100.0;
     c.Glow(x + ca * d, y + sa * d, 0.9, color * (0.05 * (1.0 - 0.5 * i / 100.0)));
   }
-  int knots = 7;
+  int knots = 9;
   for (int i = 1; i <= knots; ++i) {
     double t = static_cast<double>(i) / knots;
     double d = length * std::pow(t, 0.85) * rng.Uniform(0.92, 1.05);
-    double side = rng.Gauss() * length * 0.015;
-    double kx = x + ca * d - sa * side, ky = y + sa * d + ca * side;
-    double flux = 0.9 * (1.0 - 0.6 * t) * rng.Uniform(0.5, 1.0);
-    c.Glow(kx, ky, 1.0 + 1.6 * t, color * flux);
+    double side = rng.Gauss() * length * 0.012;
+    double flux = 0.7 * (1.0 - 0.5 * t) * rng.Uniform(0.4, 1.0);
+    // Each knot is a small shock drawn out along the flow.
+    double size = 0.8 + 1.4 * t;
+    for (int k = -2; k <= 2; ++k) {
+      double along = d + k * size * 0.8;
+      c.Glow(x + ca * along - sa * side, y + sa * along + ca * side, size, color * (flux * (1.0 - 0.3 * std::abs(k))));
+    }
   }
-  // The bow shock: a parabolic arc opening back towards the source.
+  // The bow shock: a ragged parabolic cap opening back towards the source.
   double ex = x + ca * length * 1.08, ey = y + sa * length * 1.08;
-  double w = length * 0.22;
-  int reach = static_cast<int>(w * 1.6) + 2;
+  double w = length * 0.24;
+  int reach = static_cast<int>(w * 1.8) + 2;
   uint32_t seed = static_cast<uint32_t>(rng.Next());
   for (int py = static_cast<int>(ey) - reach; py <= static_cast<int>(ey) + reach; ++py)
     for (int px = static_cast<int>(ex) - reach; px <= static_cast<int>(ex) + reach; ++px) {
       if (!c.Inside(px, py)) continue;
       double dx = px + 0.5 - ex, dy = py + 0.5 - ey;
       double along = dx * ca + dy * sa, across = -dx * sa + dy * ca;
-      double curve = -(across * across) / (w * 0.9);
-      double d = (along - curve) / (w * 0.12);
-      double light = std::exp(-d * d) * std::exp(-std::pow(across / w, 2.0));
-      light *= 0.6 + 0.6 * Fbm(px * 0.15, py * 0.15, seed, 3);
-      if (light > 1e-3) c.Add(px, py, color * (light * 0.9));
+      double curve = -(across * across) / (w * 1.1);
+      double d = (along - curve) / (w * 0.22);
+      // Bright on the leading edge, fading into the wake behind it.
+      double profile = d > 0 ? std::exp(-d * d * 4.0) : std::exp(d * 0.9);
+      double light = profile * std::exp(-std::pow(across / w, 2.0));
+      light *= Clamp01(0.35 + 0.9 * Fbm(px * 0.12, py * 0.12, seed, 4));
+      if (light > 1e-3) c.Add(px, py, color * (light * 0.8));
     }
+  c.Glow(ex, ey, w * 0.25, color * 0.35);
 }
 
 void AddReflection(Canvas& c, double x, double y, double radius, Rgb color, uint32_t seed, double streaks,
