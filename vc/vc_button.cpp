@@ -33,9 +33,11 @@ int32_t HalfRounded(int64_t N) {
 
 void TilePicture(const TPicture& Picture, int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, uint8_t Alpha) {
   if (!Picture.Loaded || Picture.ImageWidth == 0 || Picture.ImageHeight == 0) return;
-  // 64-bit steps: a huge picture must not wrap the position back into the area.
-  for (int64_t y = Y1; y < Y2; y += Picture.ImageHeight) {
-    for (int64_t x = X1; x < X2; x += Picture.ImageWidth) {
+  // Up to and including the last row and column, so that no strip along the
+  // far edges stays unpainted; the viewport cuts the last tiles. 64-bit steps:
+  // a huge picture must not wrap the position back into the area.
+  for (int64_t y = Y1; y <= Y2; y += Picture.ImageHeight) {
+    for (int64_t x = X1; x <= X2; x += Picture.ImageWidth) {
       ShowAlphaScaleBMPPicture(static_cast<int32_t>(x), static_cast<int32_t>(y), Picture, Picture.ImageWidth,
                                Picture.ImageHeight, Alpha, false, TranColor);
     }

@@ -46,6 +46,7 @@ class TButton : public TVisualComponent {
 // the centring rule of every toolkit title.
 int32_t HalfRounded(int64_t N);
 
-// Tiles a picture at its own size from (X1, Y1) while x < X2 and y < Y2,
-// blended with Alpha and without a transparent colour.
+// Tiles a picture at its own size from (X1, Y1) over the rectangle up to
+// (X2, Y2) inclusive, blended with Alpha and without a transparent colour.
+// The caller's viewport cuts the tiles at the far edges.
 void TilePicture(const TPicture& Picture, int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, uint8_t Alpha);

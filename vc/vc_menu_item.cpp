@@ -81,6 +81,13 @@ void TMenuItem::Check() {
 
 void TMenuItem::Draw() {
   if (!((IsOpen() && MenuItemProces.Running) || (InMainMenu && Adress != ActiveComponent))) return;
+  // In the global pass an item is drawn over the whole screen (the item drawn
+  // before it has restored its own form's canvas viewport), otherwise in its
+  // form's canvas; either way nothing it paints, a texture's last tiles or a
+  // long title, may spill beyond its own rectangle.
+  const TViewport area = MenuItemProces.Running ? SCREEN_VIEWPORT : Viewport;
+  const TViewport& r = RealComponentPos;
+  SetViewport(std::max(area.X1, r.X1), std::max(area.Y1, r.Y1), std::min(area.X2, r.X2), std::min(area.Y2, r.Y2));
 
   if (ButtonStyle == BS_Classic) {
     const int32_t X1 = RealComponentPos.X1;

@@ -317,6 +317,18 @@ TEST_F(ButtonTest, TextureIsTiledOverTheCanvasOnly) {
   EXPECT_EQ(At(124, 115), kFace);
 }
 
+TEST_F(ButtonTest, TilesReachTheLastRowAndColumn) {
+  // Canvas 19 x 5 at (105, 105)-(123, 109): tiles of 3 x 2 start on its last
+  // column and row.
+  a = new TProbeButton();
+  a->CreateComponent(&a, false, BS_Classic, "", 100, 100, 19, 5);
+  LoadPicture(a->Texture, 3, 2, std::vector<test_support::Rgb>(6, test_support::Rgb{90, 80, 10}));
+  Frame();
+  EXPECT_TRUE(AllOf(105, 105, 123, 109, (Rgb{10, 80, 90})));
+  EXPECT_EQ(At(124, 109), kFace);
+  EXPECT_EQ(At(123, 110), kFace);
+}
+
 TEST_F(ButtonTest, PictureWithColourKeyLetsTheCanvasShowThrough) {
   picture = new TPictureButton();
   TPictureButton* button = picture.Get();

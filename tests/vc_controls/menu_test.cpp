@@ -2,7 +2,12 @@
 // before every form and are drawn above them, the arrow-key walk, Escape,
 // Enter, positions that follow a moving form, and the item's own look.
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "platform/cp1250.h"
+#include "tests/support/bmp_builder.h"
 #include "tests/vc_controls/controls_fixture.h"
 #include "vc/vc_button.h"
 #include "vc/vc_form.h"
@@ -243,6 +248,38 @@ TEST_F(MenuTest, LiftedMainItemIsDrawnOutsideItsFormsCanvas) {
   EXPECT_EQ(At(305, 255), kFocusFill) << "drawn in the menu pass over the whole screen";
   EXPECT_EQ(At(302, 247), kFocusFill);
   EXPECT_NE(At(301, 247), kFocusFill);
+}
+
+TEST_F(MenuTest, EveryOpenItemIsDrawnWithoutItsFormsClipping) {
+  // The last two items stick out left of the form's canvas (x 312).
+  save->SetX(-20);
+  quit->SetX(-20);
+  OpenSubmenu();
+  EXPECT_EQ(At(295, 300), kMenuFace);
+  EXPECT_EQ(At(295, 330), kMenuFace) << "also after another item restored its form's viewport";
+  EXPECT_NE(At(291, 330), kMenuFace);
+}
+
+TEST_F(MenuTest, ItemTextureStaysInsideTheItem) {
+  // Outer (512, 347)-(551, 370), 40 x 24; a 30 x 30 texture would reach x 571.
+  extra = new TProbeItem();
+  extra->CreateComponent(&extra, false, MIT_Button, BS_Classic, "", 200, 100, 30, 14);
+  const std::string name = "vc_controls_menu_" + std::to_string(reinterpret_cast<uintptr_t>(this)) + ".bmp";
+  const std::vector<uint8_t> bytes =
+      test_support::BuildBmp24(30, 30, std::vector<test_support::Rgb>(900, test_support::Rgb{90, 80, 10}));
+  std::FILE* f = std::fopen(name.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
+  std::fclose(f);
+  uint8_t result = 255;
+  LoadBMPPicture(name, extra->Texture, result);
+  std::remove(name.c_str());
+  ASSERT_EQ(result, 0);
+  Frame();
+  const Rgb tile{10, 80, 90};
+  EXPECT_TRUE(AllOf(512, 347, 551, 370, tile));
+  EXPECT_EQ(At(552, 360), kFace) << "the form's canvas";
+  EXPECT_EQ(At(530, 371), kFace);
 }
 
 TEST_F(MenuTest, MainItemLookTitleAndArrow) {

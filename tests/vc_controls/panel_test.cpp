@@ -2,7 +2,11 @@
 // edge by edge, focus dots, Enter, label sizing, and the mouse-transparent,
 // clipping container.
 
+#include <cstdio>
 #include <string>
+#include <vector>
+
+#include "tests/support/bmp_builder.h"
 
 #include "tests/vc_controls/controls_fixture.h"
 #include "vc/vc_button.h"
@@ -188,6 +192,30 @@ TEST_F(PanelTest, MouseClickReachesThePanelHook) {
   Key(vk::LBUTTON, false);
   EXPECT_EQ(p->Clicks, 1);
   EXPECT_EQ(p->LastClick, (TPoint{6, 6}));
+}
+
+TEST_F(PanelTest, TextureCoversTheWholePanelAndNoMore) {
+  // Outer (50, 50)-(157, 77): 108 x 28, tiles of 5 x 3 start on the last
+  // column and row and are cut at the edges.
+  TProbePanel* p = MakePanel(PS_Classic);
+  p->Borders.Up = true;
+  const std::string name = "vc_controls_panel_" + std::to_string(reinterpret_cast<uintptr_t>(p)) + ".bmp";
+  const std::vector<uint8_t> bytes =
+      test_support::BuildBmp24(5, 3, std::vector<test_support::Rgb>(15, test_support::Rgb{90, 80, 10}));
+  std::FILE* f = std::fopen(name.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
+  std::fclose(f);
+  uint8_t result = 255;
+  LoadBMPPicture(name, p->Texture, result);
+  std::remove(name.c_str());
+  ASSERT_EQ(result, 0);
+  Frame();
+  const Rgb tile{10, 80, 90};
+  EXPECT_EQ(At(50, 50), kWhite) << "borders lie over the texture";
+  EXPECT_TRUE(AllOf(50, 52, 157, 77, tile));
+  EXPECT_EQ(At(158, 77), kBlack);
+  EXPECT_EQ(At(157, 78), kBlack);
 }
 
 class LabelTest : public ControlsTest {
