@@ -158,8 +158,8 @@ class TTestApplication : public TApplication {
     FirstWindow->CreateComponent(&FirstWindow, PT_Normal, FS_Classic, "Prvé okno"_cp, 400, 300);
     Place(*FirstWindow, 40, 120);
     SecondWindow = new TSecondWindow();
+    // Stays centred, so that it maximises over the whole screen.
     SecondWindow->CreateComponent(&SecondWindow, PT_Normal, FS_Classic, "Druhé okno"_cp, 300, 200);
-    Place(*SecondWindow, 300, 250);
     TopWindow = new TTopWindow();
     TopWindow->CreateComponent(&TopWindow, PT_Always_On_The_Top, FS_Classic, "Navrchu"_cp, 200, 100);
     Place(*TopWindow, 780, 40);
