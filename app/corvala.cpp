@@ -1,0 +1,232 @@
+#include "app/corvala.h"
+
+#include <array>
+#include <cstdio>
+
+#include "forms/cv_about_form.h"
+#include "forms/cv_add_form.h"
+#include "forms/cv_delete_form.h"
+#include "forms/cv_encyclopedia_form.h"
+#include "forms/cv_error_form.h"
+#include "forms/cv_exit_form.h"
+#include "forms/cv_file_new_form.h"
+#include "forms/cv_fullscreen_form.h"
+#include "forms/cv_globals.h"
+#include "forms/cv_help_form.h"
+#include "forms/cv_informations_form.h"
+#include "forms/cv_list_form.h"
+#include "forms/cv_list_item_form.h"
+#include "forms/cv_main_form.h"
+#include "forms/cv_observatory_form.h"
+#include "forms/cv_open_form.h"
+#include "forms/cv_question_form.h"
+#include "forms/cv_question_form2.h"
+#include "forms/cv_question_form3.h"
+#include "forms/cv_save_as_form.h"
+#include "forms/cv_settings.h"
+#include "forms/cv_settings_form.h"
+#include "platform/cp1250.h"
+#include "platform/files.h"
+#include "platform/vk.h"
+#include "rastrix/rastrix.h"
+#include "vc/vc_base.h"
+
+TDatabase* Database = nullptr;
+
+namespace {
+
+// The application fonts, entries 1 to 5 of LoadedFonts.
+constexpr std::array<std::string_view, 5> kFontFiles = {
+    "Fonts\\TNR_11pt_normal.fnt",      "Fonts\\TNR_11pt_bold.fnt", "Fonts\\Garamond_12pt_normal.fnt",
+    "Fonts\\TNR_9pt_normal.fnt",       "Fonts\\TNR_14pt_bold.fnt",
+};
+
+std::array<TFont*, 5> g_fonts{};
+
+template <class T>
+void CreateForm(TOwned<T>& Slot, std::string_view Title, uint32_t Width, uint32_t Height,
+                TPositionType PositionType = PT_Normal) {
+  Slot = new T();
+  Slot->CreateComponent(&Slot, PositionType, FS_Classic, Title, Width, Height);
+}
+
+void AppendUtf8Quoted(std::string& Out, std::string_view Text) {
+  Out.push_back('"');
+  for (char c : cp1250::ToUtf8(Text)) {
+    if (c == '"' || c == '\\') Out.push_back('\\');
+    Out.push_back(c);
+  }
+  Out.push_back('"');
+}
+
+}  // namespace
+
+TDatabase* CreateDatabaseApplication() {
+  Database = new TDatabase();
+  Database->Create("Corvala");
+  return Database;
+}
+
+void TDatabase::OnCreate() {
+  ClearingVirtualScreen = false;  // the main form covers the whole screen
+
+  Loaded = false;
+  Modified = false;
+  SpecificalCode = {'C', 'V', 'L'};
+  Terminate = false;
+
+  FirstCycle = true;
+  AllScreen = TViewport{0, 0, 1023, 1023};
+
+  // A missing font only leaves its texts undrawn; its entry keeps its index.
+  for (std::size_t i = 0; i < kFontFiles.size(); ++i) {
+    g_fonts[i] = new TFont();
+    LoadedFonts.push_back(g_fonts[i]);
+  }
+  for (std::size_t i = 0; i < kFontFiles.size(); ++i) {
+    uint8_t result = 0;
+    LoadFNTFont(kFontFiles[i], *g_fonts[i], result);
+  }
+
+  CreateForm(MainForm, "Databáza"_cp, 1024, 768, PT_Always_On_The_Bottom);
+  CreateForm(ExitForm, "Koniec", 293, 150);
+  CreateForm(ErrorForm, "Chyba", 300, 180);
+  CreateForm(DeleteForm, "Odstránenie položky"_cp, 300, 180);
+  CreateForm(QuestionForm, "Otázka"_cp, 300, 180);
+  CreateForm(QuestionForm2, "Otázka"_cp, 300, 180);
+  CreateForm(QuestionForm3, "Otázka"_cp, 300, 180);
+  CreateForm(FileNewForm, "Nový súbor"_cp, 355, 290);
+  CreateForm(OpenForm, "Otvoriť súbor"_cp, 355, 170);
+  CreateForm(SaveAsForm, "Uložiť ako"_cp, 355, 170);
+  CreateForm(ListForm, "Výpis položiek"_cp, 949, 600);
+  CreateForm(AddForm, "Pridať položku"_cp, 713, 321);
+  CreateForm(ReviseForm, "Upraviť položku"_cp, 713, 321);
+  CreateForm(ListItemForm, "Výpis položky"_cp, 880, 499);
+  CreateForm(FullscreenForm, "Fullscreen", 1024, 768);
+  CreateForm(InformationsForm, "Informácie o databáze"_cp, 355, 200);
+  CreateForm(SettingsForm, "Nastavenia", 409, 350);
+  CreateForm(ObservatoryForm, "Hvezdáreň"_cp, 650, 440);
+  CreateForm(EncyclopediaForm, "Encyklopédia"_cp, 500, 400);
+  CreateForm(HelpForm, "Pomoc", 500, 400);
+  CreateForm(AboutForm, "O programe", 600, 362);
+
+  for (PComponentBase slot : AllForms) DerefAs<TForm>(slot)->IsMaximizeButton = false;
+  // The two screen-sized forms hang their title bars above the screen.
+  MainForm->IsMaximizeButton = true;
+  MainForm->CenterY = false;
+  MainForm->SetY(-32);
+  FullscreenForm->CenterY = false;
+  FullscreenForm->SetY(-32);
+  MainForm->Show(ST_Unmodal);
+
+  SetMessageHandler(ShowOnErrorForm);
+  Focused = &MainForm;
+}
+
+void TDatabase::OnEndCycle() {
+  Finish = Terminate;
+
+  if (FirstCycle) {
+    // A missing or damaged settings file leaves the defaults in place.
+    ReadSettings();
+    if (Settings.UseImplicitDatabase) OpenDatabaseFile(Settings.ImplicitDatabase.View());
+    FirstCycle = false;
+  }
+
+  if (KeyPressed(vk::SNAPSHOT)) SaveSnapshot();
+}
+
+void TDatabase::Epilogue() {
+  if (!WriteSettings())
+    std::fprintf(stderr, "corvala: Nastavenia sa nepodarilo zapísať do súboru \"%s\".\n",
+                 platform::NativePath(SETTINGS_FILE).c_str());
+  FreeThumbnails();
+}
+
+void TDatabase::OnFree() {
+  SetMessageHandler(nullptr);
+  for (TFont*& font : g_fonts) {
+    if (font == nullptr) continue;
+    FreeFNTFont(*font);
+    delete font;
+    font = nullptr;
+  }
+}
+
+void TDatabase::OnCloseRequest() { AskToQuit(); }
+
+std::string SnapshotFileName(const platform::SystemTime& T) {
+  char name[96];
+  std::snprintf(name, sizeof name, "SnapShots\\%u_%u_%u_%u_%u_%u.bmp", unsigned{T.Day}, unsigned{T.Month},
+                unsigned{T.Year}, unsigned{T.Hour}, unsigned{T.Minute}, unsigned{T.Second});
+  return name;
+}
+
+bool SaveSnapshot() {
+  const std::string name = SnapshotFileName(platform::Current().LocalTime());
+  // The folder is made on the first screenshot only.
+  if (std::FILE* probe = platform::OpenFile("SnapShots\\test", "wb")) {
+    std::fclose(probe);
+    platform::RemoveFile("SnapShots\\test");
+  } else {
+    platform::CreateFolder("SnapShots");
+  }
+  const TViewport all = Database != nullptr ? Database->AllScreen : TViewport{0, 0, 1023, 1023};
+  if (SaveBMPPicture(all, name)) return true;
+  std::string message("Snímku obrazovky sa nepodarilo uložiť do súboru \""_cp);
+  message.append(name);
+  message.append("\"!");
+  ShowErrorMessage(message);
+  return false;
+}
+
+std::string DatabaseStateLine() {
+  std::string line = "database loaded=";
+  line += Loaded ? "1" : "0";
+  line += " modified=";
+  line += Modified ? "1" : "0";
+  line += " terminate=";
+  line += Terminate ? "1" : "0";
+  line += " items=" + std::to_string(Nebulas.size());
+  line += " file=";
+  AppendUtf8Quoted(line, DatabaseFile);
+  line += " name=";
+  AppendUtf8Quoted(line, DatabaseInfo.NameOfDatabase.View());
+  line += '\n';
+  return line;
+}
+
+void ReleaseDatabaseApplication() {
+  if (Database == nullptr) return;
+  Database->OnFree();
+  while (!OpenedWindows.empty()) {
+    TVisualComponent* form = Deref(OpenedWindows.back());
+    if (form != nullptr) {
+      form->Free();
+    } else {
+      OpenedWindows.pop_back();
+    }
+  }
+  // What is left is the toolkit's default font; releasing a font takes it off the list.
+  const std::vector<TFont*> remaining = LoadedFonts;
+  for (TFont* font : remaining) {
+    FreeFNTFont(*font);
+    delete font;
+  }
+  LoadedFonts.clear();
+  delete Database;
+  Database = nullptr;
+  CloseRastrix();
+  ResetToolkitGlobals();
+  ResetDatabaseGlobals();
+}
+
+namespace {
+
+// The replay harness and other drivers find the program through this.
+const bool g_registered = RegisterApplication(TApplicationRegistration{
+    []() -> TApplication* { return CreateDatabaseApplication(); },
+    []() { return DatabaseStateLine(); },
+});
+
+}  // namespace
