@@ -215,14 +215,29 @@ void FillRectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2) {
   const int64_t y1 = std::max<int64_t>(Y1, clip.Y1), y2 = std::min<int64_t>(Y2, clip.Y2);
   const size_t row_bytes = static_cast<size_t>(x2 - x1 + 1) * 4;
   if (ink.Opaque()) {
+    // The first row gets the colour; every row below becomes a copy of it,
+    // fourth bytes included.
     Span(ink, clip, y1, x1, x2);
+    if (y2 == y1) return;
     const uint8_t* first = ScreenAt(x1, y1);
-    for (int64_t y = y1 + 1; y <= y2; ++y) std::memcpy(ScreenAt(x1, y), first, row_bytes);
+    const size_t pixels = row_bytes / 4;
+    bool uniform = true;
+    for (size_t i = 1; i < pixels && uniform; ++i) uniform = first[i * 4 + 3] == first[3];
+    if (!uniform) {
+      for (int64_t y = y1 + 1; y <= y2; ++y) std::memcpy(ScreenAt(x1, y), first, row_bytes);
+      return;
+    }
+    // Usually the fourth bytes agree, and then a copy of the row is one
+    // repeated pixel value, stored without reading anything; full-width rows
+    // are one contiguous block.
+    uint32_t value;
+    std::memcpy(&value, first, 4);
+    if (pixels == static_cast<size_t>(SCREEN_WIDTH)) {
+      rastrix_detail::FillRun(ScreenAt(x1, y1 + 1), pixels * static_cast<size_t>(y2 - y1), value);
+    } else {
+      for (int64_t y = y1 + 1; y <= y2; ++y) rastrix_detail::FillRun(ScreenAt(x1, y), pixels, value);
+    }
     return;
   }
-  for (int64_t y = y1; y <= y2; ++y) {
-    uint8_t* p = ScreenAt(x1, y);
-    uint8_t* const end = p + row_bytes;
-    for (; p != end; p += 4) ink.Blend(p);
-  }
+  for (int64_t y = y1; y <= y2; ++y) rastrix_detail::BlendRun(ink, ScreenAt(x1, y), row_bytes / 4);
 }

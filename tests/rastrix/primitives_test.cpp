@@ -160,6 +160,25 @@ TEST_F(PrimitivesTest, OpaqueFillCopiesTheFirstRowIncludingItsFourthBytes) {
   EXPECT_EQ(PixelAt(3, 5), (TColor{3, 2, 1, 0}));
 }
 
+TEST_F(PrimitivesTest, OpaqueFillOverUniformFourthBytesMatchesTheRowCopy) {
+  // Random colours but one common fourth byte: the fill may then store a
+  // repeated pixel value instead of copying the row, and must give the same bytes.
+  std::mt19937 rng(99);
+  ReferenceScreen ref;
+  for (size_t i = 0; i < SCREEN_BYTES; ++i) ref.bytes[i] = i % 4 == 3 ? 7 : static_cast<uint8_t>(rng());
+  std::memcpy(VirtualScreen, ref.bytes.data(), SCREEN_BYTES);
+  const int rects[][4] = {{0, 0, 1023, 767}, {-9, 3, 2000, 700}, {5, 6, 300, 8}, {17, 0, 17, 767},
+                          {1, 1, 1022, 766}, {0, 500, 1023, 500}, {0, 100, 1023, 101}};
+  for (const auto& r : rects) {
+    SetColor(static_cast<uint8_t>(rng()), static_cast<uint8_t>(rng()), static_cast<uint8_t>(rng()), 0);
+    ref.color = Color;
+    ref.viewport = Viewport;
+    FillRectangle(r[0], r[1], r[2], r[3]);
+    ref.FillRectangle(r[0], r[1], r[2], r[3]);
+    ASSERT_EQ(std::memcmp(VirtualScreen, ref.bytes.data(), SCREEN_BYTES), 0) << r[0] << "," << r[1];
+  }
+}
+
 namespace {
 
 // Draws the same random primitive with the raster unit and with the plain
