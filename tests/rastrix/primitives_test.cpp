@@ -10,16 +10,23 @@
 
 using PrimitivesTest = RastrixTest;
 
-TEST(BlendFormula, IntegerBlendingMatchesTheFloatingPointFormulaForEveryInput) {
-  // Every alpha, every old byte and every colour byte: 16.7 million cases.
+TEST_F(PrimitivesTest, BlendingMatchesTheFloatingPointFormulaForEveryInput) {
+  // Every alpha, every colour byte and every old byte, through the real fill
+  // path: a row whose pixels hold the old values 0..255 in all four bytes (plus
+  // two more, so that the run does not end on a multiple of four pixels).
   for (int a = 0; a < 256; ++a)
-    for (int old = 0; old < 256; ++old)
-      for (int c = 0; c < 256; ++c) {
-        const double f = 1.0 - a / 255.0;
-        const uint8_t expected = static_cast<uint8_t>(std::nearbyint(old * (1.0 - f) + c * f));
-        const uint8_t actual = static_cast<uint8_t>((old * a + c * (255 - a) + 127) / 255);
-        if (expected != actual) FAIL() << "alpha " << a << " old " << old << " colour " << c;
+    for (int c = 0; c < 256; ++c) {
+      for (int x = 0; x < 258; ++x) std::memset(VirtualScreen + x * 4, x & 0xFF, 4);
+      SetColor(uint8_t(c), uint8_t(255 - c), uint8_t(c ^ 0x55), uint8_t(a));
+      FillRectangle(0, 0, 257, 0);
+      for (int x = 0; x < 258; ++x) {
+        const uint8_t old = static_cast<uint8_t>(x);
+        const uint8_t* p = VirtualScreen + x * 4;
+        if (p[0] != ReferenceBlend(old, Color.B, Color.Alpha) || p[1] != ReferenceBlend(old, Color.G, Color.Alpha) ||
+            p[2] != ReferenceBlend(old, Color.R, Color.Alpha) || (a != 0 && p[3] != old))
+          FAIL() << "alpha " << a << " colour " << c << " old " << x;
       }
+    }
 }
 
 TEST_F(PrimitivesTest, PixelCopiesOpaqueBlendsTranslucentAndSkipsInvisible) {
