@@ -450,8 +450,11 @@ void TForm::Draw() {
       Colour(Background.R, Background.G, Background.B, a);
       FillRectangle(RealCanvasPos.X1, RealCanvasPos.Y1, RealCanvasPos.X2, RealCanvasPos.Y2);
     } else if (Texture.ImageWidth > 0 && Texture.ImageHeight > 0) {
-      for (int64_t y = RealCanvasPos.Y1; y < RealCanvasPos.Y2; y += Texture.ImageHeight)
-        for (int64_t x = RealCanvasPos.X1; x < RealCanvasPos.X2; x += Texture.ImageWidth)
+      // Up to and including the last row and column: stopping before them
+      // would leave a one-pixel strip unpainted whenever the canvas is one
+      // pixel longer than a whole number of tiles.
+      for (int64_t y = RealCanvasPos.Y1; y <= RealCanvasPos.Y2; y += Texture.ImageHeight)
+        for (int64_t x = RealCanvasPos.X1; x <= RealCanvasPos.X2; x += Texture.ImageWidth)
           ShowBMPPicture(static_cast<int32_t>(x), static_cast<int32_t>(y), Texture);
     }
 

@@ -2,6 +2,9 @@
 // close question, the title buttons, and the classic frame pixel by pixel.
 
 #include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "tests/vc_core/toolkit_fixture.h"
 #include "vc/vc_form.h"
@@ -328,6 +331,45 @@ TEST_F(FormDrawTest, InactiveTitleAndGreyedCloseGlyph) {
   const TViewport min = a->MinimizeButton->RealCanvasPos;
   EXPECT_EQ(PixelAt(min.X1 + 1, min.Y2 - 1), Rgb(0, 0, 0));
   EXPECT_EQ(PixelAt(min.X1 + 1, min.Y2 - 3), Rgb(236, 233, 216));
+}
+
+// A solid 24-bit BMP file of the given size.
+void WriteSolidBmp(const std::string& path, int w, int h, uint8_t r, uint8_t g, uint8_t b) {
+  const int stride = (w * 3 + 3) / 4 * 4;
+  std::vector<uint8_t> f(54 + stride * h, 0);
+  auto le32 = [&f](std::size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) f[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  f[0] = 'B', f[1] = 'M';
+  le32(2, static_cast<uint32_t>(f.size()));
+  le32(10, 54);
+  le32(14, 40);
+  le32(18, static_cast<uint32_t>(w));
+  le32(22, static_cast<uint32_t>(h));
+  f[26] = 1, f[28] = 24;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint8_t* p = &f[54 + y * stride + x * 3];
+      p[0] = b, p[1] = g, p[2] = r;
+    }
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(f.data(), 1, f.size(), out);
+  std::fclose(out);
+}
+
+TEST_F(FormDrawTest, TextureTilesTheWholeCanvasUpToItsLastPixel) {
+  // The canvas is 400 x 300, one pixel more than 133 x 3 by 23 x 13 tiles.
+  const std::string path = "corvala_form_texture_test.bmp";
+  WriteSolidBmp(path, 3, 13, 200, 10, 20);
+  uint8_t result = 255;
+  LoadBMPPicture(path, a->Texture, result);
+  std::remove(path.c_str());
+  ASSERT_EQ(result, 0);
+  a->Draw();
+  EXPECT_EQ(PixelAt(312, 247), Rgb(200, 10, 20));
+  EXPECT_EQ(PixelAt(711, 546), Rgb(200, 10, 20)) << "the last column and row are covered";
+  EXPECT_EQ(PixelAt(712, 546), Rgb(241, 239, 226)) << "and nothing beyond the canvas";
 }
 
 }  // namespace
