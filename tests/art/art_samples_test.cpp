@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -122,6 +123,27 @@ TEST(SampleCatalogue, EveryPictureLoadsAndIsTwoToSixHundredPixelsWide) {
       }
     EXPECT_GT(hi - lo, 200u);
   }
+}
+
+TEST(SampleCatalogue, ImportsIntoADatabaseWhoseEveryPictureResolves) {
+#ifndef CVLTOOL_PATH
+  GTEST_SKIP() << "the catalogue tool is not part of this build";
+#else
+  namespace fs = std::filesystem;
+  fs::path dir = fs::path(CORVALA_BINARY_DIR) / "tests" / "art_import" / "samples";
+  fs::remove_all(dir.parent_path());
+  fs::create_directories(dir);
+  for (const auto& entry : fs::directory_iterator(art_test::SamplesDir())) fs::copy(entry.path(), dir / entry.path().filename());
+  std::string tool = "'" + std::string(CVLTOOL_PATH) + "'";
+  std::string cvl = "'" + (dir / "Hmloviny.cvl").string() + "'";
+  std::string log = (dir.parent_path() / "check.txt").string();
+  ASSERT_EQ(std::system((tool + " import '" + (dir / "hmloviny.csv").string() + "' " + cvl +
+                         " --name Hmloviny >/dev/null 2>&1").c_str()),
+            0);
+  ASSERT_EQ(std::system((tool + " check " + cvl + " >'" + log + "' 2>&1").c_str()), 0);
+  std::string report = ReadFile(log);
+  EXPECT_EQ(report.find("warning"), std::string::npos) << report;
+#endif
 }
 
 }  // namespace
