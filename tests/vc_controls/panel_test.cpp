@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/cp1250.h"
 #include "tests/support/bmp_builder.h"
 
 #include "tests/vc_controls/controls_fixture.h"
@@ -258,6 +259,39 @@ TEST_F(LabelTest, NewFontResizesWithoutMovingTheText) {
   Frame();
   EXPECT_TRUE(AllOf(209, 105, 220, 118, kBlack));
   EXPECT_EQ(At(221, 105), kFace);
+}
+
+TEST_F(LabelTest, RealFontTextStaysInItsBox) {
+  TFont tahoma;
+  uint8_t result = 255;
+  LoadFNTFont(std::string(CORVALA_SOURCE_DIR) + "/data/Fonts/Tahoma_10pt_normal.fnt", tahoma, result);
+  if (result != 0) GTEST_SKIP() << "the program's fonts have not been generated";
+  label = new TLabel();
+  label->CreateComponent(&label, false, 200, 100, "Ľadová hmlovina"_cp);
+  label->SetFont(&tahoma);
+  const int32_t length = static_cast<int32_t>(GetTextLength(tahoma, label->Title));
+  ASSERT_GT(length, 0);
+  EXPECT_EQ(label->Width, length + 10);
+  EXPECT_EQ(label->Height, tahoma.PixHeight + 2);
+  Frame();
+  // Ink only inside the text's box at offset (9, 5); the rest is the face.
+  const TViewport& r = label->RealComponentPos;
+  const int32_t tx1 = r.X1 + 9, ty1 = r.Y1 + 5, tx2 = tx1 + length - 1, ty2 = ty1 + tahoma.PixHeight - 1;
+  int ink = 0, stray = 0;
+  for (int y = r.Y1; y <= r.Y2; ++y) {
+    for (int x = r.X1; x <= r.X2; ++x) {
+      const bool inBox = x >= tx1 && x <= tx2 && y >= ty1 && y <= ty2;
+      if (At(x, y) == kBlack) {
+        inBox ? ++ink : ++stray;
+      } else if (!(At(x, y) == kFace)) {
+        ++stray;
+      }
+    }
+  }
+  EXPECT_GT(ink, 30);
+  EXPECT_EQ(stray, 0);
+  label->Free();
+  FreeFNTFont(tahoma);
 }
 
 class ContainerTest : public ControlsTest {
