@@ -174,13 +174,19 @@ void BM_WriteText100Chars(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteText100Chars);
 
+// The 36 MB photograph is written once per run and removed when the run ends.
+struct TempFile {
+  std::string path;
+  ~TempFile() { std::remove(path.c_str()); }
+};
+
 const std::string& LargeBmp() {
-  static const std::string path = [] {
-    const std::string p = TempPath("4000x3000.bmp");
-    if (!WriteBmp(p, 4000, 3000)) std::remove(p.c_str());
-    return p;
+  static const TempFile file = [] {
+    TempFile f{TempPath("4000x3000.bmp")};
+    if (!WriteBmp(f.path, 4000, 3000)) std::remove(f.path.c_str());
+    return f;
   }();
-  return path;
+  return file.path;
 }
 
 void BM_FreadLargeBmpOnce(benchmark::State& state) {
