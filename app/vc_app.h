@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class TApplication {
  public:
@@ -64,6 +65,9 @@ struct TApplicationRegistration {
   TApplication* (*Create)() = nullptr;
   // Extra lines of a state dump (each ending in a newline), or null.
   std::string (*StateLines)() = nullptr;
+  // A test-only command of the program, "program TEXT" in a replay script:
+  // returns an empty text when done, else why it could not be done. May be null.
+  std::string (*Command)(std::string_view Text) = nullptr;
 };
 bool RegisterApplication(const TApplicationRegistration& Registration);
 // The registered application, or null while the program has registered none.

@@ -172,6 +172,10 @@ struct Parser {
     } else if (op == "dump") {
       c.op = Op::Dump;
       ok = file();
+    } else if (op == "program") {
+      c.op = Op::Program;
+      c.file = std::string(Trim(text.substr(op.size())));
+      ok = !c.file.empty() || Fail(line, "'program' needs a command");
     } else {
       return Fail(line, "unknown command '" + std::string(op) + "'");
     }
@@ -346,6 +350,17 @@ void WriteDump(const Command& c) {
   if (!out) RuntimeError(c, "cannot write " + c.file);
 }
 
+// A command the program itself understands (test set-ups the interface
+// cannot reach yet).
+void ProgramCommand(const Command& c) {
+  EnsureApplication();
+  const TApplicationRegistration* program = RegisteredApplication();
+  if (program == nullptr || program->Command == nullptr || factory != program->Create)
+    RuntimeError(c, "the application takes no program commands");
+  const std::string reason = program->Command(c.file);
+  if (!reason.empty()) RuntimeError(c, reason);
+}
+
 void Execute(const Command& c) {
   switch (c.op) {
     case Op::Clock: host.SetClock(c.utc, c.offset_minutes); break;
@@ -380,6 +395,7 @@ void Execute(const Command& c) {
       break;
     case Op::Shot: Shot(c); break;
     case Op::Dump: WriteDump(c); break;
+    case Op::Program: ProgramCommand(c); break;
   }
 }
 

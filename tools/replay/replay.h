@@ -16,7 +16,7 @@ class TApplication;
 namespace replay {
 
 enum class Op {
-  Clock, Step, Frames, Wait, Move, Down, Up, Press, Click, RClick, DblClick, Type, Shot, Dump
+  Clock, Step, Frames, Wait, Move, Down, Up, Press, Click, RClick, DblClick, Type, Shot, Dump, Program
 };
 
 struct Command {
@@ -26,7 +26,7 @@ struct Command {
   int64_t a = 0, b = 0;   // numbers: frames, milliseconds, coordinates, key code
   platform::SystemTime utc;
   int offset_minutes = 0;
-  std::string file;        // shot and dump: native path
+  std::string file;        // shot and dump: native path; program: the command's text
   std::vector<uint8_t> keys;  // type: key codes, with shift flags in `shifts`
   std::vector<bool> shifts;
 };
