@@ -27,6 +27,7 @@
 #include "forms/cv_settings_form.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
+#include "platform/headless_backend.h"
 #include "platform/vk.h"
 #include "rastrix/rastrix.h"
 #include "vc/vc_base.h"
@@ -221,12 +222,68 @@ void ReleaseDatabaseApplication() {
   ResetDatabaseGlobals();
 }
 
+std::string MainFormStateLine() {
+  std::string line = "main highlight=";
+  std::string_view highlighted;
+  if (MainForm) {
+    for (const TVisualComponent* c : {static_cast<const TVisualComponent*>(MainForm->FileButton.Get()),
+                                      static_cast<const TVisualComponent*>(MainForm->DatabaseButton.Get()),
+                                      static_cast<const TVisualComponent*>(MainForm->ObservatoryButton.Get()),
+                                      static_cast<const TVisualComponent*>(MainForm->EncyclopediaButton.Get()),
+                                      static_cast<const TVisualComponent*>(MainForm->SettingsButton.Get()),
+                                      static_cast<const TVisualComponent*>(MainForm->HelpButton.Get()),
+                                      static_cast<const TVisualComponent*>(MainForm->AboutButton.Get()),
+                                      static_cast<const TVisualComponent*>(MainForm->ExitButton.Get()),
+                                      static_cast<const TVisualComponent*>(MainForm->OpenedWindowsButton.Get())}) {
+      const auto* button = dynamic_cast<const TMainFormButton*>(c);
+      if (button != nullptr && button->Highlighted()) highlighted = button->Title;
+    }
+  }
+  AppendUtf8Quoted(line, highlighted);
+  line += " windows=";
+  bool first = true;
+  if (MainForm) {
+    for (const TOwned<TDatabaseMenuItem>& item : MainForm->OpenedWindowsItems) {
+      if (item->GetX() >= SCREEN_WIDTH) continue;
+      if (!first) line += ',';
+      AppendUtf8Quoted(line, item->Title);
+      first = false;
+    }
+  }
+  line += '\n';
+  return line;
+}
+
+std::string ProgramCommand(std::string_view Text) {
+  const std::size_t space = Text.find(' ');
+  const std::string_view verb = Text.substr(0, space);
+  const std::string_view rest = space == std::string_view::npos ? std::string_view() : Text.substr(space + 1);
+  if (verb == "modify") {
+    // Stands in for an edit of the loaded database by a form.
+    if (!Loaded) return "no database is loaded";
+    const cp1250::Conversion name = cp1250::FromUtf8(rest);
+    if (!name.ok) return "the name has a character outside Windows-1250";
+    DatabaseInfo.NameOfDatabase = name.text;
+    Modified = true;
+    return {};
+  }
+  if (verb == "close-request") {
+    // The desktop's close button or Alt+F4.
+    auto* host = dynamic_cast<platform::HeadlessBackend*>(&platform::Current());
+    if (host == nullptr) return "the backend cannot be asked to close";
+    host->RequestClose();
+    return {};
+  }
+  return "unknown program command '" + std::string(verb) + "'";
+}
+
 namespace {
 
 // The replay harness and other drivers find the program through this.
 const bool g_registered = RegisterApplication(TApplicationRegistration{
     []() -> TApplication* { return CreateDatabaseApplication(); },
-    []() { return DatabaseStateLine(); },
+    []() { return DatabaseStateLine() + MainFormStateLine(); },
+    &ProgramCommand,
 });
 
 }  // namespace
