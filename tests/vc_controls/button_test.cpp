@@ -52,21 +52,6 @@ class ButtonTest : public ControlsTest {
     return slot.Get();
   }
 
-  // Writes a BMP next to the test and loads it.
-  void LoadPicture(TPicture& picture, int32_t w, int32_t h, const std::vector<test_support::Rgb>& pixels) {
-    const std::string name = "vc_controls_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                             "_" + std::to_string(reinterpret_cast<uintptr_t>(&picture)) + ".bmp";
-    const std::vector<uint8_t> bytes = test_support::BuildBmp24(w, h, pixels);
-    std::FILE* f = std::fopen(name.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-    std::fclose(f);
-    uint8_t result = 255;
-    LoadBMPPicture(name, picture, result);
-    std::remove(name.c_str());
-    ASSERT_EQ(result, 0);
-  }
-
   // Slots outlive the tests' bodies: the desk frees what they hold.
   TOwned<TProbeButton> a, b;
   TOwned<TPictureButton> picture;
@@ -308,7 +293,7 @@ TEST_F(ButtonTest, DisabledAncestorGreysTheTitleOverTheNormalLook) {
 TEST_F(ButtonTest, TextureIsTiledOverTheCanvasOnly) {
   TProbeButton* button = MakeButton(a);
   const test_support::Rgb teal{90, 80, 10};  // b, g, r
-  LoadPicture(button->Texture, 3, 2, std::vector<test_support::Rgb>(6, teal));
+  LoadPicture(button->Texture, 3, 2, teal);
   Frame();
   const Rgb tile{10, 80, 90};
   EXPECT_TRUE(AllOf(105, 105, 124, 114, tile)) << "tiled across the whole 20 x 10 canvas";
@@ -322,7 +307,7 @@ TEST_F(ButtonTest, TilesReachTheLastRowAndColumn) {
   // column and row.
   a = new TProbeButton();
   a->CreateComponent(&a, false, BS_Classic, "", 100, 100, 19, 5);
-  LoadPicture(a->Texture, 3, 2, std::vector<test_support::Rgb>(6, test_support::Rgb{90, 80, 10}));
+  LoadPicture(a->Texture, 3, 2, test_support::Rgb{90, 80, 10});
   Frame();
   EXPECT_TRUE(AllOf(105, 105, 123, 109, (Rgb{10, 80, 90})));
   EXPECT_EQ(At(124, 109), kFace);

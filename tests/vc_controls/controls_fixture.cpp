@@ -106,6 +106,23 @@ void ControlsTest::Frame() {
   host.Advance(20);
 }
 
+void ControlsTest::LoadPicture(TPicture& picture, int32_t w, int32_t h,
+                               const std::vector<test_support::Rgb>& pixels) {
+  // One file per process and picture: ctest runs the cases side by side.
+  const std::string name =
+      "vc_controls_" + std::to_string(getpid()) + "_" + std::to_string(++pictures_loaded) + ".bmp";
+  const std::vector<uint8_t> bytes = test_support::BuildBmp24(w, h, pixels);
+  std::FILE* f = std::fopen(name.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+  ASSERT_EQ(written, bytes.size());
+  uint8_t result = 255;
+  LoadBMPPicture(name, picture, result);
+  std::remove(name.c_str());
+  ASSERT_EQ(result, 0);
+}
+
 Rgb ControlsTest::At(int x, int y) const {
   const uint8_t* p = VirtualScreen + (static_cast<size_t>(y) * SCREEN_WIDTH + static_cast<size_t>(x)) * 4;
   return Rgb{p[2], p[1], p[0]};

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "platform/vk.h"
 #include "rastrix/rastrix.h"
+#include "tests/support/bmp_builder.h"
 #include "vc/vc_base.h"
 #include "vc/vc_form.h"
 
@@ -80,6 +81,14 @@ class ControlsTest : public ::testing::Test {
   // Whether every pixel of the inclusive rectangle has the colour.
   bool AllOf(int x1, int y1, int x2, int y2, Rgb c) const;
 
+  // Loads a picture of w x h pixels (top row first) through a BMP file of
+  // its own, which is removed again.
+  void LoadPicture(TPicture& picture, int32_t w, int32_t h, const std::vector<test_support::Rgb>& pixels);
+  // The same with every pixel of one colour.
+  void LoadPicture(TPicture& picture, int32_t w, int32_t h, test_support::Rgb colour) {
+    LoadPicture(picture, w, h, std::vector<test_support::Rgb>(static_cast<size_t>(w * h), colour));
+  }
+
   // Children created from now on attach to the desk.
   void OnDesk() {
     ActualComponent = &desk;
@@ -89,6 +98,7 @@ class ControlsTest : public ::testing::Test {
   platform::HeadlessBackend host;
   TFont small_font;  // entry 0 of LoadedFonts: the toolkit's default font
   TFont large_font;
+  int pictures_loaded = 0;
   TOwned<TDesk> desk;
 };
 

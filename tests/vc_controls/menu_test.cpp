@@ -2,7 +2,6 @@
 // before every form and are drawn above them, the arrow-key walk, Escape,
 // Enter, positions that follow a moving form, and the item's own look.
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -264,17 +263,7 @@ TEST_F(MenuTest, ItemTextureStaysInsideTheItem) {
   // Outer (512, 347)-(551, 370), 40 x 24; a 30 x 30 texture would reach x 571.
   extra = new TProbeItem();
   extra->CreateComponent(&extra, false, MIT_Button, BS_Classic, "", 200, 100, 30, 14);
-  const std::string name = "vc_controls_menu_" + std::to_string(reinterpret_cast<uintptr_t>(this)) + ".bmp";
-  const std::vector<uint8_t> bytes =
-      test_support::BuildBmp24(30, 30, std::vector<test_support::Rgb>(900, test_support::Rgb{90, 80, 10}));
-  std::FILE* f = std::fopen(name.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-  std::fclose(f);
-  uint8_t result = 255;
-  LoadBMPPicture(name, extra->Texture, result);
-  std::remove(name.c_str());
-  ASSERT_EQ(result, 0);
+  LoadPicture(extra->Texture, 30, 30, test_support::Rgb{90, 80, 10});
   Frame();
   const Rgb tile{10, 80, 90};
   EXPECT_TRUE(AllOf(512, 347, 551, 370, tile));

@@ -2,7 +2,6 @@
 // edge by edge, focus dots, Enter, label sizing, and the mouse-transparent,
 // clipping container.
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -200,17 +199,7 @@ TEST_F(PanelTest, TextureCoversTheWholePanelAndNoMore) {
   // column and row and are cut at the edges.
   TProbePanel* p = MakePanel(PS_Classic);
   p->Borders.Up = true;
-  const std::string name = "vc_controls_panel_" + std::to_string(reinterpret_cast<uintptr_t>(p)) + ".bmp";
-  const std::vector<uint8_t> bytes =
-      test_support::BuildBmp24(5, 3, std::vector<test_support::Rgb>(15, test_support::Rgb{90, 80, 10}));
-  std::FILE* f = std::fopen(name.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-  std::fclose(f);
-  uint8_t result = 255;
-  LoadBMPPicture(name, p->Texture, result);
-  std::remove(name.c_str());
-  ASSERT_EQ(result, 0);
+  LoadPicture(p->Texture, 5, 3, test_support::Rgb{90, 80, 10});
   Frame();
   const Rgb tile{10, 80, 90};
   EXPECT_EQ(At(50, 50), kWhite) << "borders lie over the texture";
