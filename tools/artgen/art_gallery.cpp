@@ -665,7 +665,7 @@ void PaintStarExplosion(Canvas& c) {
 }
 
 void PaintDefaultThumbnail(Canvas& c) {
-  // A dim disc with a question of a star: visibly "no picture", still at home
+  // A dim, framed smudge around a faint star: plainly a stand-in, yet at home
   // on the night-sky map.
   Rng rng(32);
   double cx = c.Width() * 0.5, cy = c.Height() * 0.5;

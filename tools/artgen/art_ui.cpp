@@ -51,7 +51,7 @@ double EmblemSdf(Emblem e, double x, double y, double ex, double ey) {
       double fold = std::max(SdSegment(x, y, ex + 1.5, ey - 11, ex + 8, ey - 4.5, 0.9), -cut - 2.5);
       double lines = 1e9;
       for (int k = -1; k <= 2; ++k) lines = std::min(lines, SdSegment(x, y, ex - 4.5, ey + k * 3.5, ex + 4.5, ey + k * 3.5, 0.75));
-      return std::min(std::max(doc, -lines), fold + 0.0 * lines);
+      return std::min(std::max(doc, -lines), fold);
     }
     case Emblem::Database: {
       double d = 1e9;
