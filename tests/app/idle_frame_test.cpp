@@ -1,0 +1,108 @@
+// An idle frame of the loop allocates nothing: forms, buttons and an open
+// menu are checked, drawn and presented from memory that already exists.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <string>
+
+#include "app/vc_app.h"
+#include "platform/headless_backend.h"
+#include "vc/vc_button.h"
+#include "vc/vc_form.h"
+#include "vc/vc_menu_item.h"
+
+namespace {
+
+bool counting = false;
+long allocations = 0;
+
+}  // namespace
+
+// Replaced for the whole test program; counts only inside the measured frames.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+  if (counting) ++allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+struct Ended {};
+
+class TIdleForm : public TForm {
+ public:
+  TOwned<TButton> Button;
+  TOwned<TMenuItem> Main, Sub;
+  void OnCreate() override {
+    Button = new TButton();
+    Button->CreateComponent(&Button, true, BS_Classic, "OK", 10, 10, 80, 20);
+    ActualComponent = Adress;
+    Main = new TMenuItem();
+    Main->CreateComponent(&Main, true, MIT_Button, BS_Classic, "Súbor", 10, 50, 60, 15);
+    ActualComponent = Adress;
+    Sub = new TMenuItem();
+    Sub->CreateComponent(&Sub, false, MIT_Right, BS_Classic, "Otvoriť", 10, 75, 100, 15);
+    Sub->SuperiorMenuItems.push_back(&Main);
+    ActualComponent = Adress;
+  }
+};
+
+TOwned<TIdleForm> idleForm;
+
+class TIdleApplication : public TApplication {
+ public:
+  void OnCreate() override {
+    idleForm = new TIdleForm();
+    idleForm->CreateComponent(&idleForm, PT_Normal, FS_Classic, "Nečinné", 300, 200);
+    idleForm->Show(ST_Unmodal);
+  }
+};
+
+TEST(IdleFrame, AllocatesNothing) {
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(std::filesystem::path(CORVALA_SOURCE_DIR) / "data");
+  platform::HeadlessBackend host;
+  platform::Install(&host);
+  ResetToolkitGlobals();
+  auto* app = new TIdleApplication();
+  app->Create("idle");
+  ActiveComponent = &idleForm->Main;  // the submenu is open
+  const TViewport b = idleForm->RealCanvasPos;
+  host.SetCursor(b.X1 + 20, b.Y1 + 20);  // hovering the button
+  for (int i = 0; i < 3; ++i) app->RunFrame();
+
+  // The counter itself works.
+  counting = true;
+  std::string* volatile probe = new std::string(100, 'x');
+  counting = false;
+  delete probe;
+  ASSERT_GE(allocations, 1);
+  allocations = 0;
+
+  counting = true;
+  for (int i = 0; i < 50; ++i) {
+    app->RunFrame();
+    host.Advance(20);
+  }
+  counting = false;
+  EXPECT_EQ(allocations, 0);
+  EXPECT_TRUE(idleForm->Sub->Visible);
+
+  SetExitHook([](int) { throw Ended{}; });
+  try {
+    app->Free();
+  } catch (const Ended&) {
+  }
+  SetExitHook(nullptr);
+  ResetToolkitGlobals();
+  platform::Install(nullptr);
+  std::filesystem::current_path(previous);
+}
+
+}  // namespace
