@@ -14,6 +14,7 @@
 //                       CASE_DIR/FILE.gz pixel for pixel; on a difference
 //                       WORK_DIR/FILE.diff.bmp shows it (differing pixels red)
 //   absent FILE         the harness did not write WORK_DIR/FILE
+//   nofonts             run without the program's fonts
 // With CORVALA_UPDATE_GOLDEN=1 a missing golden image is written from the shot.
 
 #include <sys/wait.h>
@@ -152,7 +153,6 @@ int main(int argc, char** argv) {
                  data = fs::absolute(argv[4]);
   fs::remove_all(work);
   fs::create_directories(work);
-  fs::create_directory_symlink(data / "Fonts", work / "Fonts");
 
   bool ok = false;
   const std::string expect = ReadFile(caseDir / "expect", ok);
@@ -162,6 +162,7 @@ int main(int argc, char** argv) {
   }
   std::vector<std::pair<std::string, std::string>> checks;
   std::string args = "--test-application " + Quote((caseDir / "script.replay").string());
+  bool withFonts = true;
   std::istringstream lines(expect);
   for (std::string line; std::getline(lines, line);) {
     if (line.empty() || line[0] == '#') continue;
@@ -172,10 +173,13 @@ int main(int argc, char** argv) {
       std::istringstream words(value);
       for (std::string w; words >> w;)
         args.append(" ").append(Quote(w == "SCRIPT" ? (caseDir / "script.replay").string() : w));
+    } else if (key == "nofonts") {
+      withFonts = false;
     } else {
       checks.emplace_back(key, value);
     }
   }
+  if (withFonts) fs::create_directory_symlink(data / "Fonts", work / "Fonts");
 
   const std::string command =
       "cd " + Quote(work.string()) + " && " + Quote(harness.string()) + " " + args + " >stdout.txt 2>stderr.txt";

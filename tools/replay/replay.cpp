@@ -289,7 +289,9 @@ int64_t FramesOf(const Command& c) {
 // The program ended itself (its Free). That is the expected end only on the
 // last frame of the script's last command.
 [[noreturn]] void ProgramExit(int) {
-  const bool last = script != nullptr && current + 1 >= script->size() && framesLeftInCommand == 0;
+  // A shot or dump that had to start the program first has not been done.
+  const bool last = script != nullptr && current + 1 >= script->size() && framesLeftInCommand == 0 &&
+                    FramesOf((*script)[current]) > 0;
   if (last) End(kScriptRan);
   const Command& c = (*script)[current];
   std::cerr << "corvala-replay: the program ended at line " << c.line << " (" << c.text
