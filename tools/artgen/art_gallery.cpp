@@ -535,6 +535,73 @@ void HorseScene(Canvas& c, uint32_t seed, double hx, double hy, double s, bool w
   Finish(c, 1.35);
 }
 
+// The Swan (M17): a bright bar of gas with a curved neck rising from one end.
+void Swan(Canvas& c, uint32_t seed) {
+  Rng rng(seed);
+  double W = c.Width(), H = c.Height(), m = MinSide(c);
+  SkyBackground(c, seed, {0.04, 0.02, 0.03}, 1.0);
+  StarField(c, rng, 3.0, 0.7, false);
+  AddCloud(c, {{W * 0.55, H * 0.58, m * 0.55, m * 0.16, -0.15}, Mix(kHalpha, Rgb{1, 0.9, 0.85}, 0.4) * 2.4, seed + 1,
+               3.0, 0.3, 0.8, 1.2, 2.0});
+  AddCloud(c, {{W * 0.3, H * 0.4, m * 0.13, m * 0.3, 0.5}, kHalpha * 1.4, seed + 2, 3.0, 0.3, 0.8, 1.1, 2.0});
+  AddCloud(c, {{W * 0.5, H * 0.5, m * 0.8, m * 0.6, 0}, kHalpha * 0.3, seed + 3, 2.0, 0.5, 1.0, 1.0, 1.2});
+  AddDust(c, {{W * 0.5, H * 0.5, m * 0.8, m * 0.6, 0}, seed + 4, 1.2, 2.5, 0.25, true, 1.0});
+  Finish(c, 1.3);
+}
+
+// The Carina Nebula: a vast glow cut by a V of dark dust, with Eta Carinae
+// blazing near the notch.
+void Carina(Canvas& c, uint32_t seed) {
+  Rng rng(seed);
+  double W = c.Width(), H = c.Height(), m = MinSide(c);
+  SkyBackground(c, seed, {0.05, 0.03, 0.03}, 1.0);
+  StarField(c, rng, 4.0, 0.8, false);
+  AddCloud(c, {{W * 0.5, H * 0.5, m * 0.9, m * 0.6, 0.2}, kHalpha * 1.0, seed + 1, 2.5, 0.6, 1.1, 1.1, 1.0});
+  AddCloud(c, {{W * 0.48, H * 0.45, m * 0.35, m * 0.3, 0.0}, Rgb{1.0, 0.8, 0.6} * 0.7, seed + 2, 3.0, 0.4, 1.0, 1.3, 1.8});
+  for (int side = -1; side <= 1; side += 2) {
+    double ax = W * 0.5, ay = H * 0.62, bx = W * 0.5 + side * m * 0.45, by = H * 0.1;
+    AddSilhouette(c, [=](double x, double y) { return SdSegment(x, y, ax, ay, bx, by, m * 0.06); }, seed + 5 + side,
+                  1.3, kSulphur * 0.3, 12.0, 12.0);
+  }
+  c.Glow(W * 0.46, H * 0.5, m * 0.02, Rgb{1.0, 0.7, 0.45} * 1.2);
+  Star(c, W * 0.46, H * 0.5, 3.5, {1.0, 0.85, 0.7}, true);
+  Finish(c, 1.3);
+}
+
+// The Tarantula: loops and shells of gas blown by the dense cluster in its heart.
+void Tarantula(Canvas& c, uint32_t seed) {
+  Rng rng(seed);
+  double cx = c.Width() * 0.5, cy = c.Height() * 0.5, m = MinSide(c);
+  SkyBackground(c, seed, {0.03, 0.02, 0.04}, 1.0);
+  StarField(c, rng, 3.5, 0.6, false);
+  AddCloud(c, {{cx, cy, m * 0.5, m * 0.45, 0}, Mix(kHalpha, kOxygen, 0.25) * 0.8, seed + 1, 2.5, 0.5, 1.0, 1.1, 1.5});
+  for (int i = 0; i < 6; ++i) {
+    double a = i * 1.05 + rng.Uniform(-0.3, 0.3), d = m * rng.Uniform(0.12, 0.3), r = m * rng.Uniform(0.1, 0.2);
+    AddShell(c, {{cx + std::cos(a) * d, cy + std::sin(a) * d, r * 1.4, r * 1.4 * rng.Uniform(0.7, 1.0), a},
+                 kHalpha * 0.45, seed + 10 + i, 0.12, 0.25, 0.35, 4.0, 0.1});
+  }
+  Cluster(c, rng, cx, cy, m * 0.025, 14, 1.3);
+  c.Glow(cx, cy, m * 0.04, Rgb{0.8, 0.9, 1.0} * 1.2);
+  Finish(c, 1.3);
+}
+
+// NGC 1999: a small blue reflection glow with a dark T-shaped hole beside its star.
+void KeyholeReflection(Canvas& c, uint32_t seed) {
+  Rng rng(seed);
+  double cx = c.Width() * 0.5, cy = c.Height() * 0.5, m = MinSide(c);
+  SkyBackground(c, seed, {0.02, 0.025, 0.045}, 1.0);
+  StarField(c, rng, 2.5, 0.7);
+  AddReflection(c, cx, cy, m * 0.3, Rgb{0.65, 0.75, 1.0} * 1.6, seed + 1);
+  AddDust(c, {{cx, cy, m * 0.9, m * 0.8, 0}, seed + 2, 2.5, 2.0, 0.1, false, 0.6});
+  Sdf tee = [=](double x, double y) {
+    return std::min(SdRoundRect(x, y, cx + m * 0.08, cy - m * 0.02, m * 0.1, m * 0.025, 2),
+                    SdRoundRect(x, y, cx + m * 0.08, cy + m * 0.06, m * 0.025, m * 0.08, 2));
+  };
+  AddSilhouette(c, tee, seed + 3, 1.8, Rgb{0, 0, 0}, 3.0, 4.0);
+  Star(c, cx - m * 0.04, cy, 2.0, {0.95, 0.95, 1.0}, true);
+  Finish(c, 1.3);
+}
+
 struct SampleLook {
   std::function<void(Canvas&, uint32_t)> paint;
 };
@@ -592,6 +659,10 @@ const std::map<std::string, SampleLook>& KnownObjects() {
       {"ngc2237.bmp", {[](Canvas& c, uint32_t s) { Emission(c, s, HiiShape::Rosette); }}},
       {"ngc7000.bmp", {[](Canvas& c, uint32_t s) { Emission(c, s, HiiShape::Continent); }}},
       {"ic1805.bmp", {[](Canvas& c, uint32_t s) { Emission(c, s, HiiShape::Heart); }}},
+      {"m17.bmp", {[](Canvas& c, uint32_t s) { Swan(c, s); }}},
+      {"ngc3372.bmp", {[](Canvas& c, uint32_t s) { Carina(c, s); }}},
+      {"ngc2070.bmp", {[](Canvas& c, uint32_t s) { Tarantula(c, s); }}},
+      {"ngc1999.bmp", {[](Canvas& c, uint32_t s) { KeyholeReflection(c, s); }}},
       {"ngc7023.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Single); }}},
       {"m45.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Cluster); }}},
       {"m78.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Cloud); }}},
