@@ -1,0 +1,215 @@
+// The real program driven by replay scripts: start-up with and without
+// settings, quitting with and without unsaved changes, a broken default
+// database, Print Screen, and the main window following the mouse.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "forms/cv_globals.h"
+#include "forms/cv_settings.h"
+#include "platform/cp1250.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Screen positions of what the scripts click (the forms are centred).
+constexpr const char* kExitButton = "792 469";       // the main window's exit button
+constexpr const char* kExitYes = "456 437";          // the exit form's Yes
+constexpr const char* kQuestionYes = "457 462";      // a save-changes question's Yes
+constexpr const char* kQuestionNo = "553 462";       // ... and its No
+constexpr const char* kSettingsButton = "787 55";    // the main window's settings button
+
+std::string ReadFile(const fs::path& name) {
+  std::ifstream in(name, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void WriteFile(const fs::path& name, std::string_view bytes) {
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string Catalogue(std::string_view name, int n) {
+  TDatabaseInfo info;
+  info.NameOfDatabase = name;
+  info.NumberOfItems = n;
+  TNebulas records(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    records[i].IndexOfItem = i + 1;
+    records[i].NameOfNebula = "M " + std::to_string(i + 1);
+  }
+  std::string bytes;
+  EncodeDatabase(info, records, bytes);
+  return bytes;
+}
+
+std::string SettingsFor(std::string_view database) {
+  TSettings settings;
+  settings.ImplicitDatabase = database;
+  settings.UseImplicitDatabase = true;
+  settings.Latitude = 48.15;
+  settings.Longitude = 17.11;
+  std::string bytes;
+  EncodeSettings(settings, bytes);
+  return bytes;
+}
+
+class ProgramRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/corvala-e2e-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    const fs::path data = fs::path(CORVALA_SOURCE_DIR) / "data";
+    fs::copy(data / "Fonts", dir_ / "Fonts", fs::copy_options::recursive);
+    fs::copy(data / "Pictures", dir_ / "Pictures", fs::copy_options::recursive);
+  }
+  void TearDown() override {
+    if (HasFailure()) {
+      std::cerr << "kept for inspection: " << dir_ << "\n" << ReadFile(dir_ / "stderr.txt");
+      return;
+    }
+    std::error_code ignored;
+    fs::remove_all(dir_, ignored);
+  }
+
+  // Runs the script in the folder; returns the harness's exit status.
+  int Run(const std::string& script) {
+    WriteFile(dir_ / "script.replay", script);
+    const std::string command = "cd '" + dir_.string() + "' && '" REPLAY_PATH "' script.replay > stdout.txt 2> stderr.txt";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  // The line of a dump that starts with the given word.
+  std::string Line(const std::string& dump, std::string_view word) {
+    std::istringstream in(ReadFile(dir_ / dump));
+    for (std::string line; std::getline(in, line);)
+      if (line.rfind(std::string(word) + " ", 0) == 0) return line;
+    return "";
+  }
+  // The line of the form with this title; of the shown one where several share it.
+  std::string FormLine(const std::string& dump, std::string_view title) {
+    std::string quoted(1, '"');
+    quoted.append(title).push_back('"');
+    std::istringstream in(ReadFile(dir_ / dump));
+    std::string found;
+    for (std::string line; std::getline(in, line);) {
+      if (line.rfind("form ", 0) != 0 || line.find(quoted) == std::string::npos) continue;
+      if (found.empty() || line.find("visible=1") != std::string::npos) found = line;
+    }
+    return found;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(ProgramRun, FirstStartQuitsThroughTheExitFormAndWritesDefaultSettings) {
+  ASSERT_EQ(Run(std::string("frames 2\ndump start.dump\nclick ") + kExitButton + "\ndump asked.dump\nclick " +
+                kExitYes + "\n"),
+            0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("start.dump", "database"), R"(database loaded=0 modified=0 terminate=0 items=0 file="" name="")");
+  EXPECT_NE(FormLine("start.dump", "Databáza").find("visible=1"), std::string::npos);
+  EXPECT_NE(FormLine("asked.dump", "Koniec").find("visible=1 modal=0 active=1"), std::string::npos);
+  const std::string settings = ReadFile(dir_ / "cv_settings.ini");
+  ASSERT_EQ(settings.size(), SETTINGS_RECORD_SIZE);
+  EXPECT_EQ(settings.find_first_not_of('\0'), std::string::npos);
+}
+
+TEST_F(ProgramRun, DefaultDatabaseOpensAndAnUnchangedOneQuitsWithoutAQuestion) {
+  WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 4));
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+  ASSERT_EQ(Run(std::string("frames 2\ndump start.dump\nclick ") + kExitButton + "\nclick " + kExitYes + "\n"), 0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("start.dump", "database"),
+            R"(database loaded=1 modified=0 terminate=0 items=4 file="Hmloviny.cvl" name="Hmloviny")");
+  EXPECT_EQ(ReadFile(dir_ / "Hmloviny.cvl"), Catalogue("Hmloviny", 4));
+  EXPECT_EQ(ReadFile(dir_ / "cv_settings.ini"), SettingsFor("Hmloviny.cvl"));
+}
+
+TEST_F(ProgramRun, UnsavedChangesYesSavesThemBeforeTheEnd) {
+  WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 2));
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+  ASSERT_EQ(Run(std::string("frames 2\nprogram modify Nové hmloviny\nclick ") + kExitButton + "\nclick " + kExitYes +
+                "\ndump asked.dump\nclick " + kQuestionYes + "\n"),
+            0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_NE(FormLine("asked.dump", "Otázka").find("visible=1 modal=1 active=1"), std::string::npos)
+      << ReadFile(dir_ / "asked.dump");
+  EXPECT_NE(FormLine("asked.dump", "Koniec").find("visible=1"), std::string::npos);
+  EXPECT_EQ(ReadFile(dir_ / "Hmloviny.cvl"), Catalogue("Nové hmloviny"_cp, 2));
+}
+
+TEST_F(ProgramRun, UnsavedChangesNoLeavesTheFileAsItWas) {
+  WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 2));
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+  ASSERT_EQ(Run(std::string("frames 2\nprogram modify Iné\nclick ") + kExitButton + "\nclick " + kExitYes +
+                "\nclick " + kQuestionNo + "\n"),
+            0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(ReadFile(dir_ / "Hmloviny.cvl"), Catalogue("Hmloviny", 2));
+}
+
+TEST_F(ProgramRun, TheDesktopsCloseRequestAsksLikeTheExitButton) {
+  WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 2));
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+  ASSERT_EQ(Run(std::string("frames 2\nprogram modify Iné\nprogram close-request\nframes 1\ndump asked.dump\n"
+                            "click ") +
+                kExitYes + "\nclick " + kQuestionYes + "\n"),
+            0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_NE(FormLine("asked.dump", "Koniec").find("visible=1 modal=0 active=1"), std::string::npos);
+  EXPECT_EQ(ReadFile(dir_ / "Hmloviny.cvl"), Catalogue("Iné"_cp, 2));
+}
+
+TEST_F(ProgramRun, AMissingDefaultDatabaseIsReportedOnTheErrorForm) {
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Chýba.cvl"_cp));
+  ASSERT_EQ(Run("frames 2\ndump error.dump\npress RETURN\nframes 1\ndump after.dump\n"), 0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_NE(FormLine("error.dump", "Chyba").find("visible=1 modal=1 active=1"), std::string::npos);
+  EXPECT_NE(Line("error.dump", "database").find("loaded=0"), std::string::npos);
+  // Enter answers the focused OK.
+  EXPECT_NE(FormLine("after.dump", "Chyba").find("visible=0"), std::string::npos);
+}
+
+TEST_F(ProgramRun, AFileThatIsNotADatabaseIsReportedAndNothingIsLoaded) {
+  WriteFile(dir_ / "Hmloviny.cvl", "Toto nie je katalóg.");
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+  ASSERT_EQ(Run("frames 2\ndump error.dump\n"), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_NE(FormLine("error.dump", "Chyba").find("visible=1 modal=1"), std::string::npos);
+  EXPECT_NE(Line("error.dump", "database").find("loaded=0"), std::string::npos);
+}
+
+TEST_F(ProgramRun, PrintScreenWritesTheWholeFrameNamedFromTheLocalClock) {
+  ASSERT_EQ(Run("clock 2026-12-06 22:05:09 utc+60\nframes 2\npress SNAPSHOT\nframes 1\n"), 0)
+      << ReadFile(dir_ / "stderr.txt");
+  const fs::path shot = dir_ / "SnapShots" / "6_12_2026_23_5_9.bmp";
+  ASSERT_TRUE(fs::exists(shot));
+  EXPECT_EQ(fs::file_size(shot), 2359350u);
+  EXPECT_FALSE(fs::exists(dir_ / "SnapShots" / "test"));
+}
+
+TEST_F(ProgramRun, TheHighlightAndTheOpenWindowsListFollowTheMouse) {
+  ASSERT_EQ(Run(std::string("frames 2\ndump idle.dump\nmove 240 50\nmove 241 50\ndump file.dump\n"
+                            "move 787 55\nmove 788 55\ndump settings.dump\nclick ") +
+                kSettingsButton + "\ndump shown.dump\n"),
+            0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("idle.dump", "main"), R"(main highlight="" windows="Databáza")");
+  EXPECT_EQ(Line("file.dump", "main"), R"(main highlight="File Button" windows="Databáza")");
+  EXPECT_EQ(Line("settings.dump", "main"), R"(main highlight="Settings Button" windows="Databáza")");
+  EXPECT_EQ(Line("shown.dump", "main"), R"(main highlight="Settings Button" windows="Databáza","Nastavenia")");
+}
+
+}  // namespace
