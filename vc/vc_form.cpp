@@ -49,6 +49,13 @@ void Colour(uint8_t r, uint8_t g, uint8_t b, uint8_t alpha) { SetColor(r, g, b, 
 void HLine(int32_t y, int32_t x1, int32_t x2) { FillRectangle(std::min(x1, x2), y, std::max(x1, x2), y); }
 void VLine(int32_t x, int32_t y1, int32_t y2) { FillRectangle(x, std::min(y1, y2), x, std::max(y1, y2)); }
 
+// One straight frame line (x1 = x2 or y1 = y2) in the given colour.
+void Stroke(uint8_t r, uint8_t g, uint8_t b, uint8_t alpha, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  Colour(r, g, b, alpha);
+  if (y1 == y2) HLine(y1, x1, x2);
+  else VLine(x1, y1, y2);
+}
+
 // Runs a title button's ordinary check or draw with its form's outer rectangle
 // standing in for the form's canvas, so the button may sit in the title bar.
 template <class Body>
@@ -397,33 +404,33 @@ void TForm::Draw() {
     SetViewport(SCREEN_VIEWPORT.X1, SCREEN_VIEWPORT.Y1, SCREEN_VIEWPORT.X2, SCREEN_VIEWPORT.Y2);
 
     // Bevelled frame, outermost line first.
-    Colour(241, 239, 226, a), HLine(Y1, X1 + 1, X2 - 1);
-    Colour(255, 255, 255, a), HLine(Y1 + 1, X1 + 2, X2 - 2);
-    Colour(212, 208, 200, a), HLine(Y1 + 2, X1 + 3, X2 - 3);
-    Colour(236, 233, 216, a), HLine(Y1 + 3, X1 + 4, X2 - 4);
-    Colour(241, 239, 226, a), VLine(X1, Y1, Y2 - 1);
-    Colour(255, 255, 255, a), VLine(X1 + 1, Y1 + 1, Y2 - 2);
-    Colour(212, 208, 200, a), VLine(X1 + 2, Y1 + 2, Y2 - 3);
-    Colour(236, 233, 216, a), VLine(X1 + 3, Y1 + 3, Y2 - 4);
-    Colour(113, 111, 100, a), HLine(Y2, X1, X2);
-    Colour(172, 168, 153, a), HLine(Y2 - 1, X1 + 1, X2 - 1);
-    Colour(212, 208, 200, a), HLine(Y2 - 2, X1 + 2, X2 - 2);
-    Colour(236, 233, 216, a), HLine(Y2 - 3, X1 + 3, X2 - 3);
-    Colour(113, 111, 100, a), VLine(X2, Y1, Y2 - 1);
-    Colour(172, 168, 153, a), VLine(X2 - 1, Y1 + 1, Y2 - 2);
-    Colour(212, 208, 200, a), VLine(X2 - 2, Y1 + 2, Y2 - 3);
-    Colour(236, 233, 216, a), VLine(X2 - 3, Y1 + 3, Y2 - 4);
-    Colour(236, 233, 216, a), HLine(Y1 + 29, X1 + 4, X2 - 4);
-    Colour(172, 168, 153, a), HLine(Y1 + 30, X1 + 4, X2 - 5);
-    Colour(113, 111, 100, a), HLine(Y1 + 31, X1 + 5, X2 - 6);
-    Colour(172, 168, 153, a), VLine(X1 + 4, Y1 + 31, Y2 - 5);
-    Colour(113, 111, 100, a), VLine(X1 + 5, Y1 + 32, Y2 - 6);
-    Colour(241, 239, 226, a), HLine(Y2 - 5, X1 + 5, X2 - 5);
-    Colour(255, 255, 255, a), HLine(Y2 - 4, X1 + 4, X2 - 4);
-    Colour(241, 239, 226, a), VLine(X2 - 5, Y1 + 31, Y2 - 6);
-    Colour(255, 255, 255, a), VLine(X2 - 4, Y1 + 30, Y2 - 5);
+    Stroke(241, 239, 226, a, X1 + 1, Y1, X2 - 1, Y1);
+    Stroke(255, 255, 255, a, X1 + 2, Y1 + 1, X2 - 2, Y1 + 1);
+    Stroke(212, 208, 200, a, X1 + 3, Y1 + 2, X2 - 3, Y1 + 2);
+    Stroke(236, 233, 216, a, X1 + 4, Y1 + 3, X2 - 4, Y1 + 3);
+    Stroke(241, 239, 226, a, X1, Y1, X1, Y2 - 1);
+    Stroke(255, 255, 255, a, X1 + 1, Y1 + 1, X1 + 1, Y2 - 2);
+    Stroke(212, 208, 200, a, X1 + 2, Y1 + 2, X1 + 2, Y2 - 3);
+    Stroke(236, 233, 216, a, X1 + 3, Y1 + 3, X1 + 3, Y2 - 4);
+    Stroke(113, 111, 100, a, X1, Y2, X2, Y2);
+    Stroke(172, 168, 153, a, X1 + 1, Y2 - 1, X2 - 1, Y2 - 1);
+    Stroke(212, 208, 200, a, X1 + 2, Y2 - 2, X2 - 2, Y2 - 2);
+    Stroke(236, 233, 216, a, X1 + 3, Y2 - 3, X2 - 3, Y2 - 3);
+    Stroke(113, 111, 100, a, X2, Y1, X2, Y2 - 1);
+    Stroke(172, 168, 153, a, X2 - 1, Y1 + 1, X2 - 1, Y2 - 2);
+    Stroke(212, 208, 200, a, X2 - 2, Y1 + 2, X2 - 2, Y2 - 3);
+    Stroke(236, 233, 216, a, X2 - 3, Y1 + 3, X2 - 3, Y2 - 4);
+    Stroke(236, 233, 216, a, X1 + 4, Y1 + 29, X2 - 4, Y1 + 29);
+    Stroke(172, 168, 153, a, X1 + 4, Y1 + 30, X2 - 5, Y1 + 30);
+    Stroke(113, 111, 100, a, X1 + 5, Y1 + 31, X2 - 6, Y1 + 31);
+    Stroke(172, 168, 153, a, X1 + 4, Y1 + 31, X1 + 4, Y2 - 5);
+    Stroke(113, 111, 100, a, X1 + 5, Y1 + 32, X1 + 5, Y2 - 6);
+    Stroke(241, 239, 226, a, X1 + 5, Y2 - 5, X2 - 5, Y2 - 5);
+    Stroke(255, 255, 255, a, X1 + 4, Y2 - 4, X2 - 4, Y2 - 4);
+    Stroke(241, 239, 226, a, X2 - 5, Y1 + 31, X2 - 5, Y2 - 6);
+    Stroke(255, 255, 255, a, X2 - 4, Y1 + 30, X2 - 4, Y2 - 5);
 
-    // Title gradient, from A on the left to B on the right.
+    // Title gradient: colour A at the right end, nearly B at the left.
     const bool active = ActiveForm == Adress;
     const double ar = active ? 61 : 157, ag = active ? 149 : 185, ab = active ? 255 : 235;
     const double br = active ? 0 : 122, bg = active ? 84 : 150, bb = active ? 227 : 223;
