@@ -240,6 +240,19 @@ TEST_F(FormTest, DisabledCloseButtonIgnoresClicks) {
   EXPECT_FALSE(a->ExitButton->Enable);
 }
 
+TEST_F(FormTest, EnterOnTheFocusedCloseButtonClosesTheForm) {
+  Make(a, PT_Normal)->Show(ST_Unmodal);
+  a->ExitButton->CatchFocus();
+  FormFrame();
+  host.SetKey(vk::RETURN, true);
+  FormFrame();
+  EXPECT_TRUE(a->ExitButton->Enter_Pressed);
+  host.SetKey(vk::RETURN, false);
+  FormFrame();
+  EXPECT_EQ(a->Queries, 1);
+  EXPECT_FALSE(a->Visible);
+}
+
 // --- Drawing ---
 
 uint32_t PixelAt(int x, int y) {
