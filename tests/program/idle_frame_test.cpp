@@ -1,0 +1,69 @@
+// The program's idle frames allocate nothing: the main window with its clock
+// ticking, a hovered button, an open menu and a dialog are checked, drawn and
+// presented from memory that already exists.
+#include <cstdlib>
+#include <new>
+
+#include "forms/cv_exit_form.h"
+#include "forms/cv_main_form.h"
+#include "forms/cv_open_form.h"
+#include "program_fixture.h"
+
+namespace {
+
+bool counting = false;
+long allocations = 0;
+
+}  // namespace
+
+// Replaced for the whole test program; counts only inside the measured frames.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+  if (counting) ++allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace program_test {
+namespace {
+
+class IdleFrameTest : public ProgramTest {
+ protected:
+  // Runs frames with the clock moving a second each and counts allocations.
+  long Measure(int frames) {
+    allocations = 0;
+    counting = true;
+    for (int i = 0; i < frames; ++i) {
+      Database->RunFrame();
+      backend_.Advance(1000);
+    }
+    counting = false;
+    return allocations;
+  }
+};
+
+TEST_F(IdleFrameTest, MainWindowHoverOpenMenuAndDialog) {
+  WriteFile(Path("a.cvl"), DatabaseBytes("Hmloviny", 3));
+  Start();
+  Frame();
+  OpenDatabaseFile("a.cvl");
+  Frame(3);
+  EXPECT_EQ(Measure(30), 0);
+
+  // Hovering a button, then an open menu with its entries listed.
+  const TViewport& b = MainForm->OpenedWindowsButton->RealComponentPos;
+  Click(b.X1 + 20, b.Y1 + 10);
+  backend_.SetCursor(b.X1 + 21, b.Y1 + 10);
+  Frame(3);
+  EXPECT_TRUE(MainForm->OpenedWindowsItems[0]->Visible);
+  EXPECT_EQ(Measure(30), 0);
+
+  AskToQuit();
+  Frame(3);
+  EXPECT_EQ(Measure(30), 0);
+}
+
+}  // namespace
+}  // namespace program_test
