@@ -2,11 +2,12 @@
 // distances and the canvas's anti-aliased fill. The pictures' look rests on
 // them, and their determinism on the noise being a pure function.
 
+#include "tools/artgen/art_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "tools/artgen/art_canvas.h"
 #include "tools/artgen/art_noise.h"
 #include "tools/artgen/art_text.h"
 

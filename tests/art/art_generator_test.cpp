@@ -44,7 +44,8 @@ void ExpectSameFiles(const fs::path& committed, const fs::path& fresh) {
   EXPECT_EQ(want, got);
   for (const std::string& name : want) {
     if (!got.count(name)) continue;
-    EXPECT_TRUE(test_support::ReadBytes((committed / name).string()) == test_support::ReadBytes((fresh / name).string()))
+    EXPECT_TRUE(test_support::ReadBytes((committed / name).string()) ==
+                test_support::ReadBytes((fresh / name).string()))
         << name << " differs from a fresh run: regenerate with scripts/regen-art.sh";
   }
 }

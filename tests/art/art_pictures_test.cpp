@@ -37,9 +37,10 @@ const std::vector<Expected>& ProgramPictures() {
   static const std::vector<Expected> kAll = [] {
     std::vector<Expected> v;
     for (const char* base : {"File", "Database", "Observatory", "Encyclopedia", "Settings", "Help", "About", "Exit"})
-      for (const char* n : {"1", "2"}) v.push_back({std::string(base) + "Button" + n + ".bmp", 150, 54, Fit::Exact, true});
-    for (const char* n : {"OkButton1.bmp", "OkButton2.bmp", "CancelButton1.bmp", "CancelButton2.bmp",
-                          "YesButton1.bmp", "YesButton2.bmp", "NoButton1.bmp", "NoButton2.bmp"})
+      for (const char* n : {"1", "2"})
+        v.push_back({std::string(base) + "Button" + n + ".bmp", 150, 54, Fit::Exact, true});
+    for (const char* n : {"OkButton1.bmp", "OkButton2.bmp", "CancelButton1.bmp", "CancelButton2.bmp", "YesButton1.bmp",
+                          "YesButton2.bmp", "NoButton1.bmp", "NoButton2.bmp"})
       v.push_back({n, 84, 23, Fit::Exact, false});
     for (const char* n : {"ListItemButton1.bmp", "ListItemButton2.bmp", "ModifyItemButton1.bmp",
                           "ModifyItemButton2.bmp", "DeleteItemButton1.bmp", "DeleteItemButton2.bmp"})
@@ -144,16 +145,17 @@ double MeanDifference(const LoadedPicture& a, const LoadedPicture& b) {
   for (int y = 0; y < a.height(); ++y)
     for (int x = 0; x < a.width(); ++x) {
       uint32_t p = a.RgbAt(x, y), q = b.RgbAt(x, y);
-      for (int s = 0; s < 24; s += 8) sum += std::abs(static_cast<int>((p >> s) & 255) - static_cast<int>((q >> s) & 255));
+      for (int s = 0; s < 24; s += 8)
+        sum += std::abs(static_cast<int>((p >> s) & 255) - static_cast<int>((q >> s) & 255));
     }
   return sum / (3.0 * a.width() * a.height());
 }
 
 TEST(ProgramPictures, HighlightedLooksDifferVisiblyAndKeepTheShape) {
-  for (const char* base : {"FileButton", "DatabaseButton", "ObservatoryButton", "EncyclopediaButton", "SettingsButton",
-                           "HelpButton", "AboutButton", "ExitButton", "OpenedWindowsButton", "OkButton",
-                           "CancelButton", "YesButton", "NoButton", "ListItemButton", "ModifyItemButton",
-                           "DeleteItemButton", "DatabaseMenuItem"}) {
+  for (const char* base :
+       {"FileButton", "DatabaseButton", "ObservatoryButton", "EncyclopediaButton", "SettingsButton", "HelpButton",
+        "AboutButton", "ExitButton", "OpenedWindowsButton", "OkButton", "CancelButton", "YesButton", "NoButton",
+        "ListItemButton", "ModifyItemButton", "DeleteItemButton", "DatabaseMenuItem"}) {
     SCOPED_TRACE(base);
     LoadedPicture normal(PicturesDir() + "/" + base + "1.bmp");
     LoadedPicture lit(PicturesDir() + "/" + base + "2.bmp");

@@ -76,8 +76,8 @@ TEST(SampleCatalogue, HasFortyOrMoreValidRecordsOfAllSevenTypes) {
     ASSERT_EQ(r.size(), art::kCatalogueColumns);
     EXPECT_EQ(r[0], std::to_string(i));
     double ngc, ra, dec, dist, mag;
-    ASSERT_TRUE(ParseNumber(r[2], ngc) && ParseNumber(r[3], ra) && ParseNumber(r[4], dec) &&
-                ParseNumber(r[5], dist) && ParseNumber(r[6], mag));
+    ASSERT_TRUE(ParseNumber(r[2], ngc) && ParseNumber(r[3], ra) && ParseNumber(r[4], dec) && ParseNumber(r[5], dist) &&
+                ParseNumber(r[6], mag));
     EXPECT_EQ(ngc, static_cast<int>(ngc));
     EXPECT_TRUE(ngc == 0 || (ngc >= 1 && ngc <= 7840)) << "NGC numbers run from 1 to 7840";
     EXPECT_GE(ra, 0.0);
@@ -133,12 +133,14 @@ TEST(SampleCatalogue, ImportsIntoADatabaseWhoseEveryPictureResolves) {
   fs::path dir = fs::path(CORVALA_BINARY_DIR) / "tests" / "art_import" / "samples";
   fs::remove_all(dir.parent_path());
   fs::create_directories(dir);
-  for (const auto& entry : fs::directory_iterator(art_test::SamplesDir())) fs::copy(entry.path(), dir / entry.path().filename());
+  for (const auto& entry : fs::directory_iterator(art_test::SamplesDir()))
+    fs::copy(entry.path(), dir / entry.path().filename());
   std::string tool = "'" + std::string(CVLTOOL_PATH) + "'";
   std::string cvl = "'" + (dir / "Hmloviny.cvl").string() + "'";
   std::string log = (dir.parent_path() / "check.txt").string();
-  ASSERT_EQ(std::system((tool + " import '" + (dir / "hmloviny.csv").string() + "' " + cvl +
-                         " --name Hmloviny >/dev/null 2>&1").c_str()),
+  ASSERT_EQ(std::system(
+                (tool + " import '" + (dir / "hmloviny.csv").string() + "' " + cvl + " --name Hmloviny >/dev/null 2>&1")
+                    .c_str()),
             0);
   ASSERT_EQ(std::system((tool + " check " + cvl + " >'" + log + "' 2>&1").c_str()), 0);
   std::string report = ReadFile(log);

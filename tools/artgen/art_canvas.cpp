@@ -40,7 +40,9 @@ double SdEllipse(double x, double y, double cx, double cy, double rx, double ry)
 }
 
 Canvas::Canvas(int width, int height, Rgb fill)
-    : width_(width), height_(height), px_(static_cast<size_t>(width) * height, fill),
+    : width_(width),
+      height_(height),
+      px_(static_cast<size_t>(width) * height, fill),
       cover_(static_cast<size_t>(width) * height, 1.0) {
   assert(width > 0 && height > 0 && width <= SCREEN_WIDTH && height <= SCREEN_HEIGHT);
 }
@@ -66,7 +68,8 @@ void Canvas::Fill(const Sdf& sdf, const Shader& shader, double opacity) {
 }
 
 void Canvas::Fill(const Sdf& sdf, Rgb color, double opacity) {
-  Fill(sdf, [color](double, double) { return color; }, opacity);
+  Fill(
+      sdf, [color](double, double) { return color; }, opacity);
 }
 
 void Canvas::Glow(double cx, double cy, double sigma, Rgb color) {

@@ -60,16 +60,28 @@ void Planetary(Canvas& c, uint32_t seed, PnShape shape, double size, double angl
       Cloud halo{{cx, cy, r * 1.5, r * 1.5 * aspect, angle}, outer * 0.25, seed + 1, 3.0, 0.2, 0.8, 1.0, 2.5};
       AddCloud(c, halo);
       AddShell(c, {f, outer * 1.3, seed + 2, 0.22, 0.05, 0.35, 5.0, 0.0});
-      AddShell(c, {{cx, cy, r * 0.82, r * 0.82 * aspect, angle}, Mix(outer, inner, 0.6) * 0.9, seed + 3, 0.25,
-                   0.04, 0.2, 4.0, 0.0});
+      AddShell(c, {{cx, cy, r * 0.82, r * 0.82 * aspect, angle},
+                   Mix(outer, inner, 0.6) * 0.9,
+                   seed + 3,
+                   0.25,
+                   0.04,
+                   0.2,
+                   4.0,
+                   0.0});
       Cloud core{{cx, cy, r * 0.7, r * 0.7 * aspect, angle}, inner * 0.7, seed + 4, 2.0, 0.1, 0.5, 1.0, 2.0};
       AddCloud(c, core);
       break;
     }
     case PnShape::Helix: {
       AddShell(c, {f, outer * 1.1, seed + 2, 0.28, 0.1, 0.55, 6.0, 0.1});
-      AddShell(c, {{cx + r * 0.05, cy, r * 0.62, r * 0.66 * aspect, angle + 0.6}, Mix(outer, inner, 0.5),
-                   seed + 5, 0.22, 0.08, 0.5, 6.0, 0.1});
+      AddShell(c, {{cx + r * 0.05, cy, r * 0.62, r * 0.66 * aspect, angle + 0.6},
+                   Mix(outer, inner, 0.5),
+                   seed + 5,
+                   0.22,
+                   0.08,
+                   0.5,
+                   6.0,
+                   0.1});
       Cloud core{{cx, cy, r * 0.55, r * 0.55, 0}, inner * 0.55, seed + 4, 2.0, 0.2, 0.6, 1.0, 2.0};
       AddCloud(c, core);
       // Cometary knots on the inner rim of the ring.
@@ -97,8 +109,14 @@ void Planetary(Canvas& c, uint32_t seed, PnShape shape, double size, double angl
       for (int i = 0; i < 4; ++i) {
         double a = angle + i * 0.45;
         double s = 1.0 - i * 0.12;
-        AddShell(c, {{cx, cy, r * 0.9 * s, r * 0.45 * s, a}, Mix(inner, outer, i * 0.25) * 0.55, seed + 10 + i,
-                     0.16, 0.06, 0.3, 5.0, 0.15});
+        AddShell(c, {{cx, cy, r * 0.9 * s, r * 0.45 * s, a},
+                     Mix(inner, outer, i * 0.25) * 0.55,
+                     seed + 10 + i,
+                     0.16,
+                     0.06,
+                     0.3,
+                     5.0,
+                     0.15});
       }
       Cloud core{{cx, cy, r * 0.35, r * 0.22, angle}, inner * 1.2, seed + 4, 2.0, 0.1, 0.5, 1.0, 2.5};
       AddCloud(c, core);
@@ -149,7 +167,8 @@ void Supernova(Canvas& c, uint32_t seed, SnrShape shape, double size, double ang
         for (int x = 0; x < c.Width(); ++x) {
           double u, v;
           f.Local(x + 0.5, y + 0.5, u, v);
-          double wu = u + 0.25 * Fbm(u * 1.5, v * 1.5, seed + 2, 3), wv = v + 0.25 * Fbm(u * 1.5 + 4, v * 1.5, seed + 3, 3);
+          double wu = u + 0.25 * Fbm(u * 1.5, v * 1.5, seed + 2, 3),
+                 wv = v + 0.25 * Fbm(u * 1.5 + 4, v * 1.5, seed + 3, 3);
           double env = SmoothStep(1.05, 0.7, std::sqrt(wu * wu + wv * wv));
           if (env <= 0) continue;
           double web = Ridged(u * 3.5, v * 3.5, seed + 4, 5);
@@ -173,10 +192,18 @@ void Supernova(Canvas& c, uint32_t seed, SnrShape shape, double size, double ang
       Frame f{ccx, ccy, big * 0.8, big * 0.8, 0};
       double a0 = angle - 0.55, a1 = angle + 0.55;
       AddShell(c, {f, kHalpha * 1.3, seed + 1, 0.05, 0.05, 0.95, 9.0, 0.0, a0, a1});
-      AddShell(c, {{ccx, ccy, big * 0.77, big * 0.77, 0}, kOxygen * 1.0, seed + 2, 0.04, 0.05, 0.95, 10.0, 0.0,
-                   a0, a1});
-      AddShell(c, {{ccx, ccy, big * 0.72, big * 0.72, 0}, Mix(kHalpha, kOxygen, 0.5) * 0.6, seed + 3, 0.06, 0.06,
-                   0.9, 8.0, 0.0, a0, a1});
+      AddShell(c,
+               {{ccx, ccy, big * 0.77, big * 0.77, 0}, kOxygen * 1.0, seed + 2, 0.04, 0.05, 0.95, 10.0, 0.0, a0, a1});
+      AddShell(c, {{ccx, ccy, big * 0.72, big * 0.72, 0},
+                   Mix(kHalpha, kOxygen, 0.5) * 0.6,
+                   seed + 3,
+                   0.06,
+                   0.06,
+                   0.9,
+                   8.0,
+                   0.0,
+                   a0,
+                   a1});
       break;
     }
     case SnrShape::Pencil: {
@@ -198,8 +225,8 @@ void HerbigHaro(Canvas& c, uint32_t seed, double angle, bool two_sided, double l
   double cx = c.Width() * 0.5, cy = c.Height() * 0.5;
   SkyBackground(c, seed, {0.05, 0.025, 0.03}, 1.0);
   StarField(c, rng, 2.5, 0.7);
-  Cloud glow{{cx, cy, c.Width() * 0.6, c.Height() * 0.6, 0.3}, Rgb{0.35, 0.12, 0.12} * 0.5, seed + 1, 2.5, 0.5,
-             1.0, 1.0, 1.0};
+  Cloud glow{
+      {cx, cy, c.Width() * 0.6, c.Height() * 0.6, 0.3}, Rgb{0.35, 0.12, 0.12} * 0.5, seed + 1, 2.5, 0.5, 1.0, 1.0, 1.0};
   AddCloud(c, glow);
   AddDust(c, {{cx, cy, c.Width() * 0.45, c.Height() * 0.4, angle + 1.2}, seed + 2, 3.5, 2.0, -0.1, false, 1.0});
   double len = MinSide(c) * length;
@@ -210,8 +237,14 @@ void HerbigHaro(Canvas& c, uint32_t seed, double angle, bool two_sided, double l
     double m = MinSide(c);
     for (int side = -1; side <= 1; side += 2) {
       double ox = cx + std::cos(angle) * m * 0.025 * side, oy = cy + std::sin(angle) * m * 0.025 * side;
-      AddCloud(c, {{ox, oy, m * 0.06, m * 0.03, angle + 1.5708}, Rgb{1.0, 0.8, 0.6} * 1.4, seed + 8 + side, 1.5, 0.1,
-                   0.4, 1.0, 2.0});
+      AddCloud(c, {{ox, oy, m * 0.06, m * 0.03, angle + 1.5708},
+                   Rgb{1.0, 0.8, 0.6} * 1.4,
+                   seed + 8 + side,
+                   1.5,
+                   0.1,
+                   0.4,
+                   1.0,
+                   2.0});
     }
     Sdf midplane = [=](double x, double y) {
       double u = (x - cx) * std::cos(angle) + (y - cy) * std::sin(angle);
@@ -245,11 +278,23 @@ void NeutralHydrogen(Canvas& c, uint32_t seed, double angle, bool comet) {
     for (int i = 1; i <= 4; ++i) {
       double d = r * 0.9 * i;
       AddCloud(density, {{cx - std::cos(angle) * d, cy - std::sin(angle) * d, r * 1.1, r * (0.6 + 0.1 * i), angle},
-                         Rgb{1, 1, 1} * (0.55 - 0.1 * i), seed + i, 2.5, 0.6, 1.0, 1.0, 1.8});
+                         Rgb{1, 1, 1} * (0.55 - 0.1 * i),
+                         seed + i,
+                         2.5,
+                         0.6,
+                         1.0,
+                         1.0,
+                         1.8});
     }
   } else {
-    AddCloud(density, {{cx - r * 0.9, cy + r * 0.4, r * 0.9, r * 0.6, angle + 0.8}, Rgb{1, 1, 1} * 0.6, seed + 7,
-                       2.5, 0.6, 1.0, 1.0, 1.8});
+    AddCloud(density, {{cx - r * 0.9, cy + r * 0.4, r * 0.9, r * 0.6, angle + 0.8},
+                       Rgb{1, 1, 1} * 0.6,
+                       seed + 7,
+                       2.5,
+                       0.6,
+                       1.0,
+                       1.0,
+                       1.8});
   }
   for (int y = 0; y < c.Height(); ++y)
     for (int x = 0; x < c.Width(); ++x) {
@@ -272,8 +317,7 @@ enum class HiiShape { Cloud, Rosette, Pillars, Trifid, Lagoon, Continent, Heart,
 
 void Cluster(Canvas& c, Rng& rng, double x, double y, double spread, int n, double flux) {
   for (int i = 0; i < n; ++i)
-    Star(c, x + rng.Gauss() * spread, y + rng.Gauss() * spread, flux * rng.Uniform(0.5, 1.5),
-         {0.8, 0.88, 1.0}, true);
+    Star(c, x + rng.Gauss() * spread, y + rng.Gauss() * spread, flux * rng.Uniform(0.5, 1.5), {0.8, 0.88, 1.0}, true);
 }
 
 void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
@@ -283,8 +327,10 @@ void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
   StarField(c, rng, 3.0, 0.7, false);
   switch (shape) {
     case HiiShape::Cloud: {
-      AddCloud(c, {{cx, cy, m * 0.55, m * 0.42, rng.Uniform(0, kPi)}, kHalpha * 1.0, seed + 1, 2.5, 0.6, 1.2, 1.2, 1.6});
-      AddCloud(c, {{cx, cy, m * 0.3, m * 0.25, 0.4}, Mix(kHalpha, kOxygen, 0.5) * 0.6, seed + 2, 3.0, 0.4, 1.0, 1.4, 2.0});
+      AddCloud(c,
+               {{cx, cy, m * 0.55, m * 0.42, rng.Uniform(0, kPi)}, kHalpha * 1.0, seed + 1, 2.5, 0.6, 1.2, 1.2, 1.6});
+      AddCloud(c,
+               {{cx, cy, m * 0.3, m * 0.25, 0.4}, Mix(kHalpha, kOxygen, 0.5) * 0.6, seed + 2, 3.0, 0.4, 1.0, 1.4, 2.0});
       AddDust(c, {{cx, cy, m * 0.6, m * 0.5, 0}, seed + 3, 2.5, 2.5, 0.1, true, 1.2});
       Cluster(c, rng, cx, cy, m * 0.08, 8, 1.0);
       break;
@@ -297,10 +343,17 @@ void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
       break;
     }
     case HiiShape::Pillars: {
-      AddCloud(c, {{cx, cy * 0.8, m * 0.7, m * 0.55, 0.2}, Mix(kHalpha, kOxygen, 0.35) * 1.1, seed + 1, 2.0, 0.5,
-                   0.8, 1.0, 1.2});
+      AddCloud(c, {{cx, cy * 0.8, m * 0.7, m * 0.55, 0.2},
+                   Mix(kHalpha, kOxygen, 0.35) * 1.1,
+                   seed + 1,
+                   2.0,
+                   0.5,
+                   0.8,
+                   1.0,
+                   1.2});
       for (int i = 0; i < 3; ++i) {
-        double px = W * (0.36 + 0.16 * i), top = H * (0.25 + 0.12 * (i == 1 ? 1.5 : i * 0.6)), w = m * (0.07 - 0.012 * i);
+        double px = W * (0.36 + 0.16 * i), top = H * (0.25 + 0.12 * (i == 1 ? 1.5 : i * 0.6)),
+               w = m * (0.07 - 0.012 * i);
         Sdf column = [=](double x, double y) {
           return SdSegment(x, y, px + m * 0.05, H * 1.05, px, top, w * (1.0 + 0.8 * Clamp01((y - top) / H)));
         };
@@ -315,8 +368,8 @@ void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
       for (int i = 0; i < 3; ++i) {
         double a = -kPi / 2 + i * 2.0 * kPi / 3.0 + 0.2;
         Sdf lane = [=](double x, double y) {
-          return SdSegment(x, y, cx + std::cos(a) * m * 0.03, cy + std::sin(a) * m * 0.03,
-                           cx + std::cos(a) * m * 0.5, cy + std::sin(a) * m * 0.5, m * 0.022);
+          return SdSegment(x, y, cx + std::cos(a) * m * 0.03, cy + std::sin(a) * m * 0.03, cx + std::cos(a) * m * 0.5,
+                           cy + std::sin(a) * m * 0.5, m * 0.022);
         };
         AddSilhouette(c, lane, seed + 5 + i, 1.4, Rgb{0, 0, 0}, 3.0, 3.5);
       }
@@ -325,7 +378,9 @@ void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
     }
     case HiiShape::Lagoon: {
       AddCloud(c, {{cx, cy, m * 0.75, m * 0.4, 0.1}, kHalpha * 0.9, seed + 1, 2.5, 0.5, 1.1, 1.1, 1.4});
-      AddCloud(c, {{cx + m * 0.15, cy, m * 0.18, m * 0.14, 0}, Rgb{1.0, 0.85, 0.8} * 0.9, seed + 2, 3.0, 0.3, 1.0, 1.3, 2.0});
+      AddCloud(
+          c,
+          {{cx + m * 0.15, cy, m * 0.18, m * 0.14, 0}, Rgb{1.0, 0.85, 0.8} * 0.9, seed + 2, 3.0, 0.3, 1.0, 1.3, 2.0});
       Dust lagoon{{cx - m * 0.1, cy + m * 0.02, m * 0.6, m * 0.08, 0.25}, seed + 3, 2.2, 2.5, -0.2, false, 1.0};
       AddDust(c, lagoon);
       Cluster(c, rng, cx - m * 0.45, cy - m * 0.05, m * 0.08, 10, 0.9);
@@ -343,8 +398,14 @@ void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
     }
     case HiiShape::Heart: {
       for (int s = -1; s <= 1; s += 2)
-        AddShell(c, {{cx + s * m * 0.2, cy - m * 0.05, m * 0.25, m * 0.25, 0}, kHalpha * 0.8, seed + 1 + s, 0.4,
-                     0.15, 0.5, 4.0, 0.2});
+        AddShell(c, {{cx + s * m * 0.2, cy - m * 0.05, m * 0.25, m * 0.25, 0},
+                     kHalpha * 0.8,
+                     seed + 1 + s,
+                     0.4,
+                     0.15,
+                     0.5,
+                     4.0,
+                     0.2});
       AddCloud(c, {{cx, cy + m * 0.15, m * 0.35, m * 0.3, 0.7}, kHalpha * 0.5, seed + 3, 3.0, 0.4, 1.0, 1.0, 1.5});
       Cluster(c, rng, cx, cy, m * 0.05, 7, 1.0);
       break;
@@ -358,7 +419,8 @@ void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
       Sdf mouth = [=](double x, double y) { return SdEllipse(x, y, cx + m * 0.12, cy - m * 0.14, m * 0.13, m * 0.06); };
       AddSilhouette(c, mouth, seed + 3, 1.6, Rgb{0, 0, 0}, 5.0);
       AddDust(c, {{cx + m * 0.1, cy - m * 0.3, m * 0.5, m * 0.3, 0.3}, seed + 4, 2.5, 2.5, -0.05, false, 1.2});
-      AddCloud(c, {{cx + m * 0.05, cy - m * 0.38, m * 0.1, m * 0.09, 0}, kHalpha * 0.8, seed + 5, 3.0, 0.3, 1.0, 1.0, 2.0});
+      AddCloud(
+          c, {{cx + m * 0.05, cy - m * 0.38, m * 0.1, m * 0.09, 0}, kHalpha * 0.8, seed + 5, 3.0, 0.3, 1.0, 1.0, 2.0});
       Star(c, cx + m * 0.05, cy - m * 0.38, 0.8, {0.85, 0.9, 1.0});
       const double kTrap[4][2] = {{0.0, 0.0}, {0.015, 0.008}, {-0.01, 0.012}, {0.006, -0.012}};
       for (const auto& t : kTrap) Star(c, cx + m * (0.02 + t[0]), cy + m * (-0.02 + t[1]), 1.6, {0.85, 0.9, 1.0}, true);
@@ -394,7 +456,8 @@ void Reflection(Canvas& c, uint32_t seed, ReflShape shape) {
     }
     case ReflShape::Cloud: {
       AddReflection(c, cx - m * 0.1, cy - m * 0.05, m * 0.35, kBlueLight * 1.1, seed + 1, 0.2, 1.0);
-      AddCloud(c, {{cx + m * 0.2, cy + m * 0.1, m * 0.25, m * 0.2, 0.5}, kHalpha * 0.25, seed + 3, 3.0, 0.5, 1.0, 1.0, 1.6});
+      AddCloud(
+          c, {{cx + m * 0.2, cy + m * 0.1, m * 0.25, m * 0.2, 0.5}, kHalpha * 0.25, seed + 3, 3.0, 0.5, 1.0, 1.0, 1.6});
       AddDust(c, {{cx, cy, m * 0.9, m * 0.8, 0}, seed + 2, 3.0, 2.0, 0.05, false, 0.8});
       Star(c, cx - m * 0.1, cy - m * 0.05, 1.6, {0.9, 0.95, 1.0}, true);
       Star(c, cx - m * 0.16, cy - m * 0.02, 1.0, {0.9, 0.95, 1.0}, true);
@@ -408,7 +471,8 @@ void Reflection(Canvas& c, uint32_t seed, ReflShape shape) {
         for (int x = 0; x < c.Width(); ++x) {
           double u, v;
           f.Local(x + 0.5, y + 0.5, u, v);
-          double wu = u + 0.35 * Fbm(u * 1.2, v * 1.2, seed + 5, 3), wv = v + 0.35 * Fbm(u * 1.2 + 3, v * 1.2, seed + 6, 3);
+          double wu = u + 0.35 * Fbm(u * 1.2, v * 1.2, seed + 5, 3),
+                 wv = v + 0.35 * Fbm(u * 1.2 + 3, v * 1.2, seed + 6, 3);
           double env = std::exp(-(wu * wu + wv * wv) * 1.6);
           double gas = Clamp01(0.35 + 0.7 * Fbm(wu * 2.5, wv * 2.5, seed + 4, 6));
           double lit = 1.0 / (1.0 + std::hypot(x - sx, y - sy) / (m * 0.6));
@@ -441,8 +505,9 @@ void Darkness(Canvas& c, uint32_t seed, DarkShape shape) {
   MilkyWay(c, rng, seed);
   switch (shape) {
     case DarkShape::Globule: {
-      AddSilhouette(c, [=](double x, double y) { return SdCircle(x, y, cx, cy, m * 0.26); }, seed + 1, 6.0,
-                    Rgb{0, 0, 0}, 6.0, 12.0);
+      AddSilhouette(
+          c, [=](double x, double y) { return SdCircle(x, y, cx, cy, m * 0.26); }, seed + 1, 6.0, Rgb{0, 0, 0}, 6.0,
+          12.0);
       break;
     }
     case DarkShape::Sack: {
@@ -455,18 +520,25 @@ void Darkness(Canvas& c, uint32_t seed, DarkShape shape) {
         auto px = [&](double t) { return W * (0.15 + 0.7 * t); };
         auto py = [&](double t) { return cy + std::sin(t * 6.0) * H * 0.18; };
         double ax = px(t0), ay = py(t0), bx = px(t1), by = py(t1);
-        AddSilhouette(c, [=](double x, double y) { return SdSegment(x, y, ax, ay, bx, by, m * 0.025); },
-                      seed + 1 + i, 2.2, Rgb{0, 0, 0}, 4.0, 6.0);
+        AddSilhouette(
+            c, [=](double x, double y) { return SdSegment(x, y, ax, ay, bx, by, m * 0.025); }, seed + 1 + i, 2.2,
+            Rgb{0, 0, 0}, 4.0, 6.0);
       }
       break;
     }
     case DarkShape::Twin: {
-      AddSilhouette(c, [=](double x, double y) { return SdEllipse(x, y, cx - m * 0.25, cy, m * 0.22, m * 0.3); },
-                    seed + 1, 3.0, Rgb{0, 0, 0}, 9.0, 10.0);
-      AddSilhouette(c, [=](double x, double y) { return SdEllipse(x, y, cx + m * 0.3, cy - m * 0.05, m * 0.16, m * 0.35); },
-                    seed + 2, 3.0, Rgb{0, 0, 0}, 9.0, 10.0);
-      AddSilhouette(c, [=](double x, double y) { return SdSegment(x, y, cx - m * 0.25, cy + m * 0.1, cx + m * 0.3, cy + m * 0.2, m * 0.04); },
-                    seed + 3, 2.5, Rgb{0, 0, 0}, 6.0, 8.0);
+      AddSilhouette(
+          c, [=](double x, double y) { return SdEllipse(x, y, cx - m * 0.25, cy, m * 0.22, m * 0.3); }, seed + 1, 3.0,
+          Rgb{0, 0, 0}, 9.0, 10.0);
+      AddSilhouette(
+          c, [=](double x, double y) { return SdEllipse(x, y, cx + m * 0.3, cy - m * 0.05, m * 0.16, m * 0.35); },
+          seed + 2, 3.0, Rgb{0, 0, 0}, 9.0, 10.0);
+      AddSilhouette(
+          c,
+          [=](double x, double y) {
+            return SdSegment(x, y, cx - m * 0.25, cy + m * 0.1, cx + m * 0.3, cy + m * 0.2, m * 0.04);
+          },
+          seed + 3, 2.5, Rgb{0, 0, 0}, 6.0, 8.0);
       break;
     }
   }
@@ -488,10 +560,10 @@ double SdPolygon(double x, double y, const double (*pts)[2], int n) {
 // The horse's head in profile, facing left with the muzzle lowered, like a
 // chess knight; s is the height of the head and neck above the cloud.
 double HorseHeadSdf(double x, double y, double hx, double hy, double s) {
-  static const double kOutline[][2] = {
-      {0.02, -0.21}, {0.08, -0.10}, {0.14, 0.00},  {0.16, 0.30},  {0.20, 0.70},   {0.24, 1.10},
-      {-0.10, 1.10}, {-0.06, 0.60}, {-0.02, 0.32}, {-0.07, 0.24}, {-0.16, 0.21},  {-0.25, 0.17},
-      {-0.29, 0.11}, {-0.23, 0.03}, {-0.09, -0.07}, {-0.03, -0.11}, {-0.01, -0.19}};
+  static const double kOutline[][2] = {{0.02, -0.21},  {0.08, -0.10}, {0.14, 0.00},  {0.16, 0.30},  {0.20, 0.70},
+                                       {0.24, 1.10},   {-0.10, 1.10}, {-0.06, 0.60}, {-0.02, 0.32}, {-0.07, 0.24},
+                                       {-0.16, 0.21},  {-0.25, 0.17}, {-0.29, 0.11}, {-0.23, 0.03}, {-0.09, -0.07},
+                                       {-0.03, -0.11}, {-0.01, -0.19}};
   constexpr int n = sizeof(kOutline) / sizeof(kOutline[0]);
   double pts[n][2];
   for (int i = 0; i < n; ++i) pts[i][0] = hx + kOutline[i][0] * s, pts[i][1] = hy + kOutline[i][1] * s;
@@ -526,7 +598,8 @@ void HorseScene(Canvas& c, uint32_t seed, double hx, double hy, double s, bool w
   if (wide) {
     // Alnitak and the Flame Nebula beside it.
     double ax = W * 0.18, ay = H * 0.22;
-    AddCloud(c, {{ax + W * 0.04, ay + H * 0.12, W * 0.09, H * 0.2, 0.2}, kSulphur * 1.2, seed + 6, 2.0, 0.5, 1.1, 1.3, 1.5});
+    AddCloud(
+        c, {{ax + W * 0.04, ay + H * 0.12, W * 0.09, H * 0.2, 0.2}, kSulphur * 1.2, seed + 6, 2.0, 0.5, 1.1, 1.3, 1.5});
     AddDust(c, {{ax + W * 0.04, ay + H * 0.12, W * 0.12, H * 0.25, 0.2}, seed + 7, 2.0, 2.0, 0.25, true, 1.0});
     Star(c, ax, ay, 4.0, {0.8, 0.88, 1.0}, true);
   } else {
@@ -541,8 +614,14 @@ void Swan(Canvas& c, uint32_t seed) {
   double W = c.Width(), H = c.Height(), m = MinSide(c);
   SkyBackground(c, seed, {0.04, 0.02, 0.03}, 1.0);
   StarField(c, rng, 3.0, 0.7, false);
-  AddCloud(c, {{W * 0.55, H * 0.58, m * 0.55, m * 0.16, -0.15}, Mix(kHalpha, Rgb{1, 0.9, 0.85}, 0.4) * 2.4, seed + 1,
-               3.0, 0.3, 0.8, 1.2, 2.0});
+  AddCloud(c, {{W * 0.55, H * 0.58, m * 0.55, m * 0.16, -0.15},
+               Mix(kHalpha, Rgb{1, 0.9, 0.85}, 0.4) * 2.4,
+               seed + 1,
+               3.0,
+               0.3,
+               0.8,
+               1.2,
+               2.0});
   AddCloud(c, {{W * 0.3, H * 0.4, m * 0.13, m * 0.3, 0.5}, kHalpha * 1.4, seed + 2, 3.0, 0.3, 0.8, 1.1, 2.0});
   AddCloud(c, {{W * 0.5, H * 0.5, m * 0.8, m * 0.6, 0}, kHalpha * 0.3, seed + 3, 2.0, 0.5, 1.0, 1.0, 1.2});
   AddDust(c, {{W * 0.5, H * 0.5, m * 0.8, m * 0.6, 0}, seed + 4, 1.2, 2.5, 0.25, true, 1.0});
@@ -557,11 +636,13 @@ void Carina(Canvas& c, uint32_t seed) {
   SkyBackground(c, seed, {0.05, 0.03, 0.03}, 1.0);
   StarField(c, rng, 4.0, 0.8, false);
   AddCloud(c, {{W * 0.5, H * 0.5, m * 0.9, m * 0.6, 0.2}, kHalpha * 1.0, seed + 1, 2.5, 0.6, 1.1, 1.1, 1.0});
-  AddCloud(c, {{W * 0.48, H * 0.45, m * 0.35, m * 0.3, 0.0}, Rgb{1.0, 0.8, 0.6} * 0.7, seed + 2, 3.0, 0.4, 1.0, 1.3, 1.8});
+  AddCloud(c,
+           {{W * 0.48, H * 0.45, m * 0.35, m * 0.3, 0.0}, Rgb{1.0, 0.8, 0.6} * 0.7, seed + 2, 3.0, 0.4, 1.0, 1.3, 1.8});
   for (int side = -1; side <= 1; side += 2) {
     double ax = W * 0.5, ay = H * 0.62, bx = W * 0.5 + side * m * 0.45, by = H * 0.1;
-    AddSilhouette(c, [=](double x, double y) { return SdSegment(x, y, ax, ay, bx, by, m * 0.06); }, seed + 5 + side,
-                  1.3, kSulphur * 0.3, 12.0, 12.0);
+    AddSilhouette(
+        c, [=](double x, double y) { return SdSegment(x, y, ax, ay, bx, by, m * 0.06); }, seed + 5 + side, 1.3,
+        kSulphur * 0.3, 12.0, 12.0);
   }
   c.Glow(W * 0.46, H * 0.5, m * 0.02, Rgb{1.0, 0.7, 0.45} * 1.2);
   Star(c, W * 0.46, H * 0.5, 3.5, {1.0, 0.85, 0.7}, true);
@@ -578,7 +659,13 @@ void Tarantula(Canvas& c, uint32_t seed) {
   for (int i = 0; i < 6; ++i) {
     double a = i * 1.05 + rng.Uniform(-0.3, 0.3), d = m * rng.Uniform(0.12, 0.3), r = m * rng.Uniform(0.1, 0.2);
     AddShell(c, {{cx + std::cos(a) * d, cy + std::sin(a) * d, r * 1.4, r * 1.4 * rng.Uniform(0.7, 1.0), a},
-                 kHalpha * 0.45, seed + 10 + i, 0.12, 0.25, 0.35, 4.0, 0.1});
+                 kHalpha * 0.45,
+                 seed + 10 + i,
+                 0.12,
+                 0.25,
+                 0.35,
+                 4.0,
+                 0.1});
   }
   Cluster(c, rng, cx, cy, m * 0.025, 14, 1.3);
   c.Glow(cx, cy, m * 0.04, Rgb{0.8, 0.9, 1.0} * 1.2);
@@ -618,8 +705,10 @@ const std::map<std::string, SampleLook>& KnownObjects() {
          // The owl's two dark eyes.
          double cx = c.Width() * 0.5, cy = c.Height() * 0.5, r = MinSide(c) * 0.32;
          for (int e = -1; e <= 1; e += 2)
-           AddSilhouette(c, [=](double x, double y) { return SdEllipse(x, y, cx + e * r * 0.36, cy - r * 0.05, r * 0.2, r * 0.24); },
-                         s + 7 + e, 0.9, Rgb{0, 0, 0}, 2.0, 6.0);
+           AddSilhouette(
+               c,
+               [=](double x, double y) { return SdEllipse(x, y, cx + e * r * 0.36, cy - r * 0.05, r * 0.2, r * 0.24); },
+               s + 7 + e, 0.9, Rgb{0, 0, 0}, 2.0, 6.0);
        }}},
       {"m76.bmp", {[](Canvas& c, uint32_t s) { Planetary(c, s, P::Bipolar, 0.3, 0.7, 0.6, kOxygen, kHalpha); }}},
       {"ngc6302.bmp", {[](Canvas& c, uint32_t s) {
@@ -667,9 +756,8 @@ const std::map<std::string, SampleLook>& KnownObjects() {
       {"m45.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Cluster); }}},
       {"m78.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Cloud); }}},
       {"ic2118.bmp", {[](Canvas& c, uint32_t s) { Reflection(c, s, ReflShape::Witch); }}},
-      {"b33.bmp", {[](Canvas& c, uint32_t s) {
-         HorseScene(c, s, c.Width() * 0.5, c.Height() * 0.42, c.Height() * 0.75, false);
-       }}},
+      {"b33.bmp",
+       {[](Canvas& c, uint32_t s) { HorseScene(c, s, c.Width() * 0.5, c.Height() * 0.42, c.Height() * 0.75, false); }}},
       {"coalsack.bmp", {[](Canvas& c, uint32_t s) { Darkness(c, s, DarkShape::Sack); }}},
       {"b68.bmp", {[](Canvas& c, uint32_t s) { Darkness(c, s, DarkShape::Globule); }}},
       {"b72.bmp", {[](Canvas& c, uint32_t s) { Darkness(c, s, DarkShape::Snake); }}},
@@ -743,9 +831,8 @@ void PaintDefaultThumbnail(Canvas& c) {
   AddCloud(c, {{cx, cy, c.Width() * 0.36, c.Height() * 0.32, 0.5}, Rgb{0.55, 0.6, 0.9}, 33, 2.0, 0.3, 0.9, 1.0, 2.2});
   Star(c, cx, cy, 1.2, {0.9, 0.95, 1.0});
   c.ToneMap(1.5);
-  c.Fill([&](double x, double y) {
-    return std::fabs(SdRoundRect(x, y, cx, cy, cx - 0.5, cy - 0.5, 5.0)) - 0.6;
-  }, Rgb{0.45, 0.5, 0.7}, 0.9);
+  c.Fill([&](double x, double y) { return std::fabs(SdRoundRect(x, y, cx, cy, cx - 0.5, cy - 0.5, 5.0)) - 0.6; },
+         Rgb{0.45, 0.5, 0.7}, 0.9);
 }
 
 void PaintSample(Canvas& c, const std::string& picture, NebulaType type) {
@@ -762,12 +849,24 @@ void PaintSample(Canvas& c, const std::string& picture, NebulaType type) {
       Planetary(c, seed, pick.Uniform() < 0.5 ? PnShape::Ring : PnShape::Round, pick.Uniform(0.18, 0.3),
                 pick.Uniform(0, kPi), pick.Uniform(0.7, 1.0), kOxygen, kHalpha);
       break;
-    case NebulaType::Supernova: Supernova(c, seed, SnrShape::Shell, pick.Uniform(0.3, 0.42), 0.0); break;
-    case NebulaType::HerbigHaro: HerbigHaro(c, seed, pick.Uniform(0, 2 * kPi), true, 0.4); break;
-    case NebulaType::HI: NeutralHydrogen(c, seed, pick.Uniform(-1, 1), pick.Uniform() < 0.5); break;
-    case NebulaType::HII: Emission(c, seed, HiiShape::Cloud); break;
-    case NebulaType::Reflection: Reflection(c, seed, ReflShape::Cloud); break;
-    case NebulaType::Dark: Darkness(c, seed, pick.Uniform() < 0.5 ? DarkShape::Sack : DarkShape::Globule); break;
+    case NebulaType::Supernova:
+      Supernova(c, seed, SnrShape::Shell, pick.Uniform(0.3, 0.42), 0.0);
+      break;
+    case NebulaType::HerbigHaro:
+      HerbigHaro(c, seed, pick.Uniform(0, 2 * kPi), true, 0.4);
+      break;
+    case NebulaType::HI:
+      NeutralHydrogen(c, seed, pick.Uniform(-1, 1), pick.Uniform() < 0.5);
+      break;
+    case NebulaType::HII:
+      Emission(c, seed, HiiShape::Cloud);
+      break;
+    case NebulaType::Reflection:
+      Reflection(c, seed, ReflShape::Cloud);
+      break;
+    case NebulaType::Dark:
+      Darkness(c, seed, pick.Uniform() < 0.5 ? DarkShape::Sack : DarkShape::Globule);
+      break;
   }
 }
 

@@ -65,10 +65,10 @@ struct Shell {
   Rgb color{1, 1, 1};
   uint32_t seed = 3;
   double width = 0.12;
-  double wobble = 0.08;     // radius variation
-  double filaments = 0.0;   // 0 smooth .. 1 only strands
+  double wobble = 0.08;    // radius variation
+  double filaments = 0.0;  // 0 smooth .. 1 only strands
   double detail = 4.0;
-  double fill = 0.0;        // light inside the shell relative to its rim
+  double fill = 0.0;                    // light inside the shell relative to its rim
   double arc_from = 0.0, arc_to = 0.0;  // radians; equal = full circle
 };
 void AddShell(Canvas& c, const Shell& shell);

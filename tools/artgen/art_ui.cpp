@@ -50,7 +50,8 @@ double EmblemSdf(Emblem e, double x, double y, double ex, double ey) {
       double doc = std::max(body, cut);
       double fold = std::max(SdSegment(x, y, ex + 1.5, ey - 11, ex + 8, ey - 4.5, 0.9), -cut - 2.5);
       double lines = 1e9;
-      for (int k = -1; k <= 2; ++k) lines = std::min(lines, SdSegment(x, y, ex - 4.5, ey + k * 3.5, ex + 4.5, ey + k * 3.5, 0.75));
+      for (int k = -1; k <= 2; ++k)
+        lines = std::min(lines, SdSegment(x, y, ex - 4.5, ey + k * 3.5, ex + 4.5, ey + k * 3.5, 0.75));
       return std::min(std::max(doc, -lines), fold);
     }
     case Emblem::Database: {
@@ -91,7 +92,8 @@ double EmblemSdf(Emblem e, double x, double y, double ex, double ey) {
       double outer = (r - (8.0 + 2.2 * teeth)) * 0.8;
       return std::max(outer, -(r - 3.5));
     }
-    case Emblem::Help: return QuestionSdf(x, y, ex, ey - 1, 1.15);
+    case Emblem::Help:
+      return QuestionSdf(x, y, ex, ey - 1, 1.15);
     case Emblem::About: {
       double dot = SdCircle(x, y, ex, ey - 8, 2.2);
       double stem = SdRoundRect(x, y, ex, ey + 2, 2, 6.5, 0.8);
@@ -196,8 +198,8 @@ void PaintArcButton(Canvas& c, std::string_view caption, Emblem emblem, bool emb
   c.Fill([&](double x, double y) { return EmblemSdf(emblem, x, y, ex, ey); }, ink);
   double left = emblem_left ? H - 2 : 8, right = emblem_left ? W - 8 : W - H + 2;
   int font = FittingFont(caption, static_cast<int>(right - left), {kFontTnr14Bold, kFontTnr11Bold, kFontTnr11});
-  Caption(c, caption, font, (left + right) / 2, H / 2, highlighted ? Rgb{1, 1, 1} : Rgb{0.86, 0.90, 1.0},
-          {0, 0, 0.05}, highlighted, {1.0, 0.85, 0.45});
+  Caption(c, caption, font, (left + right) / 2, H / 2, highlighted ? Rgb{1, 1, 1} : Rgb{0.86, 0.90, 1.0}, {0, 0, 0.05},
+          highlighted, {1.0, 0.85, 0.45});
   c.CutTo(shape);
 }
 
@@ -251,7 +253,8 @@ void PaintDialogButton(Canvas& c, std::string_view caption, Glyph glyph, bool hi
                           SdSegment(x, y, gx - 5, gy + 5, gx + 5, gy - 5, 1.4));
         };
         break;
-      case Glyph::None: break;
+      case Glyph::None:
+        break;
     }
     c.Fill(g, highlighted ? Rgb{1.0, 0.9, 0.6} : Rgb{0.75, 0.82, 0.98});
     text_left = 26;
@@ -339,7 +342,8 @@ void Medallion(Canvas& c, Rgb light, Rgb dark, const Sdf& glyph) {
     double t = Clamp01(std::hypot(x - W * 0.38, y - H * 0.3) / (r * 1.7));
     return Mix(light, dark, t);
   });
-  c.Fill([=](double x, double y) { return std::max(SdEllipse(x, y, W / 2, H * 0.33, r * 0.72, r * 0.42), disc(x, y) + 2); },
+  c.Fill([=](double x,
+             double y) { return std::max(SdEllipse(x, y, W / 2, H * 0.33, r * 0.72, r * 0.42), disc(x, y) + 2); },
          Rgb{1, 1, 1}, 0.25);
   c.Fill([=](double x, double y) { return std::fabs(disc(x, y) + 0.8) - 0.8; }, dark * 0.6);
   c.Fill(glyph, Rgb{1, 1, 1});
@@ -406,8 +410,10 @@ void PaintScreenPicture(Canvas& c) {
   const double kCentres[2][2] = {{317.0, 262.0}, {717.0, 262.0}};
   for (const auto& ctr : kCentres) {
     double cx = ctr[0], cy = ctr[1];
-    c.Fill([&](double x, double y) { return std::fabs(SdCircle(x, y, cx, cy, 220)) - 0.6; }, Rgb{0.45, 0.58, 0.85}, 0.35);
-    c.Fill([&](double x, double y) { return std::fabs(SdCircle(x, y, cx, cy, 246)) - 0.45; }, Rgb{0.45, 0.58, 0.85}, 0.22);
+    c.Fill([&](double x, double y) { return std::fabs(SdCircle(x, y, cx, cy, 220)) - 0.6; }, Rgb{0.45, 0.58, 0.85},
+           0.35);
+    c.Fill([&](double x, double y) { return std::fabs(SdCircle(x, y, cx, cy, 246)) - 0.45; }, Rgb{0.45, 0.58, 0.85},
+           0.22);
     for (int k = 0; k < 72; ++k) {
       double a = k * kPi / 36.0, inner = k % 6 == 0 ? 236 : 241;
       double x0 = cx + std::cos(a) * inner, y0 = cy + std::sin(a) * inner;
@@ -453,7 +459,9 @@ void PaintScreenPicture(Canvas& c) {
     double slit = SdRoundRect(x, y, domeX + 4, domeBase - 18, 2.5, 12, 1);
     return std::min({land, building, std::max(dome, -slit)});
   };
-  c.Fill(ground, [&](double, double y) { return Mix(Rgb{0.015, 0.02, 0.04}, Rgb{0.005, 0.008, 0.015}, Clamp01((y - 650) / 120)); });
+  c.Fill(ground, [&](double, double y) {
+    return Mix(Rgb{0.015, 0.02, 0.04}, Rgb{0.005, 0.008, 0.015}, Clamp01((y - 650) / 120));
+  });
   c.Fill([&](double x, double y) { return SdCircle(x, y, domeX + 4, domeBase - 24, 1.2); }, Rgb{1.0, 0.85, 0.55}, 0.8);
 }
 

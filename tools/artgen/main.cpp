@@ -60,9 +60,8 @@ std::vector<PictureJob> ProgramPictures() {
   };
   for (const Arc& a : arcs)
     for (int state = 1; state <= 2; ++state) {
-      jobs.push_back({std::string(a.base) + std::to_string(state) + ".bmp", 150, 54, true, [a, state](Canvas& c) {
-                        art::PaintArcButton(c, a.caption, a.emblem, a.left, state == 2);
-                      }});
+      jobs.push_back({std::string(a.base) + std::to_string(state) + ".bmp", 150, 54, true,
+                      [a, state](Canvas& c) { art::PaintArcButton(c, a.caption, a.emblem, a.left, state == 2); }});
     }
   struct Dialog {
     const char* base;
@@ -82,9 +81,8 @@ std::vector<PictureJob> ProgramPictures() {
   };
   for (const Dialog& d : dialogs)
     for (int state = 1; state <= 2; ++state) {
-      jobs.push_back({std::string(d.base) + std::to_string(state) + ".bmp", d.width, d.height, false, [d, state](Canvas& c) {
-                        art::PaintDialogButton(c, d.caption, d.glyph, state == 2);
-                      }});
+      jobs.push_back({std::string(d.base) + std::to_string(state) + ".bmp", d.width, d.height, false,
+                      [d, state](Canvas& c) { art::PaintDialogButton(c, d.caption, d.glyph, state == 2); }});
     }
   jobs.push_back({"OpenedWindowsButton1.bmp", 170, 26, true, [](Canvas& c) { art::PaintWindowsButton(c, false); }});
   jobs.push_back({"OpenedWindowsButton2.bmp", 170, 26, true, [](Canvas& c) { art::PaintWindowsButton(c, true); }});
@@ -120,8 +118,8 @@ bool Render(int width, int height, bool keyed, const std::function<void(Canvas&)
 
 // The loader registers each font in LoadedFonts, so the indexes follow this order.
 bool LoadFonts(const std::string& dir, std::vector<std::unique_ptr<TFont>>& fonts) {
-  const char* files[] = {"Tahoma_10pt_normal.fnt", "TNR_11pt_normal.fnt",     "TNR_11pt_bold.fnt",
-                         "Garamond_12pt_normal.fnt", "TNR_9pt_normal.fnt", "TNR_14pt_bold.fnt"};
+  const char* files[] = {"Tahoma_10pt_normal.fnt",   "TNR_11pt_normal.fnt", "TNR_11pt_bold.fnt",
+                         "Garamond_12pt_normal.fnt", "TNR_9pt_normal.fnt",  "TNR_14pt_bold.fnt"};
   for (const char* f : files) {
     fonts.push_back(std::make_unique<TFont>());
     uint8_t result = 0;
@@ -168,7 +166,8 @@ bool Samples(const std::string& csv_path, const std::string& out_dir) {
   }
   bool ok = true;
   for (const auto& [picture, type] : jobs)
-    ok &= Render(300, 200, false, [&](Canvas& c) { art::PaintSample(c, picture, type); }, out_dir + "/" + picture);
+    ok &= Render(
+        300, 200, false, [&](Canvas& c) { art::PaintSample(c, picture, type); }, out_dir + "/" + picture);
   return ok;
 }
 
@@ -178,18 +177,21 @@ int main(int argc, char** argv) {
   std::string fonts = "data/Fonts", pictures, catalogue, samples;
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string key = argv[i];
-    if (key == "--fonts") fonts = argv[i + 1];
-    else if (key == "--pictures") pictures = argv[i + 1];
-    else if (key == "--catalogue") catalogue = argv[i + 1];
-    else if (key == "--samples") samples = argv[i + 1];
+    if (key == "--fonts")
+      fonts = argv[i + 1];
+    else if (key == "--pictures")
+      pictures = argv[i + 1];
+    else if (key == "--catalogue")
+      catalogue = argv[i + 1];
+    else if (key == "--samples")
+      samples = argv[i + 1];
     else {
       std::fprintf(stderr, "artgen: unknown option %s\n", key.c_str());
       return 2;
     }
   }
   if (argc % 2 == 0 || (pictures.empty() && samples.empty()) || samples.empty() != catalogue.empty()) {
-    std::fprintf(stderr,
-                 "usage: artgen [--fonts DIR] [--pictures OUTDIR] [--catalogue CSV --samples OUTDIR]\n");
+    std::fprintf(stderr, "usage: artgen [--fonts DIR] [--pictures OUTDIR] [--catalogue CSV --samples OUTDIR]\n");
     return 2;
   }
   platform::HeadlessBackend host;

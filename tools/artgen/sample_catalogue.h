@@ -16,15 +16,14 @@ using CsvRow = std::vector<std::string>;
 // unterminated quoted field is an error, reported with its line.
 bool ParseCsv(std::string_view text, std::vector<CsvRow>& rows, std::string& error);
 
-inline constexpr const char* kCatalogueHeader[] = {"number",      "name",      "ngc",  "ra_hours",
-                                                   "dec_degrees", "distance_ly", "magnitude", "type",
-                                                   "picture",     "description"};
+inline constexpr const char* kCatalogueHeader[] = {"number",      "name",      "ngc",  "ra_hours", "dec_degrees",
+                                                   "distance_ly", "magnitude", "type", "picture",  "description"};
 inline constexpr size_t kCatalogueColumns = 10;
 
 // The seven type texts, in the order of the program's type enumeration.
-inline constexpr const char* kTypeTexts[] = {"Planetárna hmlovina", "Pozostatok Supernovy",
-                                             "Herbigov-Harov objekt", "H1", "H2",
-                                             "Reflexná hmlovina", "Tmavá hmlovina"};
+inline constexpr const char* kTypeTexts[] = {
+    "Planetárna hmlovina", "Pozostatok Supernovy", "Herbigov-Harov objekt", "H1", "H2",
+    "Reflexná hmlovina",   "Tmavá hmlovina"};
 // Index of a type text in kTypeTexts, or nothing.
 std::optional<int> TypeIndex(std::string_view text);
 
