@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Regenerates the screenshots of this folder: the program run by the replay
+# harness (build folder given as the first argument, default build) in a
+# scratch copy of its runtime folder, each frame converted to PNG.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+src=$(cd "$here/../.." && pwd)
+build=$(cd "${1:-$src/build}" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A runtime folder with the sample catalogue as the default database.
+layout() {
+  rm -rf "$work/run" && mkdir -p "$work/run/samples"
+  cp -r "$src/data/Fonts" "$src/data/Pictures" "$work/run/"
+  cp -r "$src/data/samples/." "$work/run/samples/"
+  "$build/tools/cvltool/cvltool" import "$src/data/samples/hmloviny.csv" "$work/run/samples/Hmloviny.cvl" \
+    --path 'samples\Hmloviny.cvl' --name "Hmloviny" --author "Corvala" \
+    --description "Vzorový katalóg známych hmlovín všetkých siedmich typov" >/dev/null
+  "$build/tools/cvltool/cvltool" settings "$work/run/cv_settings.ini" "$1" >/dev/null
+}
+
+shoot() {
+  (cd "$work/run" && "$build/corvala-replay" script.replay)
+  for shot in "$@"; do convert "$work/run/$shot.bmp" "$here/$shot.png"; done
+}
+
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+shot main-window.bmp
+move 240 50
+move 241 50
+click 241 50
+move 245 118
+move 246 118
+shot file-menu.bmp
+press ESCAPE
+click 792 469
+move 600 600
+frames 2
+shot exit-form.bmp
+program modify Hmloviny (upravené)
+click 456 437
+move 600 650
+frames 2
+shot save-question.bmp
+SCRIPT
+shoot main-window file-menu exit-form save-question
+
+layout 'katalogy\Moje hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+move 600 650
+frames 2
+shot error-form.bmp
+SCRIPT
+shoot error-form
