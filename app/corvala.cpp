@@ -154,7 +154,15 @@ void TDatabase::OnFree() {
   }
 }
 
-void TDatabase::OnCloseRequest() { AskToQuit(); }
+void TDatabase::OnCloseRequest() {
+  // A modal dialog is a question being asked; it is answered first, and the
+  // exit form shown now would only take its keyboard focus away.
+  for (PComponentBase slot : OpenedWindows) {
+    const TForm* form = DerefAs<TForm>(slot);
+    if (form != nullptr && form->Visible && form->GetShowType() == ST_Modal) return;
+  }
+  AskToQuit();
+}
 
 std::string SnapshotFileName(const platform::SystemTime& T) {
   char name[96];

@@ -187,6 +187,19 @@ TEST_F(ProgramTest, SettingsThatCannotBeWrittenDoNotStopShutdown) {
   EXPECT_NE(err.find("cv_settings.ini"), std::string::npos);
 }
 
+TEST_F(ProgramTest, ACloseRequestLeavesAnOpenQuestionAlone) {
+  Start();
+  Frame();
+  ShowErrorMessage("Chyba");
+  Frame();
+  const PComponentBase focused = Focused;
+  backend_.RequestClose();
+  Frame();
+  EXPECT_FALSE(ExitForm->Visible);
+  EXPECT_EQ(Focused, focused);
+  EXPECT_TRUE(ErrorForm->Visible);
+}
+
 TEST_F(ProgramTest, TheDesktopCloseRequestShowsTheExitForm) {
   Start();
   Frame();
