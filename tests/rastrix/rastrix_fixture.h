@@ -31,6 +31,8 @@ class RastrixTest : public ::testing::Test {
     CloseRastrix();
     platform::Install(nullptr);
     std::filesystem::remove_all(dir_);
+    std::error_code ignored;  // the shared parent goes once the last test has left it empty
+    std::filesystem::remove(dir_.parent_path(), ignored);
   }
 
   std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
