@@ -2,6 +2,7 @@
 // close question, the title buttons, and the classic frame pixel by pixel.
 
 #include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -383,6 +384,49 @@ TEST_F(FormDrawTest, TextureTilesTheWholeCanvasUpToItsLastPixel) {
   EXPECT_EQ(PixelAt(312, 247), Rgb(200, 10, 20));
   EXPECT_EQ(PixelAt(711, 546), Rgb(200, 10, 20)) << "the last column and row are covered";
   EXPECT_EQ(PixelAt(712, 546), Rgb(241, 239, 226)) << "and nothing beyond the canvas";
+}
+
+TEST_F(FormDrawTest, IconIsScaledTo16PixelsInTheTitleBar) {
+  const std::string path = "corvala_form_icon_test.bmp";
+  WriteSolidBmp(path, 32, 32, 10, 200, 30);
+  uint8_t result = 255;
+  LoadBMPPicture(path, a->Icon, result);
+  std::remove(path.c_str());
+  ASSERT_EQ(result, 0);
+  a->Draw();
+  EXPECT_EQ(PixelAt(X1 + 9, Y1 + 8), Rgb(10, 200, 30));
+  EXPECT_EQ(PixelAt(X1 + 24, Y1 + 23), Rgb(10, 200, 30));
+  EXPECT_NE(PixelAt(X1 + 25, Y1 + 23), Rgb(10, 200, 30)) << "16 pixels wide";
+  EXPECT_NE(PixelAt(X1 + 24, Y1 + 24), Rgb(10, 200, 30)) << "16 pixels tall";
+  EXPECT_NE(PixelAt(X1 + 8, Y1 + 8), Rgb(10, 200, 30));
+}
+
+TEST_F(FormDrawTest, TitleTextSitsInTheBarAfterTheIconPlace) {
+  TFont font;
+  uint8_t result = 255;
+  LoadFNTFont(CORVALA_SOURCE_DIR "/data/Fonts/Tahoma_10pt_normal.fnt", font, result);
+  ASSERT_EQ(result, 0);
+  a->Font = &font;
+  a->Title = "MMMM";
+  a->Draw();
+  const int textY = Y1 + static_cast<int>(std::nearbyint((25.0 - font.PixHeight) / 2.0)) + 4;
+  int firstX = 10000, lastX = -1, rows = 0;
+  // Left of the title buttons, whose bevels are white too.
+  for (int y = Y1 + 4; y <= Y1 + 28; ++y)
+    for (int x = X1 + 4; x < a->MinimizeButton->RealComponentPos.X1; ++x)
+      if (PixelAt(x, y) == Rgb(255, 255, 255)) {
+        EXPECT_GE(y, textY);
+        EXPECT_LT(y, textY + font.PixHeight);
+        firstX = std::min(firstX, x);
+        lastX = std::max(lastX, x);
+        ++rows;
+      }
+  EXPECT_GT(rows, 0) << "the active form's title is white";
+  EXPECT_GE(firstX, X1 + 9);
+  EXPECT_LE(firstX, X1 + 11);
+  EXPECT_LT(lastX, X1 + 9 + static_cast<int>(GetTextLength(font, "MMMM")));
+  a->Font = nullptr;
+  FreeFNTFont(font);
 }
 
 }  // namespace
