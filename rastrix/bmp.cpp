@@ -76,7 +76,7 @@ void LoadBMPPicture(std::string_view PictureName, TPicture& Picture, int32_t Max
     return;
   }
   const uint8_t* info = header + kHeadSize;
-  const uint32_t data_offset = Get32(header + 10);
+  uint32_t data_offset = Get32(header + 10);
   const uint32_t info_size = Get32(info + 0);
   const int32_t file_width = static_cast<int32_t>(Get32(info + 4));
   const int32_t file_height = static_cast<int32_t>(Get32(info + 8));
@@ -135,6 +135,8 @@ void LoadBMPPicture(std::string_view PictureName, TPicture& Picture, int32_t Max
     palette_entries = colors_used == 0 ? 256 : colors_used;
   }
   const int64_t palette_end = palette_at + palette_entries * 4;
+  // Some writers leave the offset at zero; their rows follow the palette.
+  if (data_offset == 0) data_offset = static_cast<uint32_t>(palette_end);
   const int64_t data_end = int64_t{data_offset} + (IH - 1) * stride + row_bytes;
   if (data_offset < palette_end || data_end > file_length) {
     Result_ = 1;

@@ -98,6 +98,11 @@ TEST_F(BmpTest, ReadsUnusualButValidLayouts) {
   EXPECT_EQ(Load(BuildBmp24(5, 3, pixels, larger)), 0);
   ExpectPicture(5, 3, pixels);
 
+  std::vector<uint8_t> no_offset = BuildBmp8(2, 2, {Rgb{1, 2, 3}, Rgb{4, 5, 6}}, {1, 0, 0, 1});
+  test_support::Put32(no_offset, off::kDataOffset, 0);
+  EXPECT_EQ(Load(no_offset), 0) << "a zero offset means the rows follow the palette";
+  ExpectPicture(2, 2, {Rgb{4, 5, 6}, Rgb{1, 2, 3}, Rgb{1, 2, 3}, Rgb{4, 5, 6}});
+
   BmpOptions short_palette;
   short_palette.palette_entries = 2;
   EXPECT_EQ(Load(BuildBmp8(2, 2, {Rgb{1, 2, 3}, Rgb{4, 5, 6}}, {0, 1, 1, 9}, short_palette)), 0);
