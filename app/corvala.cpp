@@ -234,18 +234,12 @@ std::string MainFormStateLine() {
   std::string line = "main highlight=";
   std::string_view highlighted;
   if (MainForm) {
-    for (const TVisualComponent* c : {static_cast<const TVisualComponent*>(MainForm->FileButton.Get()),
-                                      static_cast<const TVisualComponent*>(MainForm->DatabaseButton.Get()),
-                                      static_cast<const TVisualComponent*>(MainForm->ObservatoryButton.Get()),
-                                      static_cast<const TVisualComponent*>(MainForm->EncyclopediaButton.Get()),
-                                      static_cast<const TVisualComponent*>(MainForm->SettingsButton.Get()),
-                                      static_cast<const TVisualComponent*>(MainForm->HelpButton.Get()),
-                                      static_cast<const TVisualComponent*>(MainForm->AboutButton.Get()),
-                                      static_cast<const TVisualComponent*>(MainForm->ExitButton.Get()),
-                                      static_cast<const TVisualComponent*>(MainForm->OpenedWindowsButton.Get())}) {
-      const auto* button = dynamic_cast<const TMainFormButton*>(c);
-      if (button != nullptr && button->Highlighted()) highlighted = button->Title;
-    }
+    const TMainForm& m = *MainForm;
+    const TMainFormButton* buttons[] = {m.FileButton.Get(),    m.DatabaseButton.Get(), m.ObservatoryButton.Get(),
+                                        m.EncyclopediaButton.Get(), m.SettingsButton.Get(), m.HelpButton.Get(),
+                                        m.AboutButton.Get(),   m.ExitButton.Get(),     m.OpenedWindowsButton.Get()};
+    for (const TMainFormButton* button : buttons)
+      if (button->Highlighted()) highlighted = button->Title;
   }
   AppendUtf8Quoted(line, highlighted);
   line += " windows=";

@@ -167,11 +167,9 @@ void TStatusBar::FormatTime(const platform::SystemTime& T) {
     std::snprintf(buffer, sizeof buffer, i == 2 ? "%u" : "%02u", parts[i]);
     TimeString[i].assign(buffer);
   }
+  date_text_.assign(TimeString[0]).append(".").append(TimeString[1]).append(".").append(TimeString[2]);
+  clock_text_.assign(TimeString[3]).append(":").append(TimeString[4]).append(" ").append(TimeString[5]);
 }
-
-std::string TStatusBar::DateText() const { return TimeString[0] + "." + TimeString[1] + "." + TimeString[2]; }
-
-std::string TStatusBar::ClockText() const { return TimeString[3] + ":" + TimeString[4] + " " + TimeString[5]; }
 
 void TStatusBar::OnCheck() {
   Time = platform::Current().LocalTime();
@@ -185,8 +183,6 @@ void TStatusBar::OnDraw() {
                            Date2.ImageHeight, 0, true, TranColor);
   if (Font == nullptr) return;
   SetColor(255, 255, 255, 0);
-  date_text_.assign(TimeString[0]).append(".").append(TimeString[1]).append(".").append(TimeString[2]);
-  clock_text_.assign(TimeString[3]).append(":").append(TimeString[4]).append(" ").append(TimeString[5]);
   WriteText(c.X1 + 11, c.Y1 + 2, *Font, date_text_);
   WriteText(c.X1 + 947, c.Y1 + 2, *Font, clock_text_);
 }

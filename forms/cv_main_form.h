@@ -119,14 +119,15 @@ class TStatusBar : public TPanel {
   void OnDraw() override;
   void OnFree() override;
 
-  // Fills TimeString from T: every part but the year with at least two digits.
+  // Fills TimeString from T, every part but the year with at least two
+  // digits, and the two texts the bar shows.
   void FormatTime(const platform::SystemTime& T);
-  // The two texts the bar shows, "06.12.2026" and "23:05 09".
-  std::string DateText() const;
-  std::string ClockText() const;
+  // The date and the clock as shown, "06.12.2026" and "23:05 09".
+  const std::string& DateText() const { return date_text_; }
+  const std::string& ClockText() const { return clock_text_; }
 
  private:
-  std::string date_text_;  // reused by drawing, so that an idle frame allocates nothing
+  std::string date_text_;  // kept between frames, so that an idle frame allocates nothing
   std::string clock_text_;
 };
 
