@@ -173,13 +173,9 @@ std::string SnapshotFileName(const platform::SystemTime& T) {
 
 bool SaveSnapshot() {
   const std::string name = SnapshotFileName(platform::Current().LocalTime());
-  // The folder is made on the first screenshot only.
-  if (std::FILE* probe = platform::OpenFile("SnapShots\\test", "wb")) {
-    std::fclose(probe);
-    platform::RemoveFile("SnapShots\\test");
-  } else {
-    platform::CreateFolder("SnapShots");
-  }
+  // Made on the first screenshot; an existing folder stays as it is. (Probing
+  // it by writing and deleting a file would destroy a file of that name.)
+  platform::CreateFolder("SnapShots");
   const TViewport all = Database != nullptr ? Database->AllScreen : TViewport{0, 0, 1023, 1023};
   if (SaveBMPPicture(all, name)) return true;
   std::string message("Snímku obrazovky sa nepodarilo uložiť do súboru \""_cp);

@@ -52,6 +52,17 @@ TEST_F(SnapshotTest, PrintScreenWritesTheFrameUnderTheLocalTime) {
   EXPECT_FALSE(ErrorForm->Visible);
 }
 
+TEST_F(SnapshotTest, FilesAlreadyInTheFolderAreLeftAlone) {
+  backend_.SetClock(At(6, 12, 2026, 10, 0, 0), 0);
+  std::filesystem::create_directory(Path("SnapShots"));
+  WriteFile(Path("SnapShots/test"), "moje poznámky");
+  Start();
+  Frame();
+  PrintScreen();
+  EXPECT_TRUE(Exists(Path("SnapShots/6_12_2026_10_0_0.bmp")));
+  EXPECT_EQ(ReadFile(Path("SnapShots/test")), "moje poznámky");
+}
+
 TEST_F(SnapshotTest, TwoPressesWithinOneSecondGiveOneFile) {
   backend_.SetClock(At(6, 12, 2026, 10, 0, 0), 0);
   Start();
