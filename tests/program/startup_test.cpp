@@ -11,6 +11,7 @@
 #include "forms/cv_open_form.h"
 #include "forms/cv_settings.h"
 #include "platform/cp1250.h"
+#include "platform/vk.h"
 #include "program_fixture.h"
 #include "rastrix/fnt.h"
 #include "vc/vc_form.h"
@@ -185,6 +186,20 @@ TEST_F(ProgramTest, SettingsThatCannotBeWrittenDoNotStopShutdown) {
   Database->Epilogue();
   const std::string err = testing::internal::GetCapturedStderr();
   EXPECT_NE(err.find("cv_settings.ini"), std::string::npos);
+}
+
+TEST_F(ProgramTest, WindowSwitchingRightAfterStartKeepsTheMainForm) {
+  Start();
+  Frame();
+  backend_.SetKey(vk::CONTROL, true);
+  Frame();
+  backend_.SetKey(vk::SHIFT, true);
+  Frame();
+  backend_.SetKey(vk::SHIFT, false);
+  backend_.SetKey(vk::CONTROL, false);
+  Frame();
+  EXPECT_EQ(ActiveForm, static_cast<PComponentBase>(&MainForm));
+  for (PComponentBase form : AllForms) EXPECT_EQ(Deref(form)->Visible, form == &MainForm);
 }
 
 TEST_F(ProgramTest, ACloseRequestLeavesAnOpenQuestionAlone) {
