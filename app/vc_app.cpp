@@ -12,8 +12,17 @@
 namespace {
 
 TExitHook exitHook = nullptr;
-TApplicationRegistration registration;
-bool registered = false;
+
+// The program registers from a static initialiser of another unit, so the
+// record is created on first use rather than by this unit's initialisation.
+struct Registry {
+  TApplicationRegistration registration;
+  bool registered = false;
+};
+Registry& TheRegistry() {
+  static Registry registry;
+  return registry;
+}
 
 [[noreturn]] void EndProcess(int status) {
   if (exitHook != nullptr) exitHook(status);
@@ -36,12 +45,16 @@ void Reactivate(TForm& form) {
 void SetExitHook(TExitHook Hook) { exitHook = Hook; }
 
 bool RegisterApplication(const TApplicationRegistration& Registration) {
-  registration = Registration;
-  registered = Registration.Create != nullptr;
-  return registered;
+  Registry& r = TheRegistry();
+  r.registration = Registration;
+  r.registered = Registration.Create != nullptr;
+  return r.registered;
 }
 
-const TApplicationRegistration* RegisteredApplication() { return registered ? &registration : nullptr; }
+const TApplicationRegistration* RegisteredApplication() {
+  Registry& r = TheRegistry();
+  return r.registered ? &r.registration : nullptr;
+}
 
 void TApplication::Create(const char* ApplicationName) {
   Finish = false;
