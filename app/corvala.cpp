@@ -186,14 +186,16 @@ bool SaveSnapshot() {
 }
 
 std::string DatabaseStateLine() {
+  // The first line's format is fixed for every script that reads it; the file
+  // binding follows on a line of its own.
   std::string line = "database loaded=";
   line += Loaded ? "1" : "0";
   line += " modified=";
   line += Modified ? "1" : "0";
+  line += " records=" + std::to_string(Nebulas.size());
   line += " terminate=";
   line += Terminate ? "1" : "0";
-  line += " items=" + std::to_string(Nebulas.size());
-  line += " file=";
+  line += "\ndatabase-file path=";
   AppendUtf8Quoted(line, DatabaseFile);
   line += " name=";
   AppendUtf8Quoted(line, DatabaseInfo.NameOfDatabase.View());

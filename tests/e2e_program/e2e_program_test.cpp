@@ -119,7 +119,8 @@ TEST_F(ProgramRun, FirstStartQuitsThroughTheExitFormAndWritesDefaultSettings) {
                 kExitYes + "\n"),
             0)
       << ReadFile(dir_ / "stderr.txt");
-  EXPECT_EQ(Line("start.dump", "database"), R"(database loaded=0 modified=0 terminate=0 items=0 file="" name="")");
+  EXPECT_EQ(Line("start.dump", "database"), "database loaded=0 modified=0 records=0 terminate=0");
+  EXPECT_EQ(Line("start.dump", "database-file"), R"(database-file path="" name="")");
   EXPECT_NE(FormLine("start.dump", "Databáza").find("visible=1"), std::string::npos);
   EXPECT_NE(FormLine("asked.dump", "Koniec").find("visible=1 modal=0 active=1"), std::string::npos);
   const std::string settings = ReadFile(dir_ / "cv_settings.ini");
@@ -132,8 +133,8 @@ TEST_F(ProgramRun, DefaultDatabaseOpensAndAnUnchangedOneQuitsWithoutAQuestion) {
   WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
   ASSERT_EQ(Run(std::string("frames 2\ndump start.dump\nclick ") + kExitButton + "\nclick " + kExitYes + "\n"), 0)
       << ReadFile(dir_ / "stderr.txt");
-  EXPECT_EQ(Line("start.dump", "database"),
-            R"(database loaded=1 modified=0 terminate=0 items=4 file="Hmloviny.cvl" name="Hmloviny")");
+  EXPECT_EQ(Line("start.dump", "database"), "database loaded=1 modified=0 records=4 terminate=0");
+  EXPECT_EQ(Line("start.dump", "database-file"), R"(database-file path="Hmloviny.cvl" name="Hmloviny")");
   EXPECT_EQ(ReadFile(dir_ / "Hmloviny.cvl"), Catalogue("Hmloviny", 4));
   EXPECT_EQ(ReadFile(dir_ / "cv_settings.ini"), SettingsFor("Hmloviny.cvl"));
 }
