@@ -135,8 +135,14 @@ TEST(SampleCatalogue, ImportsIntoADatabaseWhoseEveryPictureResolves) {
   fs::create_directories(dir);
   for (const auto& entry : fs::directory_iterator(art_test::SamplesDir()))
     fs::copy(entry.path(), dir / entry.path().filename());
-  std::string tool = "'" + std::string(CVLTOOL_PATH) + "'";
-  std::string cvl = "'" + (dir / "Hmloviny.cvl").string() + "'";
+  // Built with append: GCC 12 misreads `"'" + std::string(...)` as an overlapping copy.
+  auto quoted = [](const std::string& text) {
+    std::string q(1, '\'');
+    q.append(text).push_back('\'');
+    return q;
+  };
+  std::string tool = quoted(CVLTOOL_PATH);
+  std::string cvl = quoted((dir / "Hmloviny.cvl").string());
   std::string log = (dir.parent_path() / "check.txt").string();
   ASSERT_EQ(std::system(
                 (tool + " import '" + (dir / "hmloviny.csv").string() + "' " + cvl + " --name Hmloviny >/dev/null 2>&1")
