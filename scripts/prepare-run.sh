@@ -12,10 +12,11 @@ if [ -d "$src/data/samples" ]; then
   mkdir -p "$run/samples"
   cp -r "$src/data/samples/." "$run/samples/"
 fi
-# The sample catalogue is built from its CSV each time, so the two never disagree;
-# its path is the one the program opens it by, and its pictures lie beside it.
+# The sample catalogue is built from its CSV once; after that it is the user's
+# own, and changes saved to it survive the next `make run`. Its path is the one
+# the program opens it by, and its pictures lie beside it.
 cvltool="$src/build/tools/cvltool/cvltool"
-if [ -x "$cvltool" ] && [ -e "$src/data/samples/hmloviny.csv" ]; then
+if [ -x "$cvltool" ] && [ -e "$src/data/samples/hmloviny.csv" ] && [ ! -e "$run/samples/Hmloviny.cvl" ]; then
   "$cvltool" import "$src/data/samples/hmloviny.csv" "$run/samples/Hmloviny.cvl" \
     --path 'samples\Hmloviny.cvl' --name "Hmloviny" --author "Corvala" \
     --description "Vzorový katalóg známych hmlovín všetkých siedmich typov" >/dev/null
