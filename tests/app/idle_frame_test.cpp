@@ -3,33 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <new>
 #include <string>
 
 #include "app/vc_app.h"
+#include "tests/support/allocation_counter.h"
 #include "platform/headless_backend.h"
 #include "vc/vc_button.h"
 #include "vc/vc_form.h"
 #include "vc/vc_menu_item.h"
-
-namespace {
-
-bool counting = false;
-long allocations = 0;
-
-}  // namespace
-
-// Replaced for the whole test program; counts only inside the measured frames.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-  if (counting) ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -78,20 +60,17 @@ TEST(IdleFrame, AllocatesNothing) {
   for (int i = 0; i < 3; ++i) app->RunFrame();
 
   // The counter itself works.
-  counting = true;
+  long before = test_support::AllocationCount();
   std::string* volatile probe = new std::string(100, 'x');
-  counting = false;
   delete probe;
-  ASSERT_GE(allocations, 1);
-  allocations = 0;
+  ASSERT_GE(test_support::AllocationCount() - before, 1);
 
-  counting = true;
+  before = test_support::AllocationCount();
   for (int i = 0; i < 50; ++i) {
     app->RunFrame();
     host.Advance(20);
   }
-  counting = false;
-  EXPECT_EQ(allocations, 0);
+  EXPECT_EQ(test_support::AllocationCount() - before, 0);
   EXPECT_TRUE(idleForm->Sub->Visible);
 
   SetExitHook([](int) { throw Ended{}; });

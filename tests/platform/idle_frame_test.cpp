@@ -3,28 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "platform/headless_backend.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#include "tests/support/allocation_counter.h"
 
 namespace platform {
 namespace {
@@ -36,11 +19,11 @@ TEST(HeadlessBackend, AnIdleFrameAllocatesNothing) {
   host.Present(frame.data());
 
   // The counter itself works.
-  long before = g_allocations.load();
+  long before = test_support::AllocationCount();
   auto probe = std::make_unique<int>(1);
-  ASSERT_GT(g_allocations.load(), before);
+  ASSERT_GT(test_support::AllocationCount(), before);
 
-  before = g_allocations.load();
+  before = test_support::AllocationCount();
   for (int i = 0; i < 10; ++i) {
     for (int code = 1; code <= 255; ++code) host.KeyDown(code);
     int x, y;
@@ -52,7 +35,7 @@ TEST(HeadlessBackend, AnIdleFrameAllocatesNothing) {
     host.Present(frame.data());
     host.Advance(16);
   }
-  EXPECT_EQ(g_allocations.load(), before);
+  EXPECT_EQ(test_support::AllocationCount(), before);
   EXPECT_EQ(host.FrameCount(), 11u);
 }
 

@@ -1,30 +1,11 @@
 // The program's idle frames allocate nothing: the main window with its clock
 // ticking, a hovered button, an open menu and a dialog are checked, drawn and
 // presented from memory that already exists.
-#include <cstdlib>
-#include <new>
-
 #include "forms/cv_exit_form.h"
 #include "forms/cv_main_form.h"
 #include "forms/cv_open_form.h"
 #include "program_fixture.h"
-
-namespace {
-
-bool counting = false;
-long allocations = 0;
-
-}  // namespace
-
-// Replaced for the whole test program; counts only inside the measured frames.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-  if (counting) ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "tests/support/allocation_counter.h"
 
 namespace program_test {
 namespace {
@@ -33,14 +14,12 @@ class IdleFrameTest : public ProgramTest {
  protected:
   // Runs frames with the clock moving a second each and counts allocations.
   long Measure(int frames) {
-    allocations = 0;
-    counting = true;
+    const long before = test_support::AllocationCount();
     for (int i = 0; i < frames; ++i) {
       Database->RunFrame();
       backend_.Advance(1000);
     }
-    counting = false;
-    return allocations;
+    return test_support::AllocationCount() - before;
   }
 };
 

@@ -2,12 +2,10 @@
 // allocates nothing however many controls are checked and drawn, with a
 // submenu open and a focused item highlighted.
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
 #include "platform/cp1250.h"
+#include "tests/support/allocation_counter.h"
 
 #include "tests/vc_controls/controls_fixture.h"
 #include "vc/vc_button.h"
@@ -15,21 +13,6 @@
 #include "vc/vc_label.h"
 #include "vc/vc_menu_item.h"
 #include "vc/vc_panel.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace vc_controls_test {
 namespace {
@@ -88,13 +71,13 @@ TEST_F(IdleFrameTest, AFrameWithoutInputAllocatesNothing) {
   ASSERT_TRUE(open->Visible);
 
   // The counter itself works.
-  long before = g_allocations.load();
+  long before = test_support::AllocationCount();
   auto probe = std::make_unique<int>(1);
-  ASSERT_GT(g_allocations.load(), before);
+  ASSERT_GT(test_support::AllocationCount(), before);
 
-  before = g_allocations.load();
+  before = test_support::AllocationCount();
   Frames(10);
-  EXPECT_EQ(g_allocations.load(), before);
+  EXPECT_EQ(test_support::AllocationCount(), before);
 }
 
 }  // namespace
