@@ -1,6 +1,9 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
+# A compiler cache, where the machine has one, makes rebuilds after a branch switch cheap.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE))
 
 .PHONY: run test build deps bench fonts art clean
 
@@ -8,7 +11,7 @@ deps:
 	@./scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) >/dev/null
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build
