@@ -1,6 +1,6 @@
 #include "forms/cv_exit_form.h"
 
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 #include "forms/cv_question_form3.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"

@@ -1,6 +1,6 @@
 #include "forms/cv_file_new_form.h"
 
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 #include "forms/cv_open_form.h"
 #include "forms/cv_picture_buttons.h"
 

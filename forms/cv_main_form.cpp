@@ -9,7 +9,7 @@
 #include "forms/cv_encyclopedia_form.h"
 #include "forms/cv_exit_form.h"
 #include "forms/cv_file_new_form.h"
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 #include "forms/cv_help_form.h"
 #include "forms/cv_informations_form.h"
 #include "forms/cv_list_form.h"

@@ -4,7 +4,7 @@
 
 #include "forms/cv_add_form.h"
 #include "forms/cv_error_form.h"
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 #include "forms/cv_informations_form.h"
 #include "forms/cv_list_form.h"
 #include "forms/cv_list_item_form.h"

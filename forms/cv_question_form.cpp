@@ -1,7 +1,7 @@
 #include "forms/cv_question_form.h"
 
 #include "forms/cv_file_new_form.h"
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
 

@@ -1,6 +1,6 @@
 #include "forms/cv_question_form2.h"
 
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 #include "forms/cv_open_form.h"
 
 TOwned<TQuestionForm2> QuestionForm2;

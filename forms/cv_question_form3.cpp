@@ -1,6 +1,6 @@
 #include "forms/cv_question_form3.h"
 
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 
 TOwned<TQuestionForm3> QuestionForm3;
 
