@@ -144,7 +144,14 @@ void TListItemForm::OnCreate() {
 
 void TListItemForm::OnFree() { FreeBMPPicture(Icon); }
 
-void TListItemForm::OnShow() { OKButton->CatchFocus(); }
+void TListItemForm::OnShow() {
+  ShownDatabase.Seen();
+  OKButton->CatchFocus();
+}
+
+void TListItemForm::OnCheck() {
+  if (ShownDatabase.Changed()) Hide();
+}
 
 void TListItemForm::OnDraw() {
   static constexpr std::array<TLabelLine, 9> kLines = {{

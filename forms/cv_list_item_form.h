@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/cv_database_watch.h"
 #include "catalogue/cv_nebula.h"
 #include "forms/cv_picture_buttons.h"
 #include "vc/vc_form.h"
@@ -45,9 +46,14 @@ class TListItemForm : public TForm {
   std::string Picture;
   std::string Description;
 
+  // The record shown belongs to the database loaded when the form was shown;
+  // once another one is loaded or created, the form hides itself.
+  TDatabaseWatch ShownDatabase{TDatabaseChange::Replacement};
+
   void OnCreate() override;
   void OnFree() override;
   void OnShow() override;
+  void OnCheck() override;
   void OnDraw() override;
 };
 
