@@ -7,3 +7,5 @@ TOwned<TListItemForm> ListItemForm;
 void TListItemForm::OnCreate() {
   LoadProgramPicture("Pictures\\Icon.bmp", Icon);
 }
+
+void ShowListItem(const TNebula&) { ListItemForm->Show(ST_Unmodal); }

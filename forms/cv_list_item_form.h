@@ -1,6 +1,7 @@
 #pragma once
 // The view of one record: its fields and its picture.
 
+#include "catalogue/cv_nebula.h"
 #include "vc/vc_form.h"
 
 class TListItemForm : public TForm {
@@ -9,3 +10,6 @@ class TListItemForm : public TForm {
 };
 
 extern TOwned<TListItemForm> ListItemForm;
+
+// Shows record S in the item view, non-modally.
+void ShowListItem(const TNebula& S);

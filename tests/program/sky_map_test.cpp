@@ -66,7 +66,7 @@ struct PoleSky {
 
 std::vector<int32_t> Numbers(const TObservingNebulas& list) {
   std::vector<int32_t> numbers;
-  for (const TObservingNebula& o : list) numbers.push_back(o.Data.IndexOfItem);
+  for (const TObservingNebula& o : list) numbers.push_back(o.IndexOfItem);
   return numbers;
 }
 
@@ -110,7 +110,7 @@ TEST(RecalculateNebulas, KeepsTheFocusOnTheSameNebula) {
   // Number 1 moves to the top of the map; the focus follows it.
   records[0] = sky.At(1, 5, 5);
   EXPECT_EQ(RecalculateNebulas(records, 3, kInstant, 90, 0, list, 2, true), 0);
-  EXPECT_EQ(list[0].Data.IndexOfItem, 1);
+  EXPECT_EQ(list[0].IndexOfItem, 1);
   // Without the keyboard focus nothing is remembered.
   EXPECT_EQ(RecalculateNebulas(records, 3, kInstant, 90, 0, list, 0, false), -1);
   // A focused nebula that sets loses the focus.
