@@ -8,4 +8,8 @@ void TListItemForm::OnCreate() {
   LoadProgramPicture("Pictures\\Icon.bmp", Icon);
 }
 
-void ShowListItem(const TNebula&) { ListItemForm->Show(ST_Unmodal); }
+void TListItemForm::OnShow() { ShownDatabase.Seen(); }
+
+void TListItemForm::OnCheck() {
+  if (ShownDatabase.Changed()) Hide();
+}
