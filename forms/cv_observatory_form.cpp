@@ -359,7 +359,7 @@ void TObservatoryForm::OnCheck() {
   } else if (minutes > 0) {
     Residual = 0;  // standing at the end: no time piles up
   }
-  if (ListRevision != DatabaseRevision) RecalculateNebulas();
+  if (ListedDatabase.Changed()) RecalculateNebulas();
 }
 
 int32_t TObservatoryForm::LocalPart(TTimePart Part) const { return GetLocalTimePart(UTCTime, UTCDiff, Part); }
@@ -392,7 +392,7 @@ bool TObservatoryForm::NebulaListFocused() const { return Focused == Focus_Nebul
 
 void TObservatoryForm::RecalculateNebulas() {
   const bool held = NebulaListFocused();
-  ListRevision = DatabaseRevision;
+  ListedDatabase.Seen();
   FocusedNebula = ::RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, UTCTime, Latitude, Longitude,
                                        ObservingNebulas, FocusedNebula, held);
   if (FocusedNebula < 0 && held) TimePanel->Day->CatchFocus();
@@ -441,7 +441,7 @@ void TObservatoryForm::OnMouseLeftDoubleClick(int32_t X, int32_t Y) {
 void TObservatoryForm::OnDraw() {
   // A database change later in this frame's checks leaves positions that
   // may no longer designate the records they were computed from.
-  if (ListRevision != DatabaseRevision) RecalculateNebulas();
+  if (ListedDatabase.Changed()) RecalculateNebulas();
   const int32_t ox = RealCanvasPos.X1;
   const int32_t oy = RealCanvasPos.Y1;
   const uint8_t a = AlphaBlending;

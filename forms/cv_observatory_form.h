@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "catalogue/cv_calendar.h"
+#include "catalogue/cv_database_watch.h"
 #include "forms/cv_picture_buttons.h"
 #include "forms/cv_sky_map.h"
 #include "vc/vc_edit.h"
@@ -155,7 +156,8 @@ class TObservatoryForm : public TForm {
   int32_t FocusedNebula = -1;
   double MouseAz = 0;
   double MouseElev = 0;
-  uint32_t ListRevision = 0;  // DatabaseRevision the list was built for
+  // The list refers to records by position: any change of the database rebuilds it.
+  TDatabaseWatch ListedDatabase{TDatabaseChange::AnyChange};
 
   void OnCreate() override;
   void OnFree() override;
