@@ -2,9 +2,9 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include "catalogue/cv_globals.h"
+#include "catalogue/cv_number_text.h"
 #include "forms/cv_fullscreen_form.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
@@ -18,12 +18,8 @@ constexpr int32_t PANEL_WIDTH = 480;
 constexpr uint32_t PANEL_AREA_WIDTH = 439;
 constexpr uint32_t PANEL_AREA_HEIGHT = 319;
 
-std::string Fixed3(double Value) {
-  char text[64];
-  const int n = std::snprintf(text, sizeof text, "%.3f", Value);
-  // A value too long for the buffer is not a sensible catalogue value; show what fits.
-  return std::string(text, n < 0 ? 0 : std::min<size_t>(static_cast<size_t>(n), sizeof text - 1));
-}
+// The shown texts are short strings; an absurd value from a damaged file is cut.
+std::string Fixed3(double Value) { return ThreeDecimals(Value).substr(0, 255); }
 
 // round() of the fitting: nearest, halves to even.
 uint32_t Nearest(double Value) { return static_cast<uint32_t>(std::nearbyint(Value)); }
