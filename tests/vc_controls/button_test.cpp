@@ -55,7 +55,7 @@ class ButtonTest : public ControlsTest {
   // Slots outlive the tests' bodies: the desk frees what they hold.
   TOwned<TProbeButton> a, b;
   TOwned<TPictureButton> picture;
-  TOwned<TPanel> panel;
+  TOwned<TPanel> panel, enabled;
 };
 
 TEST_F(ButtonTest, GeometryFollowsCanvasSizeAndPosition) {
@@ -293,7 +293,6 @@ TEST_F(ButtonTest, DisabledAncestorGreysTheTitleOverTheNormalLook) {
 TEST_F(ButtonTest, UnderADisabledAncestorTheGreyLookOnlyRepaintsTheCanvas) {
   // Two translucent buttons, in an enabled and in a disabled panel: the bevel
   // is blended once in both, and a held Enter keeps its pressed frame.
-  TOwned<TPanel> enabled;
   enabled = new TPanel();
   enabled->CreateComponent(&enabled, false, PS_Classic, 300, 90, 100, 100);
   ActualComponent = &enabled;
