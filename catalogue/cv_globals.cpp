@@ -170,6 +170,23 @@ std::size_t AddNebula(const TNebula& Record) {
   return Nebulas.size() - 1;
 }
 
+void ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view Dir) {
+  assert(Position < Nebulas.size());
+  TNebula& r = Nebulas[Position];
+  r.NameOfNebula = Fields.NameOfNebula;
+  r.NGC = Fields.NGC;
+  r.Rect = Fields.Rect;
+  r.Dec = Fields.Dec;
+  r.Distance = Fields.Distance;
+  r.Magnitude = Fields.Magnitude;
+  r.TypeOfNebula = Fields.TypeOfNebula;
+  r.Picture = Fields.Picture;
+  r.Description = Fields.Description;
+  LoadThumbnail(r, Dir);
+  Modified = true;
+  ++DatabaseRevision;
+}
+
 void DeleteNebula(std::size_t Position) {
   assert(Position < Nebulas.size());
   assert(static_cast<std::size_t>(DatabaseInfo.NumberOfItems) == Nebulas.size());
