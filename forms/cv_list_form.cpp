@@ -220,6 +220,13 @@ void TListForm::ListAllItems() {
 }
 
 void TListForm::OnCheck() {
+  if (asked_row_ != 0 && !DeleteForm->Visible) {
+    // The answered question leaves the keyboard with the list, on the row
+    // that was selected (or the last one, should the list have shrunk).
+    if (ActiveForm == &DeleteForm || ActiveForm == nullptr) ActiveForm = Adress;
+    Container[static_cast<std::size_t>(asked_row_ - 1)]->CatchFocus();
+    asked_row_ = 0;
+  }
   // Steps 1 to 3 of a frame: scroll, search, rebuild. The view sorts and
   // filters only when its inputs changed; the cells are refilled only then.
   bool refill = ScrollBar1->Position != ScrollBarPos;
@@ -330,5 +337,7 @@ void TListForm::ReviseSelected() {
 void TListForm::DeleteSelected() {
   if (ActiveLine < 1 || ActiveLine > ShownCount()) return;
   const std::size_t position = View.Position(static_cast<std::size_t>(ActiveLine - 1));
+  asked_row_ = ActiveLine - ScrollBar1->Position;
+  if (asked_row_ < 1 || asked_row_ > LIST_ROWS) asked_row_ = 0;
   DeleteForm->Ask(position);
 }

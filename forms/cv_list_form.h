@@ -131,6 +131,9 @@ class TListForm : public TForm {
   void FocusActiveRow();
   int32_t up_steps_ = 0;
   int32_t down_steps_ = 0;
+  // The row whose holder had the focus when the delete question was asked;
+  // it gets the focus back once the question is answered.
+  int32_t asked_row_ = 0;
 };
 
 extern TOwned<TListForm> ListForm;
