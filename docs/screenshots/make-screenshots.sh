@@ -93,3 +93,26 @@ frames 2
 shot observatory-focused.bmp
 SCRIPT
 shoot observatory observatory-focused
+
+# The control gallery of the harness, every control used once, with the combo
+# box open.
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+frames 2
+type Žltá hmlovina č. 4
+press RETURN
+type Nová 
+click 89 246
+click 105 308
+click 431 356
+click 200 630
+click 459 501
+click 652 413
+click 676 128
+move 662 184
+move 663 184
+frames 2
+shot control-gallery.bmp
+SCRIPT
+(cd "$work/run" && "$build/corvala-replay" --gallery script.replay)
+convert "$work/run/control-gallery.bmp" "$here/control-gallery.png"
