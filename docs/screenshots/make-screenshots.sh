@@ -139,6 +139,26 @@ shot error-form.bmp
 SCRIPT
 shoot error-form
 
+# The observatory: the night sky over Bratislava with the sample catalogue,
+# then a nebula focused by the pointer.
+layout 'samples\Hmloviny.cvl'
+"$build/tools/cvltool/cvltool" settings "$work/run/cv_settings.ini" 'samples\Hmloviny.cvl' \
+  --latitude 48.1486 --longitude 17.1077 >/dev/null
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 21:30:00 utc+60
+frames 3
+click 147 402
+move 300 450
+move 301 450
+frames 2
+shot observatory.bmp
+move 308 322
+move 310 322
+frames 2
+shot observatory-focused.bmp
+SCRIPT
+shoot observatory observatory-focused
+
 # The control gallery of the harness, every control used once, with the combo
 # box open.
 layout 'samples\Hmloviny.cvl'
