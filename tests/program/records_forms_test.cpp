@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
+#include "tests/support/bmp_builder.h"
 #include "forms/cv_add_form.h"
 #include "forms/cv_delete_form.h"
 #include "forms/cv_error_form.h"
@@ -73,6 +75,12 @@ TEST_F(RecordFormsTest, EveryBadNumberIsReportedAndEmptiedTheLastMessageStays) {
   f.NGCEdit->SetText(" $1F");
   f.RectEdit->SetText(".5");
   f.MagEdit->SetText("5.");
+  // The picture lies beside the catalogue, not in the current folder.
+  NewDatabase("sub\\r.cvl", "R", "", "");
+  std::filesystem::create_directory(Path("sub"));
+  ASSERT_TRUE(test_support::WriteBytes(
+      Path("sub/p.bmp"), test_support::BuildBmp24(64, 64, std::vector<test_support::Rgb>(64 * 64, {0, 0, 255}))));
+  f.PictureEdit->SetText("p.bmp");
   ASSERT_TRUE(f.Accept());
   ASSERT_EQ(Nebulas.size(), 1u);
   const TNebula& r = Nebulas[0];
@@ -81,6 +89,8 @@ TEST_F(RecordFormsTest, EveryBadNumberIsReportedAndEmptiedTheLastMessageStays) {
   EXPECT_EQ(r.Rect, 0.5);
   EXPECT_EQ(r.Distance, 100.0);
   EXPECT_EQ(r.TypeOfNebula, TN_Planetary);
+  EXPECT_TRUE(r.Thumbnail.Loaded);
+  EXPECT_EQ(r.Thumbnail.ImageWidth, 32u);
   EXPECT_FALSE(f.Visible);
   EXPECT_EQ(f.NameEdit->Text, "");
   EXPECT_EQ(f.TypeComboBox->ChoosedItem, 1);
