@@ -61,8 +61,10 @@ void FreeThumbnails();
 // Numbering: the smallest positive number that no record carries.
 int32_t SmallestFreeNumber(const TNebulas& Records);
 // Appends Record under the smallest free number and returns its position in
-// Nebulas; the count grows by one and the database is marked modified.
-std::size_t AddNebula(const TNebula& Record);
+// Nebulas; the count grows by one and the database is marked modified. A
+// record with a thumbnail is handed over (std::move), so that the database
+// owns its pixels.
+std::size_t AddNebula(TNebula Record);
 // Removes the record at Position of Nebulas: the records behind it move up,
 // every number above the removed one drops by one, its thumbnail is released
 // and the database is marked modified.
