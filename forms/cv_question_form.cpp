@@ -51,6 +51,8 @@ void TSaveQuestionForm::OnDraw() {
                            Picture1.ImageHeight, 0, true, TranColor);
 }
 
+void TSaveQuestionForm::OnCloseQuery() { CancelPendingOperation(); }
+
 void TSaveQuestionForm::AnswerYes() {
   Hide();
   AnswerSaveQuestion(true);
