@@ -34,7 +34,8 @@ TNebula::TNebula(const TNebula& Other)
       TypeOfNebula(Other.TypeOfNebula),
       Picture(Other.Picture),
       Description(Other.Description),
-      Thumbnail(Other.Thumbnail.View()) {}
+      Thumbnail(Other.Thumbnail.View()),
+      Serial(Other.Serial) {}
 
 TNebula& TNebula::operator=(const TNebula& Other) {
   if (this != &Other) *this = TNebula(Other);

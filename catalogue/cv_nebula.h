@@ -85,6 +85,10 @@ struct TNebula {
   // them (TPicture::View), which must not outlive the original: holders of
   // copies rebuild them when DatabaseRevision moves on.
   TPicture Thumbnail;
+  // In memory only: tells the record apart while the program runs, since
+  // sorting moves it and deleting another one may change its number. Given
+  // by the loaded database (cv_globals); 0 for records made elsewhere.
+  uint32_t Serial = 0;
 
   TNebula() = default;
   TNebula(const TNebula& Other);
