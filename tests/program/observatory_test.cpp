@@ -192,5 +192,42 @@ TEST_F(ObservatoryTest, FramesAtTheFastestSpeedAllocateNothing) {
   EXPECT_EQ(NormalDateToDiffDate(O().UTCTime) - start, 60);
 }
 
+TEST_F(ObservatoryTest, SkippingHiddenThumbnailsChangesNoPixel) {
+  Open(Time(2026, 12, 8, 12, 0));
+  // A crowded sky: the default thumbnail and small pictures of other sizes,
+  // some of them hovered so that a focused frame lies among them.
+  Nebulas.clear();
+  static uint8_t pixels[3][24 * 24 * 4];
+  for (int k = 0; k < 3; ++k)
+    for (int p = 0; p < 24 * 24 * 4; ++p) pixels[k][p] = static_cast<uint8_t>(40 * k + p * 7);
+  uint32_t seed = 12345;
+  auto next = [&seed]() { return (seed = seed * 1103515245u + 12345u) >> 8; };
+  for (int32_t n = 0; n < 3000; ++n) {
+    TNebula r;
+    r.IndexOfItem = n + 1;
+    r.Rect = (next() % 24000) / 1000.0;
+    r.Dec = (next() % 90000) / 1000.0;
+    if (n % 3 == 1) {
+      r.Thumbnail.Loaded = true;
+      r.Thumbnail.ImageWidth = 5 + next() % 20;
+      r.Thumbnail.ImageHeight = 5 + next() % 20;
+      r.Thumbnail.PictureAdr = pixels[n % 3];
+    }
+    Nebulas.push_back(r);
+  }
+  DatabaseInfo.NumberOfItems = 3000;
+  ++DatabaseRevision;
+  backend_.SetCursor(O().RealCanvasPos.X1 + 230, O().RealCanvasPos.Y1 + 150);
+  Frame();
+  backend_.SetCursor(O().RealCanvasPos.X1 + 231, O().RealCanvasPos.Y1 + 150);
+  Frame();
+  ASSERT_GE(O().FocusedNebula, 0);
+  const std::vector<uint8_t> skipping = backend_.Frame();
+  O().SkipHiddenThumbnails = false;
+  Frame();
+  EXPECT_TRUE(backend_.Frame() == skipping);
+  for (TNebula& r : Nebulas) r.Thumbnail = TPicture();
+}
+
 }  // namespace
 }  // namespace program_test
