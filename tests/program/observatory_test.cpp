@@ -197,9 +197,12 @@ TEST_F(ObservatoryTest, SkippingHiddenThumbnailsChangesNoPixel) {
   // A crowded sky: the default thumbnail and small pictures of other sizes,
   // some of them hovered so that a focused frame lies among them.
   Nebulas.clear();
-  static uint8_t pixels[3][24 * 24 * 4];
-  for (int k = 0; k < 3; ++k)
-    for (int p = 0; p < 24 * 24 * 4; ++p) pixels[k][p] = static_cast<uint8_t>(40 * k + p * 7);
+  TPicture pictures[3];
+  uint8_t result = 0;
+  LoadBMPPicture("Pictures\\default_thumbnail.bmp", pictures[0], 20, 20, result);
+  LoadBMPPicture("Pictures\\OkButton1.bmp", pictures[1], 24, 24, result);
+  LoadBMPPicture("Pictures\\Icon.bmp", pictures[2], 9, 9, result);
+  for (const TPicture& p : pictures) ASSERT_TRUE(p.Loaded);
   uint32_t seed = 12345;
   auto next = [&seed]() { return (seed = seed * 1103515245u + 12345u) >> 8; };
   for (int32_t n = 0; n < 3000; ++n) {
@@ -207,12 +210,7 @@ TEST_F(ObservatoryTest, SkippingHiddenThumbnailsChangesNoPixel) {
     r.IndexOfItem = n + 1;
     r.Rect = (next() % 24000) / 1000.0;
     r.Dec = (next() % 90000) / 1000.0;
-    if (n % 3 == 1) {
-      r.Thumbnail.Loaded = true;
-      r.Thumbnail.ImageWidth = 5 + next() % 20;
-      r.Thumbnail.ImageHeight = 5 + next() % 20;
-      r.Thumbnail.PictureAdr = pixels[n % 3];
-    }
+    if (n % 2 == 1) r.Thumbnail = pictures[next() % 3].View();
     Nebulas.push_back(r);
   }
   DatabaseInfo.NumberOfItems = 3000;
@@ -226,7 +224,9 @@ TEST_F(ObservatoryTest, SkippingHiddenThumbnailsChangesNoPixel) {
   O().SkipHiddenThumbnails = false;
   Frame();
   EXPECT_TRUE(backend_.Frame() == skipping);
-  for (TNebula& r : Nebulas) r.Thumbnail = TPicture();
+  Nebulas.clear();
+  DatabaseInfo.NumberOfItems = 0;
+  ++DatabaseRevision;
 }
 
 }  // namespace
