@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <cassert>
 #include <cmath>
 #include <cstdio>
@@ -105,6 +106,9 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
 
   // A click that brings the window to the front is a click for the program too.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // SIGINT and SIGTERM end the program (platform/signals.h); SDL would turn
+  // them into a close request, which asks a question nobody answers.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // The frame is drawn in whole pixels; keep them sharp when scaled.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
