@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <vector>
+
 namespace {
 
 TLaunchOptions Parse(std::initializer_list<const char*> args) {
