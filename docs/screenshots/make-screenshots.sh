@@ -49,6 +49,21 @@ shot save-question.bmp
 SCRIPT
 shoot main-window file-menu exit-form save-question
 
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+program show-item 3
+move 600 690
+frames 2
+shot item-view.bmp
+rclick 690 340
+move 600 700
+frames 2
+shot fullscreen.bmp
+SCRIPT
+shoot item-view fullscreen
+
 layout 'katalogy\Moje hmloviny.cvl'
 cat > "$work/run/script.replay" <<'SCRIPT'
 clock 2026-12-08 20:41:07 utc+60
@@ -58,3 +73,26 @@ frames 2
 shot error-form.bmp
 SCRIPT
 shoot error-form
+
+# The control gallery of the harness, every control used once, with the combo
+# box open.
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+frames 2
+type Žltá hmlovina č. 4
+press RETURN
+type Nová 
+click 89 246
+click 105 308
+click 431 356
+click 200 630
+click 459 501
+click 652 413
+click 676 128
+move 662 184
+move 663 184
+frames 2
+shot control-gallery.bmp
+SCRIPT
+(cd "$work/run" && "$build/corvala-replay" --gallery script.replay)
+convert "$work/run/control-gallery.bmp" "$here/control-gallery.png"
