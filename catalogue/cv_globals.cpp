@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "catalogue/cv_database_workflow.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
 
@@ -16,6 +17,7 @@ std::array<char, 3> SpecificalCode = {'C', 'V', 'L'};
 std::string DatabaseFile;
 bool Modified = false;
 uint32_t DatabaseRevision = 0;
+uint32_t DatabaseReplaced = 0;
 
 // ---------------------------------------------------------------- thumbnails
 
@@ -103,7 +105,7 @@ TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
 void ReplaceRecords(TNebulas&& Records) {
   for (TNebula& r : Nebulas) ReleaseThumbnail(r);
   Nebulas = std::move(Records);
-  ++DatabaseRevision;
+  DatabaseReplaced = ++DatabaseRevision;
 }
 
 }  // namespace
@@ -190,4 +192,5 @@ void ResetDatabaseGlobals() {
   DatabaseFile.clear();
   Modified = false;
   ClearRecentMessages();
+  CancelPendingOperation();
 }

@@ -28,6 +28,9 @@ extern bool Modified;
 // its copies when it sees a new value before drawing them again, because
 // their thumbnails may be gone.
 extern uint32_t DatabaseRevision;
+// The value DatabaseRevision took when the whole database was last replaced
+// (load, new, reset). Views read both through TDatabaseWatch (cv_database_watch).
+extern uint32_t DatabaseReplaced;
 
 // Writes the loaded database to DatabaseFile through a new file in the same
 // folder that then replaces the old one, so a failed save never destroys the

@@ -1,12 +1,15 @@
 #pragma once
 // The list of the loaded records, sorted and searched.
 
+#include "catalogue/cv_database_watch.h"
 #include "catalogue/cv_globals.h"
 #include "vc/vc_form.h"
 
 class TListForm : public TForm {
  public:
-  bool Refresh = false;  // rebuild the contents from the loaded database at the next check
+  // Rebuild the contents from the loaded database at the next check: due
+  // after every change of the records.
+  TRefreshFlag Refresh{TDatabaseChange::AnyChange};
   void OnCreate() override;
   void OnFree() override;
 };
