@@ -1,5 +1,6 @@
 #include "forms/cv_about_form.h"
 
+#include "platform/cp1250.h"
 #include "rastrix/fnt.h"
 
 TOwned<TAboutForm> AboutForm;
@@ -18,7 +19,8 @@ constexpr TAboutLine kLines[] = {
      "Písma programu sú prevedené z voľných písiem a nesú vlastné mená Corvala Sans, Corvala Serif a "
      "Corvala Garamond:"_cp,
      CREDIT_WIDTH},
-    {4, LEFT + 10, 182, "DejaVu Sans – © 2003 Bitstream, Inc., zmeny DejaVu sú voľné dielo; licencia Bitstream Vera."_cp,
+    {4, LEFT + 10, 182,
+     "DejaVu Sans – © 2003 Bitstream, Inc., zmeny DejaVu sú voľné dielo; licencia Bitstream Vera."_cp,
      CREDIT_WIDTH - 10},
     {4, LEFT + 10, 200,
      "Liberation Serif – © 2010 Google Corporation, © 2012 Red Hat, Inc.; SIL Open Font License 1.1."_cp,
@@ -47,13 +49,17 @@ void TAboutForm::OnFree() { FreeBMPPicture(Icon); }
 void TAboutForm::OnShow() { OKButton->CatchFocus(); }
 
 void TAboutForm::OnDraw() {
-  for (const TAboutLine& l : AboutLines) {
-    const TFont& font = ProgramFont(static_cast<std::size_t>(l.FontIndex));
-    if (l.FontIndex == 5) SetColor(0, 30, 60, 0);
-    else SetColor(0, 0, 0, 0);
+  for (const TAboutLine &l : AboutLines) {
+    const TFont &font = ProgramFont(static_cast<std::size_t>(l.FontIndex));
+    if (l.FontIndex == 5)
+      SetColor(0, 30, 60, 0);
+    else
+      SetColor(0, 0, 0, 0);
     const int32_t x = RealCanvasPos.X1 + l.X;
     const int32_t y = RealCanvasPos.Y1 + l.Y;
-    if (l.Width > 0) WriteAlignedText(x, y, l.Width, font, l.Text);
-    else WriteText(x, y, font, l.Text);
+    if (l.Width > 0)
+      WriteAlignedText(x, y, l.Width, font, l.Text);
+    else
+      WriteText(x, y, font, l.Text);
   }
 }

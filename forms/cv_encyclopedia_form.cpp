@@ -1,5 +1,7 @@
 #include "forms/cv_encyclopedia_form.h"
 
+#include "platform/cp1250.h"
+
 TOwned<TEncyclopediaForm> EncyclopediaForm;
 
 namespace {
@@ -32,9 +34,9 @@ constexpr TPageLink kContentLinks[] = {
 
 constexpr TPageBlock kNebulasBlocks[] = {
     {BK_Text, 3, 0,
-     "Hmlovina (latinsky nebula, teda hmla či oblak) je oblak medzihviezdneho plynu a prachu. V ďalekohľade "
-     "vyzerá ako slabá rozmazaná škvrna, ktorú nijaké zväčšenie nerozloží na hviezdy. Na obrázku je "
-     "planetárna hmlovina Mačacie oko (NGC 6543) v súhvezdí Drak."_cp,
+     "Hmlovina (z latinského nebula, hmla) je oblak medzihviezdneho plynu a prachu. V "
+     "ďalekohľade vyzerá ako slabá rozmazaná škvrna, ktorú nijaké zväčšenie nerozloží na hviezdy. Na "
+     "obrázku je planetárna hmlovina Mačacie oko (NGC\u00A06543) v súhvezdí Drak."_cp,
      SIDE_TEXT_WIDTH},
     {BK_Picture, 3, 0, "Pictures\\Catseye.bmp", SIDE_PICTURE_X},
     {BK_Text, 12, 0,
@@ -55,20 +57,20 @@ constexpr TPageLink kNebulasLinks[] = {BackLink(28)};
 
 constexpr TPageBlock kFormationBlocks[] = {
     {BK_Text, 3, 0,
-     "Hmloviny vznikajú dvoma cestami. Prvou je medzihviezdna látka, ktorú hviezdy neustále obohacujú. Kde "
-     "sa zhustí do chladných molekulových oblakov, začne sa zmršťovať vlastnou gravitáciou."_cp,
+     "Hmloviny vznikajú dvoma cestami. Prvou je medzihviezdna látka, ktorú hviezdy neustále obohacujú. "
+     "Kde sa zhustí do chladných molekulových oblakov, začne sa zmršťovať vlastnou gravitáciou."_cp,
      SIDE_TEXT_WIDTH},
     {BK_Picture, 3, 0, "Pictures\\starExplosion.bmp", SIDE_PICTURE_X},
     {BK_Text, 13, 0,
-     "Keď sa časť takého oblaku zrúti, vznikne v ňom skupina mladých hviezd. Najhmotnejšie z nich sú veľmi "
-     "horúce a ich ultrafialové žiarenie ionizuje okolitý vodík, takže oblak sa rozžiari ako emisná "
+     "Keď sa časť takého oblaku zrúti, vznikne v ňom skupina mladých hviezd. Najhmotnejšie z nich sú "
+     "veľmi horúce a ich ultrafialové žiarenie ionizuje okolitý vodík, takže oblak sa rozžiari ako emisná "
      "hmlovina. Tak svieti aj Veľká hmlovina v Orióne (M42), v ktorej sa hviezdy rodia dodnes. Hviezdny "
      "vietor a žiarenie mladých hviezd potom zvyšok oblaku postupne rozfúkajú."_cp},
     {BK_Text, 20, 0,
      "Druhou cestou je koniec hviezdneho života. Hviezda podobná Slnku na konci svojho vývoja odvrhne "
      "vonkajšie vrstvy a jej obnažené horúce jadro ich rozžiari: vznikne planetárna hmlovina. Hmotná "
-     "hviezda končí výbuchom supernovy, ktorého rozpínajúce sa trosky tvoria pozostatok supernovy. Taký je "
-     "aj Krabia hmlovina (M1) v Býkovi, pozostatok výbuchu, ktorý v roku 1054 zaznamenali čínski "
+     "hviezda končí výbuchom supernovy, ktorého rozpínajúce sa trosky tvoria pozostatok supernovy. Taký "
+     "je aj Krabia hmlovina (M1) v Býkovi, pozostatok výbuchu, ktorý v roku 1054 zaznamenali čínski "
      "hvezdári."_cp},
     {BK_Text, 28, 0,
      "Látka vyvrhnutá umierajúcimi hviezdami je bohatšia na uhlík, dusík, kyslík a ťažšie prvky. Premieša "
@@ -85,9 +87,9 @@ constexpr TPageBlock kChemBlocks[] = {
      "Hmloviny majú podobné zloženie ako celý vesmír. Asi 70 % ich hmotnosti tvorí vodík, asi 28 % hélium "
      "a zvyšné dve percentá pripadajú na ťažšie prvky: kyslík, uhlík, dusík, neón, síru, železo a ďalšie."_cp},
     {BK_Text, 8, 0,
-     "Plyn môže byť ionizovaný (oblasti H II), neutrálny (oblasti H I) alebo molekulový. V chladných a "
-     "hustých oblakoch vznikajú molekuly, najmä molekulový vodík, ďalej oxid uhoľnatý, voda, amoniak "
-     "i zložitejšie organické látky. Asi jedno percento hmotnosti tvorí prach, drobné zrnká kremičitanov a "
+     "Plyn môže byť ionizovaný (oblasti H\u00A0II), neutrálny (oblasti H\u00A0I) alebo molekulový. V chladných a "
+     "hustých oblakoch vznikajú molekuly, najmä molekulový vodík, ďalej oxid uhoľnatý, voda, amoniak i "
+     "zložitejšie organické látky. Asi jedno percento hmotnosti tvorí prach, drobné zrnká kremičitanov a "
      "uhlíka, často obalené ľadom."_cp},
     {BK_Text, 14, 0,
      "Zloženie hmlovín prezrádza ich spektrum. Žiariaci plyn vysiela svetlo len v niektorých vlnových "
@@ -100,11 +102,10 @@ constexpr TPageLink kChemLinks[] = {BackLink(20)};
 // --- 4: taxonomy ---
 
 constexpr TPageBlock kTaxonomyBlocks[] = {
-    {BK_Text, 3, -1,
-     "Hmloviny delíme podľa toho, odkiaľ pochádza ich svetlo. Rozlišujeme štyri hlavné skupiny:"_cp},
+    {BK_Text, 3, -1, "Hmloviny delíme podľa toho, odkiaľ pochádza ich svetlo. Rozlišujeme štyri hlavné skupiny:"_cp},
     {BK_Text, 6, 9,
      "Plyn týchto hmlovín svieti sám. Ionizuje ho ultrafialové žiarenie blízkych horúcich hviezd a pri "
-     "spätnom spájaní elektrónov s iónmi vyžaruje svetlo v spektrálnych čiarach. Patria sem oblasti H II, "
+     "spätnom spájaní elektrónov s iónmi vyžaruje svetlo v spektrálnych čiarach. Patria sem oblasti H\u00A0II, "
      "v ktorých vznikajú hviezdy, aj pozostatky supernov."_cp},
     {BK_Text, 12, 2,
      "Nesvietia samy, ale rozptyľujú svetlo blízkych hviezd na zrnkách prachu. Modré svetlo sa rozptyľuje "
@@ -113,10 +114,10 @@ constexpr TPageBlock kTaxonomyBlocks[] = {
      "Husté oblaky prachu, ktoré nič neosvetľuje. Vidíme ich len vtedy, keď zakrývajú hviezdy alebo jasnú "
      "hmlovinu za sebou; na oblohe sa javia ako čierne škvrny a zálivy."_cp},
     {BK_Text, 21, 0,
-     "Podľa pôvodu sa ďalej rozlišujú oblasti H II, pozostatky supernov a Herbigove-Harove objekty, "
-     "výtrysky plynu z rodiacich sa hviezd. Katalóg tohto programu pozná sedem typov: planetárnu hmlovinu, "
-     "pozostatok supernovy, Herbigov-Harov objekt, oblasti H1 a H2, reflexnú a tmavú hmlovinu. Posledná "
-     "zo štyroch skupín vzniká na konci života hviezd:"_cp},
+     "Podľa pôvodu sa ďalej rozlišujú oblasti H\u00A0II, pozostatky supernov a Herbigove-Harove objekty, "
+     "výtrysky plynu z rodiacich sa hviezd. Katalóg tohto programu pozná sedem typov: planetárnu "
+     "hmlovinu, pozostatok supernovy, Herbigov-Harov objekt, oblasti H1 a H2, reflexnú a tmavú hmlovinu. "
+     "Posledná zo štyroch skupín vzniká na konci života hviezd:"_cp},
     {BK_Text, 28, 10,
      "Svetelný obal, ktorý odvrhla hviezda podobná Slnku a ktorý rozžiarilo jej obnažené horúce jadro."_cp},
 };
@@ -132,37 +133,36 @@ constexpr TPageLink kTaxonomyLinks[] = {
 
 constexpr TPageBlock kEmissionBlocks[] = {
     {BK_Text, 3, 0,
-     "Emisné hmloviny svietia vlastným svetlom. Ich plyn ionizuje žiarenie hviezd horúcejších ako "
-     "25 tisíc stupňov. Keď sa elektróny znova viažu na ióny, plyn vyžaruje svetlo v "
-     "spektrálnych čiarach. Emisné sú aj pozostatky supernov a planetárne hmloviny, o tých viac v "
-     "kapitole:"_cp,
+     "Emisné hmloviny svietia vlastným svetlom. Ich plyn ionizuje žiarenie hviezd horúcejších ako 25 "
+     "tisíc stupňov. Keď sa elektróny znova viažu na ióny, plyn vyžaruje svetlo v spektrálnych čiarach. "
+     "Emisné sú aj pozostatky supernov a planetárne hmloviny, o tých viac v kapitole:"_cp,
      SIDE_TEXT_WIDTH},
     {BK_Picture, 3, 0, "Pictures\\OrionNebula.bmp", SIDE_PICTURE_X, "obr.: hmlovina v Orióne"_cp},
     {BK_Text, 13, 0,
-     "Najčastejšie sú však oblasti H II, oblaky ionizovaného vodíka "
-     "okolo mladých hviezd. Na fotografiách majú sýtu ružovočervenú farbu čiary H-alfa, oko v ďalekohľade "
-     "vidí skôr šedozelený nádych, lebo je v šere citlivejšie na zelené svetlo kyslíka."_cp},
+     "Najčastejšie sú však oblasti H\u00A0II, oblaky ionizovaného vodíka okolo mladých hviezd. Na fotografiách "
+     "majú sýtu ružovočervenú farbu čiary H-alfa, oko v ďalekohľade vidí skôr šedozelený nádych, lebo je "
+     "v šere citlivejšie na zelené svetlo kyslíka."_cp},
     {BK_SubHeading, 18, 0, "Veľká hmlovina v Orióne"_cp},
     {BK_Text, 19, 0,
-     "Najjasnejšou emisnou hmlovinou severnej oblohy je M42 (NGC 1976) v meči Orióna, pod tromi hviezdami "
+     "Najjasnejšou emisnou hmlovinou našej oblohy je M42 (NGC\u00A01976) v meči Orióna, pod tromi hviezdami "
      "jeho pásu. Za tmavej noci ju vidno aj voľným okom. Je od nás vzdialená asi 1350 svetelných rokov a "
      "meria okolo 24 svetelných rokov. Svieti vďaka Trapézu, štvorici mladých hviezd v jej strede, ktorú "
      "rozlíši už malý ďalekohľad. Severne od nej leží menšia M43 a celá oblasť je súčasťou obrovského "
      "molekulového oblaku Orióna."_cp},
-    {BK_SubHeading, 27, 0, "Ďalšie oblasti H II"_cp},
+    {BK_SubHeading, 27, 0, "Ďalšie oblasti H\u00A0II"_cp},
     {BK_Text, 28, 0,
      "V lete stojí nízko nad južným obzorom Strelec s hmlovinou Lagúna (M8, asi 4100 svetelných rokov) a "
      "hmlovinou Trifid (M20), v ktorej sa stretáva červená emisná a modrá reflexná zložka, prerušená "
      "tmavými pásmi prachu. Neďaleko sú hmlovina Omega (M17) a hmlovina Orol (M16) v Hadovi so slávnymi "
      "Stĺpmi stvorenia, ktoré v roku 1995 odfotografoval Hubblov teleskop. Pri Denebe v Labuti leží "
-     "rozsiahla hmlovina Severná Amerika (NGC 7000), v Jednorožcovi Rozeta (NGC 2237) okolo hviezdokopy "
-     "NGC 2244. Z južnej pologule vidno hmlovinu v Kýle (NGC 3372) s hviezdou Eta Carinae a vo Veľkom "
-     "Magellanovom oblaku Tarantulu (NGC 2070) vzdialenú asi 160 tisíc svetelných rokov."_cp},
+     "rozsiahla hmlovina Severná Amerika (NGC\u00A07000), v Jednorožcovi Rozeta (NGC\u00A02237) okolo hviezdokopy "
+     "NGC\u00A02244. Z južnej pologule vidno hmlovinu v Kýle (NGC\u00A03372) s hviezdou Eta Carinae a vo Veľkom "
+     "Magellanovom oblaku Tarantulu (NGC\u00A02070) vzdialenú asi 160 tisíc svetelných rokov."_cp},
     {BK_SubHeading, 40, 0, "Pozostatky supernov"_cp},
     {BK_Text, 41, 0,
      "Krabia hmlovina (M1) v Býkovi je pozostatok supernovy z roku 1054, ktorú čínski hvezdári videli aj "
      "cez deň. Leží asi 6500 svetelných rokov od nás a v jej strede rotuje pulzar, neutrónová hviezda, "
-     "ktorá sa otočí asi tridsaťkrát za sekundu. V Labuti je hmlovina Závoj (NGC 6960 a NGC 6992), tenké "
+     "ktorá sa otočí asi tridsaťkrát za sekundu. V Labuti je hmlovina Závoj (NGC\u00A06960 a NGC\u00A06992), tenké "
      "vlákna plynu, ktoré zostali po výbuchu spred 10 až 20 tisíc rokov."_cp},
     {BK_SubHeading, 48, 0, "Pozorovanie"_cp},
     {BK_Text, 56, 0,
@@ -183,19 +183,19 @@ constexpr TPageLink kEmissionLinks[] = {
 
 constexpr TPageBlock kReflexBlocks[] = {
     {BK_Text, 3, 0,
-     "Reflexné hmloviny nesvietia vlastným svetlom. Ich prach rozptyľuje svetlo blízkej hviezdy, ktorá nie "
-     "je dosť horúca, aby plyn ionizovala. Ich spektrum je preto rovnaké ako spektrum osvetľujúcej "
+     "Reflexné hmloviny nesvietia vlastným svetlom. Ich prach rozptyľuje svetlo blízkej hviezdy, ktorá "
+     "nie je dosť horúca, aby plyn ionizovala. Ich spektrum je preto rovnaké ako spektrum osvetľujúcej "
      "hviezdy."_cp,
      SIDE_TEXT_WIDTH},
     {BK_Picture, 3, 0, "Pictures\\kosatec.bmp", SIDE_PICTURE_X, "obr.: hmlovina Kosatec"_cp},
     {BK_Text, 14, 0,
      "Zrnká prachu rozptyľujú modré svetlo účinnejšie ako červené, podobne ako vzduch, ktorý farbí denné "
-     "nebo namodro. Preto sú reflexné hmloviny zväčša modré. Na obrázku je hmlovina Kosatec (NGC 7023) v "
+     "nebo namodro. Preto sú reflexné hmloviny zväčša modré. Na obrázku je hmlovina Kosatec (NGC\u00A07023) v "
      "Kefeovi, vzdialená asi 1300 svetelných rokov."_cp},
     {BK_Text, 19, 0,
      "Najjasnejšou reflexnou hmlovinou je M78 v Orióne, neďaleko jeho pásu, asi 1350 svetelných rokov od "
      "nás. Známe sú modré závoje okolo Plejád (M45) v Býkovi: hviezdokopa práve prechádza oblakom prachu, "
-     "ktorý s ňou nemá spoločný pôvod. Pri Rigeli leží slabá hmlovina Hlava čarodejnice (IC 2118). Často "
+     "ktorý s ňou nemá spoločný pôvod. Pri Rigeli leží slabá hmlovina Hlava čarodejnice (IC\u00A02118). Často "
      "sa reflexná hmlovina dotýka emisnej, ako v hmlovine Trifid (M20)."_cp},
     {BK_Text, 26, 0,
      "Reflexné hmloviny svietia v celom spektre ako hviezdy, preto im úzkopásmové filtre nepomôžu. Treba "
@@ -213,9 +213,9 @@ constexpr TPageBlock kDarkBlocks[] = {
     {BK_Picture, 3, 0, "Pictures\\HorseHead.bmp", SIDE_PICTURE_X, "obr.: hmlovina Konská hlava"_cp},
     {BK_Text, 13, 0,
      "Najznámejšia je Konská hlava (Barnard 33) v Orióne, asi 1400 svetelných rokov od nás, ktorá sa "
-     "odráža od žiariaceho pásu IC 434. Voľným okom vidno Uhoľné vrece pri Južnom kríži a letnú Veľkú "
-     "trhlinu Mliečnej cesty od Labute po Strelca. E. E. Barnard ich zapísal do katalógu 370 tmavých "
-     "hmlovín. Najmenšie sú Bokove globuly, v ktorých vznikajú hviezdy."_cp},
+     "odráža od žiariaceho pásu IC\u00A0434. Voľným okom vidno letnú Veľkú trhlinu Mliečnej cesty od Labute po "
+     "Strelca a na južnej oblohe Uhoľné vrece pri Južnom kríži. E. E. Barnard zapísal do katalógu 370 "
+     "tmavých hmlovín. Najmenšie sú Bokove globuly, v ktorých vznikajú hviezdy."_cp},
 };
 constexpr TPageLink kDarkLinks[] = {BackLink(20)};
 
@@ -226,11 +226,11 @@ constexpr TPageBlock kPlanetaryBlocks[] = {
      "S planétami nemajú nič spoločné. Názov im dal William Herschel, ktorému v ďalekohľade pripomínali "
      "zelenkasté kotúčiky planét. Vznikajú, keď hviezda podobná Slnku odvrhne na konci života svoj obal."_cp,
      SIDE_TEXT_WIDTH},
-    {BK_Picture, 3, 0, "Pictures\\NGC_6302.bmp", SIDE_PICTURE_X, "obr.: NGC 6302"_cp},
+    {BK_Picture, 3, 0, "Pictures\\NGC_6302.bmp", SIDE_PICTURE_X, "obr.: NGC\u00A06302"_cp},
     {BK_Text, 14, 0,
      "Obnažené jadro hviezdy, budúci biely trpaslík, má teplotu aj vyše stotisíc stupňov a jeho žiarenie "
      "rozžiari rozpínajúci sa plyn. Hmlovina svieti asi 20 tisíc rokov, potom sa rozplynie. Takto raz, o "
-     "päť miliárd rokov, skončí aj Slnko. Na obrázku je NGC 6302 v Škorpiónovi."_cp},
+     "päť miliárd rokov, skončí aj Slnko. Na obrázku je NGC\u00A06302 v Škorpiónovi."_cp},
     {BK_Text, 19, 0,
      "Najznámejšia je Prstencová hmlovina (M57) v Lýre medzi hviezdami Beta a Gama, vzdialená asi 2600 "
      "svetelných rokov. Jasná je Činka (M27) v Líštičke, vo Veľkej medvedici leží Sova (M97). Helix (NGC "
@@ -260,9 +260,9 @@ const std::array<TPageContent, ENCYCLOPEDIA_PAGE_COUNT> EncyclopediaPages = {{
 
 void TEncyclopediaForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { EncyclopediaForm->Hide(); }
 
-TBookPageTemplate* TEncyclopediaForm::Page(std::size_t I) const {
-  const std::array<TBookPageTemplate*, ENCYCLOPEDIA_PAGE_COUNT> pages = {
-      BookContent.Get(), BookNebulas.Get(), BookFormation.Get(), BookChemComposition.Get(), BookTaxonomy.Get(),
+TBookPageTemplate *TEncyclopediaForm::Page(std::size_t I) const {
+  const std::array<TBookPageTemplate *, ENCYCLOPEDIA_PAGE_COUNT> pages = {
+      BookContent.Get(),  BookNebulas.Get(), BookFormation.Get(), BookChemComposition.Get(), BookTaxonomy.Get(),
       BookEmission.Get(), BookReflex.Get(),  BookDark.Get(),      BookPlanetary.Get()};
   return I < pages.size() ? pages[I] : nullptr;
 }
@@ -284,7 +284,7 @@ void TEncyclopediaForm::OnCreate() {
   Book = new TBook();
   Book->CreateComponent(&Book, 5, 5, 463, 320);
   for (std::size_t i = 0; i < ENCYCLOPEDIA_PAGE_COUNT; ++i) {
-    TBookPageTemplate* page = Page(i);
+    TBookPageTemplate *page = Page(i);
     Book->AddBookPage(page->Adress, page->Content().NumOfLines);
   }
   Book->ChangePageNumber(BookContent->PageIndex);

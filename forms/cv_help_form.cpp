@@ -1,5 +1,7 @@
 #include "forms/cv_help_form.h"
 
+#include "platform/cp1250.h"
+
 TOwned<THelpForm> HelpForm;
 
 namespace {
@@ -38,11 +40,11 @@ constexpr TPageBlock kControlingBlocks[] = {
     {BK_SubHeading, 16, 0, "Ovládanie klávesnicou"_cp},
     {BK_Text, 17, 0,
      "Tab presúva zameranie na ďalší prvok okna a Enter stlačí zamerané tlačidlo. Keď podržíte Ctrl a "
-     "stlačíte Shift, prepnete na ďalšie otvorené okno. Šípky sa pohybujú v ponukách, v riadkoch výpisu "
-     "a po posuvníku, ktorý má zameranie; Esc zavrie podponuku. Print Screen uloží obraz obrazovky do "
-     "priečinka SnapShots. Vo výpise položiek Enter zobrazí vybraný záznam, medzerník ho otvorí na úpravu a Delete ho po "
-     "potvrdení odstráni. Vo hvezdárni Tab prechádza hmloviny na mape zhora nadol a Enter otvorí záznam "
-     "označenej hmloviny."_cp},
+     "stlačíte Shift, prepnete na ďalšie otvorené okno. Šípky sa pohybujú v ponukách, v riadkoch výpisu a "
+     "po posuvníku, ktorý má zameranie; Esc zavrie podponuku. Print Screen uloží obraz obrazovky do "
+     "priečinka SnapShots. Vo výpise položiek Enter zobrazí vybraný záznam, medzerník ho otvorí na úpravu "
+     "a Delete ho po potvrdení odstráni. Vo hvezdárni Tab prechádza hmloviny na mape zhora nadol a Enter "
+     "otvorí záznam označenej hmloviny."_cp},
     {BK_Text, 27, 0,
      "V textovom poli sa píše ako na slovenskej klávesnici: horný rad dáva ľ š č ť ž ý á í é, číslice so "
      "Shiftom; dĺžeň a mäkčeň sa stláčajú pred písmenom. Čísla, znamienko mínus a desatinnú bodku je "
@@ -81,9 +83,9 @@ constexpr TPageLink kFAQLinks[] = {BackLink(30)};
 
 constexpr TPageBlock kTechSupportBlocks[] = {
     {BK_Text, 3, 0,
-     "Ak program nerobí, čo má, zapíšte si, čo ste robili, a priložte obraz obrazovky z priečinka SnapShots "
-     "(kláves Print Screen) a katalóg, s ktorým chyba nastala. Chybu, ktorú viete zopakovať, možno opísať "
-     "aj skriptom pre corvala-replay, ktorý program spustí bez okna a prehrá vaše kroky."_cp},
+     "Ak program nerobí, čo má, zapíšte si, čo ste robili, a priložte obraz obrazovky z priečinka "
+     "SnapShots (kláves Print Screen) a katalóg, s ktorým chyba nastala. Chybu, ktorú viete zopakovať, "
+     "možno opísať aj skriptom pre corvala-replay, ktorý program spustí bez okna a prehrá vaše kroky."_cp},
     {BK_Text, 9, 0,
      "Súbor cv_settings.ini v priečinku programu obsahuje nastavenia; keď ho zmažete, program sa spustí s "
      "predvolenými hodnotami. Katalóg, ktorý program odmietne otvoriť, zostane nezmenený."_cp},
@@ -101,9 +103,9 @@ const std::array<TPageContent, HELP_PAGE_COUNT> HelpPages = {{
 
 void THelpForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { HelpForm->Hide(); }
 
-TBookPageTemplate* THelpForm::Page(std::size_t I) const {
-  const std::array<TBookPageTemplate*, HELP_PAGE_COUNT> pages = {BookRegister.Get(), BookControling.Get(),
-                                                                 BookFAQ.Get(), BookTechSupport.Get()};
+TBookPageTemplate *THelpForm::Page(std::size_t I) const {
+  const std::array<TBookPageTemplate *, HELP_PAGE_COUNT> pages = {BookRegister.Get(), BookControling.Get(),
+                                                                  BookFAQ.Get(), BookTechSupport.Get()};
   return I < pages.size() ? pages[I] : nullptr;
 }
 
