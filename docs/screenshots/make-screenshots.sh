@@ -49,6 +49,21 @@ shot save-question.bmp
 SCRIPT
 shoot main-window file-menu exit-form save-question
 
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+program show-item 3
+move 600 690
+frames 2
+shot item-view.bmp
+rclick 690 340
+move 600 700
+frames 2
+shot fullscreen.bmp
+SCRIPT
+shoot item-view fullscreen
+
 layout 'katalogy\Moje hmloviny.cvl'
 cat > "$work/run/script.replay" <<'SCRIPT'
 clock 2026-12-08 20:41:07 utc+60

@@ -213,4 +213,19 @@ TEST_F(ProgramRun, TheHighlightAndTheOpenWindowsListFollowTheMouse) {
   EXPECT_EQ(Line("shown.dump", "main"), R"(main highlight="Settings Button" windows="Databáza","Nastavenia")");
 }
 
+TEST_F(ProgramRun, ARecordShownInTheItemViewOpensItsPictureFullScreen) {
+  WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 3));
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+  ASSERT_EQ(Run("frames 2\nprogram show-item 2\nframes 1\ndump item.dump\nrclick 690 340\nframes 1\ndump full.dump\n"
+                "press RETURN\nframes 1\ndump back.dump\n"),
+            0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_NE(FormLine("item.dump", "Výpis položky").find("visible=1 modal=0 active=1"), std::string::npos);
+  EXPECT_EQ(Line("item.dump", "item-view"), R"(item-view name="M 2" result=1 picture=0x0)");
+  EXPECT_NE(FormLine("full.dump", "Fullscreen").find("visible=1 modal=0 active=1"), std::string::npos);
+  // Enter on the focused OK puts the picture away again.
+  EXPECT_NE(FormLine("back.dump", "Fullscreen").find("visible=0"), std::string::npos);
+  EXPECT_NE(FormLine("back.dump", "Výpis položky").find("visible=1"), std::string::npos);
+}
+
 }  // namespace
