@@ -49,8 +49,8 @@ void TAboutForm::OnFree() { FreeBMPPicture(Icon); }
 void TAboutForm::OnShow() { OKButton->CatchFocus(); }
 
 void TAboutForm::OnDraw() {
-  for (const TAboutLine &l : AboutLines) {
-    const TFont &font = ProgramFont(static_cast<std::size_t>(l.FontIndex));
+  for (const TAboutLine& l : AboutLines) {
+    const TFont& font = ProgramFont(static_cast<std::size_t>(l.FontIndex));
     if (l.FontIndex == 5)
       SetColor(0, 30, 60, 0);
     else

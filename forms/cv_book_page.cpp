@@ -18,7 +18,7 @@ constexpr int32_t FONT_OF_CAPTIONS = 4;
 // A caption's baseline gap under its picture.
 constexpr int32_t CAPTION_GAP = 4;
 
-const TFont &BlockFont(const TPageBlock &B, const TFont &PageFont) {
+const TFont& BlockFont(const TPageBlock& B, const TFont& PageFont) {
   return B.Kind == BK_Text ? PageFont : ProgramFont(FONT_OF_BOLD);
 }
 
@@ -26,11 +26,11 @@ const TFont &BlockFont(const TPageBlock &B, const TFont &PageFont) {
 
 int32_t BookFontHeight() { return ProgramFont(0).PixHeight; }
 
-TFont *BookFont() { return LoadedFonts.empty() ? nullptr : LoadedFonts[0]; }
+TFont* BookFont() { return LoadedFonts.empty() ? nullptr : LoadedFonts[0]; }
 
-int32_t LinkX(const TPageLink &L) { return L.InText ? 1 : 20; }
+int32_t LinkX(const TPageLink& L) { return L.InText ? 1 : 20; }
 
-int32_t LinkY(const TPageLink &L, int32_t H) { return L.HTimes * H + L.Plus; }
+int32_t LinkY(const TPageLink& L, int32_t H) { return L.HTimes * H + L.Plus; }
 
 void TBookLink::OnCreate() {
   Background = PAPER_COLOR;
@@ -45,7 +45,7 @@ void TBookLink::OnDraw() {
 }
 
 void TBookLink::OnMouseLeftClick(int32_t, int32_t) {
-  TBook *book = DerefAs<TBook>(TargetBook);
+  TBook* book = DerefAs<TBook>(TargetBook);
   if (book == nullptr) return;
   book->ChangePageNumber(Href);
   book->ChangeLineSize(Href_Line_Size);
@@ -67,14 +67,14 @@ void TBookPageTemplate::OnCreate() {
   const int32_t h = BookFontHeight();
   assert(Content_.Links.size() <= MAX_LINKS);
   for (std::size_t i = 0; i < Content_.Links.size() && i < MAX_LINKS; ++i) {
-    const TPageLink &l = Content_.Links[i];
+    const TPageLink& l = Content_.Links[i];
     Links_[i] = new TBookLink();
     Links_[i]->CreateComponent(&Links_[i], true, LinkX(l), LinkY(l, h), l.Title);
     Links_[i]->Href = l.Href;
     Links_[i]->Href_Line_Size = h + l.LineSizePlus;
     Links_[i]->TargetBook = TargetBook;
   }
-  for (const TPageBlock &b : Content_.Blocks) {
+  for (const TPageBlock& b : Content_.Blocks) {
     if (b.Kind != BK_Picture) continue;
     Pictures_.emplace_back();
     LoadProgramPicture(b.Text, Pictures_.back());
@@ -82,13 +82,13 @@ void TBookPageTemplate::OnCreate() {
 }
 
 void TBookPageTemplate::OnFree() {
-  for (TPicture &p : Pictures_) FreeBMPPicture(p);
+  for (TPicture& p : Pictures_) FreeBMPPicture(p);
   Pictures_.clear();
 }
 
 void TBookPageTemplate::OnDraw() {
-  const TFont *own = GetFont();
-  const TFont &font = own != nullptr ? *own : ProgramFont(0);
+  const TFont* own = GetFont();
+  const TFont& font = own != nullptr ? *own : ProgramFont(0);
   const int32_t x = RealCanvasPos.X1;
   const auto lineY = [this](int32_t k) { return RealCanvasPos.Y1 + (k - Line) * LineSize; };
 
@@ -96,7 +96,7 @@ void TBookPageTemplate::OnDraw() {
   WriteText(x + TEXT_X, lineY(1), ProgramFont(FONT_OF_BOLD), Content_.Heading);
 
   std::size_t picture = 0;
-  for (const TPageBlock &b : Content_.Blocks) {
+  for (const TPageBlock& b : Content_.Blocks) {
     const int32_t y = lineY(b.Line) + b.Dy;
     switch (b.Kind) {
       case BK_Text:
@@ -109,10 +109,10 @@ void TBookPageTemplate::OnDraw() {
         WriteText(x + TEXT_X, y, ProgramFont(FONT_OF_BOLD), b.Text);
         break;
       case BK_Picture: {
-        const TPicture &p = Pictures_[picture++];
+        const TPicture& p = Pictures_[picture++];
         ShowBMPPicture(x + b.Width, y, p);
         if (!b.Caption.empty()) {
-          const TFont &small = ProgramFont(FONT_OF_CAPTIONS);
+          const TFont& small = ProgramFont(FONT_OF_CAPTIONS);
           const int32_t w = static_cast<int32_t>(GetTextLength(small, b.Caption));
           SetColor(0, 0, 0, 0);
           WriteText(x + b.Width + (static_cast<int32_t>(p.ImageWidth) - w) / 2,
@@ -124,21 +124,21 @@ void TBookPageTemplate::OnDraw() {
   }
 }
 
-std::vector<TPageArea> PageAreas(const TPageContent &Content, int32_t LineSize, int32_t H) {
+std::vector<TPageArea> PageAreas(const TPageContent& Content, int32_t LineSize, int32_t H) {
   std::vector<TPageArea> areas;
-  const TFont &font = ProgramFont(0);
-  for (const TPageBlock &b : Content.Blocks) {
+  const TFont& font = ProgramFont(0);
+  for (const TPageBlock& b : Content.Blocks) {
     const int32_t y = b.Line * LineSize + b.Dy;
     switch (b.Kind) {
       case BK_Text:
       case BK_Bold: {
-        const TFont &f = BlockFont(b, font);
+        const TFont& f = BlockFont(b, font);
         const int32_t rows = static_cast<int32_t>(CountAlignedTextRows(b.Width, f, b.Text));
         areas.push_back({TEXT_X, y, TEXT_X + b.Width - 1, y + rows * f.PixHeight - 1});
         break;
       }
       case BK_SubHeading: {
-        const TFont &f = ProgramFont(FONT_OF_BOLD);
+        const TFont& f = ProgramFont(FONT_OF_BOLD);
         areas.push_back({TEXT_X, y, TEXT_X + static_cast<int32_t>(GetTextLength(f, b.Text)) - 1, y + f.PixHeight - 1});
         break;
       }
@@ -154,7 +154,7 @@ std::vector<TPageArea> PageAreas(const TPageContent &Content, int32_t LineSize, 
     }
   }
   // A link's text stands 9 pixels right of and 5 below the link's corner.
-  for (const TPageLink &l : Content.Links) {
+  for (const TPageLink& l : Content.Links) {
     const int32_t x = LinkX(l) + 9;
     const int32_t y = LinkY(l, H) + 5;
     areas.push_back({x, y, x + static_cast<int32_t>(GetTextLength(font, l.Title)) - 1, y + H - 1});

@@ -66,10 +66,10 @@ struct TPageContent {
 // The pixel height H of font 0 on which links and line sizes are built.
 int32_t BookFontHeight();
 // Font 0, the font of the books' pages (null before the fonts are loaded).
-TFont *BookFont();
+TFont* BookFont();
 // Where a link of the table stands on its page's canvas.
-int32_t LinkX(const TPageLink &L);
-int32_t LinkY(const TPageLink &L, int32_t H);
+int32_t LinkX(const TPageLink& L);
+int32_t LinkY(const TPageLink& L, int32_t H);
 
 class TBookLink : public TLabel {
  public:
@@ -86,23 +86,23 @@ class TBookLink : public TLabel {
 
 class TBookPageTemplate : public TBookPage {
  public:
-  explicit TBookPageTemplate(const TPageContent &Content) : Content_(Content) {}
+  explicit TBookPageTemplate(const TPageContent& Content) : Content_(Content) {}
 
   // The book the page's links turn; set before CreateComponent.
   PComponentBase TargetBook = nullptr;
 
-  const TPageContent &Content() const { return Content_; }
+  const TPageContent& Content() const { return Content_; }
   // The most links a page holds (the encyclopedia's contents).
   static constexpr std::size_t MAX_LINKS = 9;
   // Link I of the table (after creation).
-  TBookLink *LinkAt(std::size_t I) const { return I < Links_.size() ? Links_[I].Get() : nullptr; }
+  TBookLink* LinkAt(std::size_t I) const { return I < Links_.size() ? Links_[I].Get() : nullptr; }
 
   void OnCreate() override;
   void OnDraw() override;
   void OnFree() override;
 
  private:
-  const TPageContent &Content_;
+  const TPageContent& Content_;
   std::array<TOwned<TBookLink>, MAX_LINKS> Links_;
   std::vector<TPicture> Pictures_;  // one per picture block, in table order
 };
@@ -113,12 +113,12 @@ class TBookPageTemplate : public TBookPage {
 struct TPageArea {
   int32_t X1, Y1, X2, Y2;
 };
-std::vector<TPageArea> PageAreas(const TPageContent &Content, int32_t LineSize, int32_t H);
+std::vector<TPageArea> PageAreas(const TPageContent& Content, int32_t LineSize, int32_t H);
 
 // Creates a page of class TPageClass in Slot whose links turn the book held by
 // BookSlot.
 template <class TPageClass>
-void CreateBookPage(TOwned<TPageClass> &Slot, PComponentBase BookSlot) {
+void CreateBookPage(TOwned<TPageClass>& Slot, PComponentBase BookSlot) {
   Slot = new TPageClass();
   Slot->TargetBook = BookSlot;
   Slot->CreateComponent(&Slot);

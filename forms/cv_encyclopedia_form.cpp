@@ -260,8 +260,8 @@ const std::array<TPageContent, ENCYCLOPEDIA_PAGE_COUNT> EncyclopediaPages = {{
 
 void TEncyclopediaForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { EncyclopediaForm->Hide(); }
 
-TBookPageTemplate *TEncyclopediaForm::Page(std::size_t I) const {
-  const std::array<TBookPageTemplate *, ENCYCLOPEDIA_PAGE_COUNT> pages = {
+TBookPageTemplate* TEncyclopediaForm::Page(std::size_t I) const {
+  const std::array<TBookPageTemplate*, ENCYCLOPEDIA_PAGE_COUNT> pages = {
       BookContent.Get(),  BookNebulas.Get(), BookFormation.Get(), BookChemComposition.Get(), BookTaxonomy.Get(),
       BookEmission.Get(), BookReflex.Get(),  BookDark.Get(),      BookPlanetary.Get()};
   return I < pages.size() ? pages[I] : nullptr;
@@ -284,7 +284,7 @@ void TEncyclopediaForm::OnCreate() {
   Book = new TBook();
   Book->CreateComponent(&Book, 5, 5, 463, 320);
   for (std::size_t i = 0; i < ENCYCLOPEDIA_PAGE_COUNT; ++i) {
-    TBookPageTemplate *page = Page(i);
+    TBookPageTemplate* page = Page(i);
     Book->AddBookPage(page->Adress, page->Content().NumOfLines);
   }
   Book->ChangePageNumber(BookContent->PageIndex);

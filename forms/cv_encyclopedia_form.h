@@ -77,7 +77,7 @@ class TEncyclopediaForm : public TForm {
   void OnShow() override;
 
   // Page I of the book (0 to 8).
-  TBookPageTemplate *Page(std::size_t I) const;
+  TBookPageTemplate* Page(std::size_t I) const;
 };
 
 extern TOwned<TEncyclopediaForm> EncyclopediaForm;

@@ -35,7 +35,7 @@ constexpr TPageBlock kControlingBlocks[] = {
      "na dráhu alebo ťahanie jazdca. Nad odkazom sa ukazovateľ zmení na ruku."_cp},
     {BK_Text, 10, 0,
      "Vo hvezdárni stačí ukázať na obrázok hmloviny a hmlovina sa označí bielym rámikom; dvojklik otvorí "
-     "jej záznam. Pod mapou vidno azimut a výšku miesta pod ukazovateľom. Vo výpise položiek kliknutie na "
+     "jej záznam. Hvezdáreň ukazuje aj azimut a výšku miesta pod ukazovateľom. Vo výpise položiek kliknutie na "
      "hlavičku stĺpca zoradí záznamy podľa neho, ďalšie kliknutie obráti poradie."_cp},
     {BK_SubHeading, 16, 0, "Ovládanie klávesnicou"_cp},
     {BK_Text, 17, 0,
@@ -58,7 +58,7 @@ constexpr TPageBlock kFAQBlocks[] = {
     {BK_Bold, 3, 0, "Kde sú uložené moje katalógy?"_cp},
     {BK_Text, 4, 0,
      "Katalóg je súbor s príponou .cvl tam, kam ho uložíte. Meno súboru sa píše vzhľadom na pracovný "
-     "priečinok programu, s oddeľovačom \\, napríklad samples\\Hmloviny.cvl."_cp},
+     "priečinok programu, s oddeľovačom „\\“, napríklad samples\\Hmloviny.cvl."_cp},
     {BK_Bold, 8, 0, "Ako sa pri spustení otvorí môj katalóg?"_cp},
     {BK_Text, 9, 0,
      "V Nastaveniach na strane Databáza napíšte meno súboru, zaškrtnite Použiť predvolenú databázu a "
@@ -103,9 +103,9 @@ const std::array<TPageContent, HELP_PAGE_COUNT> HelpPages = {{
 
 void THelpForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { HelpForm->Hide(); }
 
-TBookPageTemplate *THelpForm::Page(std::size_t I) const {
-  const std::array<TBookPageTemplate *, HELP_PAGE_COUNT> pages = {BookRegister.Get(), BookControling.Get(),
-                                                                  BookFAQ.Get(), BookTechSupport.Get()};
+TBookPageTemplate* THelpForm::Page(std::size_t I) const {
+  const std::array<TBookPageTemplate*, HELP_PAGE_COUNT> pages = {BookRegister.Get(), BookControling.Get(),
+                                                                 BookFAQ.Get(), BookTechSupport.Get()};
   return I < pages.size() ? pages[I] : nullptr;
 }
 

@@ -50,7 +50,7 @@ class THelpForm : public TForm {
   void OnFree() override;
   void OnShow() override;
 
-  TBookPageTemplate *Page(std::size_t I) const;
+  TBookPageTemplate* Page(std::size_t I) const;
 };
 
 extern TOwned<THelpForm> HelpForm;

@@ -38,7 +38,7 @@ std::size_t NumberEnd(std::string_view Text, std::size_t I) {
 }
 
 // Shows Message and puts the last accepted Value back into Edit.
-void Reject(TEdit &Edit, std::string_view Message, double Value) {
+void Reject(TEdit& Edit, std::string_view Message, double Value) {
   ShowErrorMessage(Message);
   Edit.SetText(FormatCoordinate(Value));
   Edit.Refresh = true;
@@ -47,7 +47,7 @@ void Reject(TEdit &Edit, std::string_view Message, double Value) {
 // The checks of a coordinate field: a number within [-Limit, Limit] is
 // accepted into Accepted; anything else is refused with a message and the
 // field shows Accepted again.
-void ApplyCoordinate(TEdit &Edit, double &Accepted, double Limit, std::string_view NotANumber,
+void ApplyCoordinate(TEdit& Edit, double& Accepted, double Limit, std::string_view NotANumber,
                      std::string_view OutOfRange) {
   const std::optional<double> value = ParseCoordinate(Edit.Text);
   if (!value) {
@@ -100,7 +100,7 @@ namespace {
 constexpr int32_t NOTE_WIDTH = 360;
 
 // What both pages draw: a title, the labels of their fields, a rule and a note.
-void DrawPage(const TViewport &Canvas, std::string_view Title, std::string_view Label1, std::string_view Label2,
+void DrawPage(const TViewport& Canvas, std::string_view Title, std::string_view Label1, std::string_view Label2,
               std::string_view Note) {
   const int32_t x = Canvas.X1, y = Canvas.Y1;
   SetColor(0, 0, 0, 0);
@@ -130,7 +130,7 @@ void TDatabaseSet::OnDraw() {
 }
 
 void TPositionSet::OnCreate() {
-  TFont *font = LoadedFonts.size() > 3 ? LoadedFonts[3] : nullptr;
+  TFont* font = LoadedFonts.size() > 3 ? LoadedFonts[3] : nullptr;
   LatitudeEdit = new TLatitudeEdit();
   LatitudeEdit->CreateComponent(&LatitudeEdit, 130, 77, 200, 20);
   LatitudeEdit->SetFont(font);
@@ -145,7 +145,7 @@ void TPositionSet::OnDraw() {
 }
 
 void TSettingsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
-  TSettingsForm &form = *SettingsForm;
+  TSettingsForm& form = *SettingsForm;
   const std::optional<double> longitude = ParseCoordinate(form.PositionSet->LongitudeEdit->Text);
   const std::optional<double> latitude = ParseCoordinate(form.PositionSet->LatitudeEdit->Text);
   if (!longitude || !latitude) return;
@@ -183,7 +183,7 @@ void TSettingsForm::OnFree() { FreeBMPPicture(Icon); }
 void TSettingsForm::OnShow() {
   OKButton->CatchFocus();
   if (!Load_Settings) return;
-  TEdit &path = *DatabaseSet->PathEdit;
+  TEdit& path = *DatabaseSet->PathEdit;
   path.SetText(Settings.ImplicitDatabase.View());
   path.Refresh = true;
   DatabaseSet->UsePathBox->Checked = Settings.UseImplicitDatabase;

@@ -17,8 +17,8 @@ namespace {
 
 // The colour of a pixel of the last frame.
 TColor ScreenPixel(int32_t X, int32_t Y) {
-  const uint8_t *p =
-      reinterpret_cast<const uint8_t *>(VirtualScreen) + (static_cast<std::size_t>(Y) * SCREEN_WIDTH + X) * 4;
+  const uint8_t* p =
+      reinterpret_cast<const uint8_t*>(VirtualScreen) + (static_cast<std::size_t>(Y) * SCREEN_WIDTH + X) * 4;
   return TColor{p[0], p[1], p[2], p[3]};
 }
 
@@ -32,10 +32,10 @@ class BooksTest : public ProgramTest {
     EncyclopediaForm->Show(ST_Unmodal);
     Frame();
   }
-  TBook &Book() { return *EncyclopediaForm->Book; }
-  TBookLink &LinkOf(std::size_t Page, std::size_t I) { return *EncyclopediaForm->Page(Page)->LinkAt(I); }
+  TBook& Book() { return *EncyclopediaForm->Book; }
+  TBookLink& LinkOf(std::size_t Page, std::size_t I) { return *EncyclopediaForm->Page(Page)->LinkAt(I); }
   // Clicks the middle of a link's text with the mouse.
-  void ClickLink(const TBookLink &L) {
+  void ClickLink(const TBookLink& L) {
     Click((L.RealCanvasPos.X1 + L.RealCanvasPos.X2) / 2, (L.RealCanvasPos.Y1 + L.RealCanvasPos.Y2) / 2);
   }
 
@@ -57,7 +57,7 @@ TEST_F(BooksTest, ContentsLinkShowsItsPageAtTheTopAndTheInTextLinkLeadsOn) {
   Book().BookScrollBar->SetPosition(2);
   Frame();
   ASSERT_EQ(Book().GetLine(), 2);
-  const TBookLink &inText = LinkOf(5, 1);
+  const TBookLink& inText = LinkOf(5, 1);
   EXPECT_EQ(inText.Href, 8);
   ClickLink(inText);
   EXPECT_EQ(Book().GetPageNumber(), 8);
@@ -73,7 +73,7 @@ TEST_F(BooksTest, ContentsLinkShowsItsPageAtTheTopAndTheInTextLinkLeadsOn) {
 }
 
 TEST_F(BooksTest, HoverUnderlinesTheLinkAndShowsTheHand) {
-  const TBookLink &link = LinkOf(0, 0);
+  const TBookLink& link = LinkOf(0, 0);
   const TViewport c = link.RealCanvasPos;
   const int32_t middle = (c.X1 + c.X2) / 2;
   const auto underlined = [&]() {
@@ -105,18 +105,18 @@ TEST_F(BooksTest, ABookReopensOnThePageShownLast) {
 
 // The bytes a font draws with its missing-character box: below or above its
 // range, the five bytes Windows-1250 leaves unassigned, and the delete control.
-bool Drawable(const TFont &F, uint8_t C) {
+bool Drawable(const TFont& F, uint8_t C) {
   if (C < 32 || C == 127 || C < F.FirstChar || C > F.LastChar) return false;
   return cp1250::ToCodePoint(C) != 0;
 }
 
-void ExpectDrawable(const TFont &F, std::string_view Text, std::string_view Where) {
+void ExpectDrawable(const TFont& F, std::string_view Text, std::string_view Where) {
   for (const char c : Text)
     EXPECT_TRUE(Drawable(F, static_cast<uint8_t>(c)))
         << Where << ": byte " << int(static_cast<uint8_t>(c)) << " in \"" << cp1250::ToUtf8(Text) << "\"";
 }
 
-bool Overlap(const TPageArea &A, const TPageArea &B) {
+bool Overlap(const TPageArea& A, const TPageArea& B) {
   return A.X1 <= B.X2 && B.X1 <= A.X2 && A.Y1 <= B.Y2 && B.Y1 <= A.Y2;
 }
 
@@ -126,21 +126,21 @@ bool Overlap(const TPageArea &A, const TPageArea &B) {
 void CheckBook(std::span<const TPageContent> Pages, int32_t H) {
   constexpr int32_t kPageWidth = 463, kPageHeight = 320;
   for (std::size_t p = 0; p < Pages.size(); ++p) {
-    const TPageContent &page = Pages[p];
+    const TPageContent& page = Pages[p];
     const std::string name = cp1250::ToUtf8(page.Heading);
     const int32_t lineSize = p == 0 ? H + 10 : H;
     ExpectDrawable(ProgramFont(2), page.Heading, name);
-    for (const TPageBlock &b : page.Blocks)
+    for (const TPageBlock& b : page.Blocks)
       if (b.Kind != BK_Picture)
         ExpectDrawable(ProgramFont(b.Kind == BK_Text ? 0 : 2), b.Text, name);
       else
         ExpectDrawable(ProgramFont(4), b.Caption, name);
-    for (const TPageLink &l : page.Links) ExpectDrawable(ProgramFont(0), l.Title, name);
+    for (const TPageLink& l : page.Links) ExpectDrawable(ProgramFont(0), l.Title, name);
 
     const std::vector<TPageArea> areas = PageAreas(page, lineSize, H);
     const int32_t bottom = (page.NumOfLines - 1) * lineSize + kPageHeight - 1;
     for (std::size_t i = 0; i < areas.size(); ++i) {
-      const TPageArea &a = areas[i];
+      const TPageArea& a = areas[i];
       EXPECT_TRUE(a.X1 >= 0 && a.X2 < kPageWidth && a.Y1 >= 2 * lineSize && a.Y2 <= bottom)
           << name << ", item " << i << ": " << a.X1 << "," << a.Y1 << " - " << a.X2 << "," << a.Y2
           << " outside the page ending at " << bottom;
@@ -153,14 +153,14 @@ void CheckBook(std::span<const TPageContent> Pages, int32_t H) {
 TEST_F(BooksTest, EveryPageFitsItsScrollLengthAndTheFonts) {
   CheckBook(EncyclopediaPages, H);
   CheckBook(HelpPages, H);
-  for (const TAboutLine &l : AboutLines)
+  for (const TAboutLine& l : AboutLines)
     ExpectDrawable(ProgramFont(static_cast<std::size_t>(l.FontIndex)), l.Text, "about");
 }
 
 TEST_F(BooksTest, TheHelpsLinksTurnTheHelpBook) {
   HelpForm->Show(ST_Unmodal);
   Frame();
-  TBook &help = *HelpForm->Book;
+  TBook& help = *HelpForm->Book;
   ClickLink(*HelpForm->Page(0)->LinkAt(1));  // "FAQ"
   EXPECT_EQ(help.GetPageNumber(), 2);
   EXPECT_EQ(help.GetLineSize(), H);

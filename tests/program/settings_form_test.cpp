@@ -26,11 +26,11 @@ class SettingsFormTest : public ProgramTest {
     SettingsForm->Show(ST_Unmodal);
     Frame();
   }
-  TEdit &Path() { return *SettingsForm->DatabaseSet->PathEdit; }
-  TEdit &Latitude() { return *SettingsForm->PositionSet->LatitudeEdit; }
-  TEdit &Longitude() { return *SettingsForm->PositionSet->LongitudeEdit; }
+  TEdit& Path() { return *SettingsForm->DatabaseSet->PathEdit; }
+  TEdit& Latitude() { return *SettingsForm->PositionSet->LatitudeEdit; }
+  TEdit& Longitude() { return *SettingsForm->PositionSet->LongitudeEdit; }
   // Puts Text into a focused field and presses Enter in it.
-  void Enter(TEdit &Field, std::string_view Text) {
+  void Enter(TEdit& Field, std::string_view Text) {
     SettingsForm->Layer->SetFirstPage(1);
     Field.CatchFocus();
     Field.SetText(Text);
@@ -124,15 +124,16 @@ TEST_F(SettingsFormTest, CancelAndHidingDiscardWhatWasTyped) {
 }
 
 TEST(Coordinates, ReadAndWrittenWithAPointWhateverTheLocale) {
-  const char *previous = std::setlocale(LC_ALL, nullptr);
+  const char* previous = std::setlocale(LC_ALL, nullptr);
   const std::string saved = previous != nullptr ? previous : "C";
   if (std::setlocale(LC_ALL, "sk_SK.UTF-8") == nullptr) GTEST_SKIP() << "the sk_SK.UTF-8 locale is not installed";
   EXPECT_EQ(ParseCoordinate("48.5"), 48.5);
   EXPECT_EQ(ParseCoordinate("  -1.5e1"), -15.0);
-  EXPECT_EQ(ParseCoordinate("\xAD17"),
+  EXPECT_EQ(ParseCoordinate("\xAD"
+                            "17"),
             -17.0);  // the Slovak keyboard's minus key
   EXPECT_EQ(ParseCoordinate(".5"), 0.5);
-  for (const char *bad : {"48,5", "", "-", ".", "1e", "1.5 ", "inf", "nan", "0x10", "1..2"})
+  for (const char* bad : {"48,5", "", "-", ".", "1e", "1.5 ", "inf", "nan", "0x10", "1..2"})
     EXPECT_FALSE(ParseCoordinate(bad).has_value()) << bad;
   EXPECT_EQ(FormatCoordinate(48.145), "48.14500");
   EXPECT_EQ(FormatCoordinate(-17.0), "-17.00000");

@@ -6,6 +6,8 @@
 #include "app/corvala.h"
 #include "catalogue/cv_globals.h"
 #include "forms/cv_list_item_form.h"
+#include "forms/cv_encyclopedia_form.h"
+#include "forms/cv_help_form.h"
 #include "forms/cv_main_form.h"
 #include "platform/cp1250.h"
 #include "platform/headless_backend.h"
@@ -101,6 +103,16 @@ std::string MainFormStateLine() {
   return line;
 }
 
+std::string BooksStateLine() {
+  const auto state = [](const TBook* B) {
+    if (B == nullptr) return std::string("-");
+    return std::to_string(B->GetPageNumber()) + "," + std::to_string(B->GetLine()) + "," +
+           std::to_string(B->GetLineSize());
+  };
+  return "books encyclopedia=" + state(EncyclopediaForm ? EncyclopediaForm->Book.Get() : nullptr) +
+         " help=" + state(HelpForm ? HelpForm->Book.Get() : nullptr) + "\n";
+}
+
 std::string ProgramCommand(std::string_view Text) {
   const std::size_t space = Text.find(' ');
   const std::string_view verb = Text.substr(0, space);
@@ -128,7 +140,7 @@ std::string ProgramCommand(std::string_view Text) {
 Application ProgramApplication() {
   return Application{
       []() -> TApplication* { return CreateDatabaseApplication(); },
-      []() { return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine(); },
+      []() { return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine() + BooksStateLine(); },
       &ProgramCommand,
   };
 }
