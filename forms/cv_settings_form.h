@@ -24,19 +24,19 @@ std::string FormatCoordinate(double Value);
 
 // An edit field that checks its value when Enter is pressed in it and when it
 // loses the focus.
-class TTextInput : public TEdit {
+class TSettingsTextInput : public TEdit {
  public:
   void OnLostFocus() override { ApplyNewValue(); }
   void OnAccept() override { ApplyNewValue(); }
   virtual void ApplyNewValue() {}
 };
 
-class TLatitudeEdit : public TTextInput {
+class TLatitudeEdit : public TSettingsTextInput {
  public:
   void ApplyNewValue() override;
 };
 
-class TLongitudeEdit : public TTextInput {
+class TLongitudeEdit : public TSettingsTextInput {
  public:
   void ApplyNewValue() override;
 };
