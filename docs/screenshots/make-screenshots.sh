@@ -73,3 +73,46 @@ frames 2
 shot error-form.bmp
 SCRIPT
 shoot error-form
+
+# The observatory: the night sky over Bratislava with the sample catalogue,
+# then a nebula focused by the pointer.
+layout 'samples\Hmloviny.cvl'
+"$build/tools/cvltool/cvltool" settings "$work/run/cv_settings.ini" 'samples\Hmloviny.cvl' \
+  --latitude 48.1486 --longitude 17.1077 >/dev/null
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 21:30:00 utc+60
+frames 3
+click 147 402
+move 300 450
+move 301 450
+frames 2
+shot observatory.bmp
+move 308 322
+move 310 322
+frames 2
+shot observatory-focused.bmp
+SCRIPT
+shoot observatory observatory-focused
+
+# The control gallery of the harness, every control used once, with the combo
+# box open.
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+frames 2
+type Žltá hmlovina č. 4
+press RETURN
+type Nová 
+click 89 246
+click 105 308
+click 431 356
+click 200 630
+click 459 501
+click 652 413
+click 676 128
+move 662 184
+move 663 184
+frames 2
+shot control-gallery.bmp
+SCRIPT
+(cd "$work/run" && "$build/corvala-replay" --gallery script.replay)
+convert "$work/run/control-gallery.bmp" "$here/control-gallery.png"

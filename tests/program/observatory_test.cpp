@@ -5,6 +5,7 @@
 #include "forms/cv_observatory_form.h"
 #include "platform/cp1250.h"
 #include "program_fixture.h"
+#include "tests/support/allocation_counter.h"
 #include "vc/vc_app.h"
 
 namespace program_test {
@@ -176,6 +177,19 @@ TEST_F(ObservatoryTest, PointerAndTabFocusTheNebulaeAndTheFrameShowsOnlyThen) {
   Frame();
   EXPECT_EQ(O().FocusedNebula, -1);
   EXPECT_EQ(Focused, T().Day.Get()->Adress);
+}
+
+TEST_F(ObservatoryTest, FramesAtTheFastestSpeedAllocateNothing) {
+  Open(Time(2026, 12, 8, 12, 0));
+  Load({80, 70, 60, 50, 40, 30, 20, 10});
+  O().Speed = 3;
+  backend_.SetCursor(O().RealCanvasPos.X1 + 200, O().RealCanvasPos.Y1 + 200);
+  Frame(10);
+  const long before = test_support::AllocationCount();
+  const TDiffDate start = NormalDateToDiffDate(O().UTCTime);
+  Frame(30);
+  EXPECT_EQ(test_support::AllocationCount() - before, 0);
+  EXPECT_EQ(NormalDateToDiffDate(O().UTCTime) - start, 60);
 }
 
 }  // namespace
