@@ -64,6 +64,71 @@ shot fullscreen.bmp
 SCRIPT
 shoot item-view fullscreen
 
+# The file forms, each put away again with Tab, Tab, Enter (its Cancel).
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+click 241 50
+move 200 96
+click 200 96
+frames 1
+type katalogy\Moje hmloviny.cvl
+press RETURN
+frames 1
+type Hmloviny južnej oblohy
+press RETURN
+frames 1
+type Ján Kováč
+press RETURN
+frames 1
+type Pozorovania z Kysúc, 2026
+move 600 690
+frames 2
+shot file-new-form.bmp
+press TAB
+frames 1
+press TAB
+frames 1
+press RETURN
+frames 1
+click 241 50
+move 200 122
+click 200 122
+frames 1
+type samples\Hmloviny.cvl
+move 600 690
+frames 2
+shot open-form.bmp
+press TAB
+frames 1
+press TAB
+frames 1
+press RETURN
+frames 1
+click 241 50
+move 200 174
+click 200 174
+frames 1
+type samples/Hmloviny kópia.cvl
+move 600 690
+frames 2
+shot save-as-form.bmp
+press TAB
+frames 1
+press TAB
+frames 1
+press RETURN
+frames 1
+click 150 120
+move 130 161
+click 130 161
+move 600 690
+frames 2
+shot informations-form.bmp
+SCRIPT
+shoot file-new-form open-form save-as-form informations-form
+
 layout 'katalogy\Moje hmloviny.cvl'
 cat > "$work/run/script.replay" <<'SCRIPT'
 clock 2026-12-08 20:41:07 utc+60

@@ -38,6 +38,12 @@ class FileFormTest : public ProgramTest {
     backend_.SetKey(vk::RETURN, false);
     Frame(2);
   }
+  void PressTab() {
+    backend_.SetKey(vk::TAB, true);
+    Frame();
+    backend_.SetKey(vk::TAB, false);
+    Frame(2);
+  }
   void ExpectMessage(std::string_view text) {
     EXPECT_TRUE(ErrorForm->Visible);
     EXPECT_EQ(ErrorForm->ErrorMessage, text);
@@ -154,6 +160,26 @@ TEST_F(FileFormTest, NewFormChecksThePathWithoutTouchingFilesAndAsksAboutChanges
   EXPECT_EQ(DatabaseFile, "a.cvl");
   EXPECT_EQ(ReadFile(Path("a.cvl")), before);
   EXPECT_EQ(FilesInFolder(), files);
+}
+
+TEST_F(FileFormTest, TabWalksTheEditsThenOKThenCancelAndEnterOnCancelClearsAndHides) {
+  ASSERT_NO_FATAL_FAILURE(StartWithDatabase());
+  TFileNewForm& form = *FileNewForm;
+  form.Show(ST_Unmodal);
+  Frame();
+  form.PathEdit->SetText("c.cvl");
+  form.DescriptionEdit->SetText("Popis");
+  const PComponentBase order[] = {&form.PathEdit, &form.NameEdit, &form.AuthorEdit, &form.DescriptionEdit,
+                                  &form.OKButton, &form.CancelButton};
+  for (PComponentBase expected : order) {
+    EXPECT_EQ(Focused, expected);
+    if (expected != order[5]) PressTab();
+  }
+  PressEnter();
+  EXPECT_FALSE(form.Visible);
+  EXPECT_TRUE(form.PathEdit->Text.empty());
+  EXPECT_TRUE(form.DescriptionEdit->Text.empty());
+  EXPECT_EQ(DatabaseFile, "a.cvl");
 }
 
 TEST_F(FileFormTest, SaveAsOverwritesWithoutAskingAndAFailedWriteKeepsTheOldFileAndBinding) {
