@@ -41,6 +41,12 @@ void LoadBMPPicture(std::string_view PictureName, TPicture& Picture, int32_t Max
   // picture to be shown in place of the requested one.
   FreeBMPPicture(Picture);
   Result_ = 0;
+  // Only a regular file is opened: a pipe or a device named by a damaged
+  // catalogue would block the program on opening or never end.
+  if (!platform::FileExists(PictureName)) {
+    Result_ = 1;
+    return;
+  }
   platform::File file(platform::Open(PictureName, "rb"));
   if (!file) {
     Result_ = 1;
