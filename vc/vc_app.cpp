@@ -39,10 +39,10 @@ void TApplication::Create(const char* ApplicationName) {
   DoubleClickTime = static_cast<int32_t>(platform::Current().DoubleClickTime());
   InitRastrix(ApplicationName);
   MouseCursor = MC_Arrow;
-  auto* font = new TFont();
-  LoadedFonts.push_back(font);
+  default_font_ = new TFont();
+  LoadedFonts.push_back(default_font_);
   uint8_t result = 0;
-  LoadFNTFont("Fonts\\Tahoma_10pt_normal.fnt", *font, result);
+  LoadFNTFont("Fonts\\Tahoma_10pt_normal.fnt", *default_font_, result);
   if (result != 0) Free();
   OnCreate();
 }
@@ -178,15 +178,20 @@ void TApplication::CheckKeyboardInput() {
 }
 
 void TApplication::Free() {
-  OnFree();
+  Release(this);
+  EndProcess(0);
+}
+
+void TApplication::Release(TApplication* App) {
+  App->OnFree();
   while (!OpenedWindows.empty()) {
     TVisualComponent* form = Deref(OpenedWindows.back());
     if (form != nullptr) form->Free();  // removes itself from the list
     else OpenedWindows.pop_back();
   }
-  OpenedWindows.clear();
+  delete App->default_font_;  // a font leaves LoadedFonts as it goes
   LoadedFonts.clear();
-  delete this;
+  delete App;
   CloseRastrix();
-  EndProcess(0);
+  ResetToolkitGlobals();
 }

@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+struct TFont;
+
 class TApplication {
  public:
   TApplication() = default;
@@ -35,6 +37,10 @@ class TApplication {
   // Frees the forms, the font list and the display, then ends the process
   // with exit code 0 through the exit hook.
   [[noreturn]] void Free();
+  // What Free does before it ends the process: OnFree, the forms, the
+  // default font, the application object itself, the display and the
+  // toolkit's globals. A test or a benchmark starts the program again after it.
+  static void Release(TApplication* App);
 
   void ScanKeys();
   void CheckKeyboardInput();
@@ -50,6 +56,9 @@ class TApplication {
 
  protected:
   virtual ~TApplication() = default;
+
+ private:
+  TFont* default_font_ = nullptr;  // entry 0 of LoadedFonts, owned here
 };
 
 // Where Free ends the process. The default calls std::exit; a driver may
