@@ -21,6 +21,9 @@ std::string ItemViewStateLine();
 // One line on the two books: the shown page, the scroll line and the line
 // size of each, as "books encyclopedia=P,L,S help=P,L,S".
 std::string BooksStateLine();
+// One line on the observatory: simulated UTC instant, milliseconds into the
+// minute, speed, position, nebulae listed on the map and the focused one.
+std::string ObservatoryStateLine();
 // "modify NAME" renames the loaded database and marks it modified;
 // "close-request" is the desktop asking the window to close. Returns an empty
 // text when done, else the reason.
