@@ -6,6 +6,7 @@
 #include "catalogue/cv_messages.h"
 #include "catalogue/cv_settings.h"
 #include "forms/cv_error_form.h"
+#include "forms/cv_observatory_form.h"
 #include "forms/cv_settings_form.h"
 #include "platform/cp1250.h"
 #include "platform/vk.h"
@@ -106,6 +107,12 @@ TEST_F(SettingsFormTest, OKStoresOnlyWhenBothCoordinatesAreNumbers) {
   EXPECT_TRUE(Settings.UseImplicitDatabase);
   EXPECT_EQ(Settings.Latitude, 48.5);
   EXPECT_EQ(Settings.Longitude, 17.1);
+
+  // The observatory starts from the new position the next time it is shown.
+  ObservatoryForm->Show(ST_Unmodal);
+  Frame();
+  EXPECT_EQ(ObservatoryForm->Latitude, 48.5);
+  EXPECT_EQ(ObservatoryForm->Longitude, 17.1);
 }
 
 TEST_F(SettingsFormTest, CancelAndHidingDiscardWhatWasTyped) {
