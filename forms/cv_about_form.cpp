@@ -38,10 +38,8 @@ const std::span<const TAboutLine> AboutLines = kLines;
 void TAboutForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { AboutForm->Hide(); }
 
 void TAboutForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 258, 320, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
+  LoadFormIcon(*this);
+  CreateDialogButton(OKButton, 258, 320);
 }
 
 void TAboutForm::OnFree() { FreeBMPPicture(Icon); }

@@ -268,10 +268,8 @@ TBookPageTemplate* TEncyclopediaForm::Page(std::size_t I) const {
 }
 
 void TEncyclopediaForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 203, 360, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
+  LoadFormIcon(*this);
+  CreateDialogButton(OKButton, 203, 360);
   CreateBookPage(BookContent, &Book);
   CreateBookPage(BookNebulas, &Book);
   CreateBookPage(BookFormation, &Book);

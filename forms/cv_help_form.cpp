@@ -110,10 +110,8 @@ TBookPageTemplate* THelpForm::Page(std::size_t I) const {
 }
 
 void THelpForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 203, 360, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
+  LoadFormIcon(*this);
+  CreateDialogButton(OKButton, 203, 360);
   CreateBookPage(BookRegister, &Book);
   CreateBookPage(BookControling, &Book);
   CreateBookPage(BookFAQ, &Book);

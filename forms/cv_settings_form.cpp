@@ -159,7 +159,7 @@ void TSettingsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
 void TSettingsForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) { SettingsForm->Hide(); }
 
 void TSettingsForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
   DatabaseSet = new TDatabaseSet();
   DatabaseSet->CreateComponent(&DatabaseSet);
   PositionSet = new TPositionSet();
@@ -169,12 +169,8 @@ void TSettingsForm::OnCreate() {
   Layer->AddPage(&DatabaseSet, "Databáza"_cp);
   Layer->AddPage(&PositionSet, "Pozícia"_cp);
   Layer->SetFirstPage(0);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 87, 310, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
-  CancelButton = new TCancelButton1();
-  CancelButton->CreateComponent(&CancelButton, true, BS_Classic, "Cancel button", 228, 310, DIALOG_BUTTON_WIDTH,
-                                DIALOG_BUTTON_HEIGHT);
+  CreateDialogButton(OKButton, 87, 310);
+  CreateDialogButton(CancelButton, 228, 310);
   Load_Settings = true;
 }
 
