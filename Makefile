@@ -5,7 +5,10 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 CCACHE := $(shell command -v ccache 2>/dev/null)
 CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: run test build deps bench fonts art clean
+# Where `make install` puts the program; DESTDIR stages it elsewhere.
+PREFIX ?= /usr/local
+
+.PHONY: run test build deps bench fonts art clean install uninstall deb
 
 deps:
 	@./scripts/install-deps.sh
@@ -20,6 +23,17 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+uninstall:
+	@DESTDIR="$(DESTDIR)" ./scripts/uninstall.sh $(BUILD_DIR) "$(PREFIX)"
+
+# A Debian package (build/package/corvala_<version>_<arch>.deb), installed with
+# apt-get install ./build/package/corvala_*.deb
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done

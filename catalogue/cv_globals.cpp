@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -64,31 +65,63 @@ void FreeThumbnails() {
 
 // ---------------------------------------------------------------- database file
 
+namespace {
+
+// Writes the loaded database to Target through a new file in the same folder
+// that then replaces Target, so a failed write never destroys what was there.
+bool WriteDatabaseFile(const std::string& Target) {
+  std::string bytes;
+  EncodeDatabase(DatabaseInfo, Nebulas, bytes);
+  std::string temporary = Target + "~";
+  bool ok = false;
+  if (std::FILE* f = platform::OpenFile(temporary, "wb")) {
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    bool flushed = std::fflush(f) == 0;
+    bool closed = std::fclose(f) == 0;
+    ok = written && flushed && closed && platform::RenameFile(temporary, Target);
+    if (!ok) platform::RemoveFile(temporary);
+  }
+  return ok;
+}
+
+}  // namespace
+
 bool SaveDatabase() {
   SpecificalCode = {'C', 'V', 'L'};
   if (!Loaded) {
     Modified = false;
     return true;
   }
-  std::string bytes;
-  EncodeDatabase(DatabaseInfo, Nebulas, bytes);
-
-  // The old file is replaced only once the new one is completely on disk.
-  std::string temporary = DatabaseFile + "~";
-  bool ok = false;
-  if (std::FILE* f = platform::OpenFile(temporary, "wb")) {
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    bool flushed = std::fflush(f) == 0;
-    bool closed = std::fclose(f) == 0;
-    ok = written && flushed && closed && platform::RenameFile(temporary, DatabaseFile);
-    if (!ok) platform::RemoveFile(temporary);
-  }
-  if (!ok) {
+  if (!WriteDatabaseFile(DatabaseFile)) {
     ShowErrorMessage(std::string("Databázu sa nepodarilo uložiť do súboru \""_cp) + DatabaseFile + "\"!");
     return false;
   }
   Modified = false;
   return true;
+}
+
+std::string RecoveryFileName(std::string_view F) {
+  std::string_view stem = F;
+  const std::size_t folder = FolderOf(F).size();
+  if (stem.size() > folder + 4) {
+    std::string extension(stem.substr(stem.size() - 4));
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".cvl") stem.remove_suffix(4);
+  }
+  for (int n = 1; n < 1000; ++n) {
+    std::string name(stem);
+    name += n == 1 ? std::string(".obnova") : ".obnova" + std::to_string(n);
+    name += ".cvl";
+    if (!platform::FileExists(name)) return name;
+  }
+  return {};
+}
+
+std::string SaveRecoveryCopy() {
+  if (!Loaded || !Modified) return {};
+  const std::string target = RecoveryFileName(DatabaseFile);
+  if (target.empty() || !WriteDatabaseFile(target)) return {};
+  return target;
 }
 
 namespace {

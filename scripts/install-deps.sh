@@ -10,7 +10,8 @@ packages=(
   fonts-dejavu-core fonts-liberation2 fonts-ebgaramond   # sources of the program's fonts
   libgtest-dev libbenchmark-dev
   zlib1g-dev           # compressed golden screenshots of the end-to-end tests
-  xvfb xdotool x11-apps imagemagick   # the real-window test and screenshots
+  xvfb xdotool x11-apps imagemagick   # the real-window test, screenshots, the menu icon
+  desktop-file-utils dpkg-dev          # checking the desktop entry; `make deb`
 )
 
 missing=()
