@@ -178,7 +178,7 @@ bool SaveSnapshot() {
   platform::CreateFolder("SnapShots");
   const TViewport all = Database != nullptr ? Database->AllScreen : TViewport{0, 0, 1023, 1023};
   if (SaveBMPPicture(all, name)) return true;
-  std::string message("Snímku obrazovky sa nepodarilo uložiť do súboru \""_cp);
+  std::string message = "Snímku obrazovky sa nepodarilo uložiť do súboru \""_cps;
   message.append(name);
   message.append("\"!");
   ShowErrorMessage(message);

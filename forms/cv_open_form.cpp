@@ -47,7 +47,7 @@ bool LoadAndHide(std::string_view P) {
 bool OpenDatabaseFile(std::string_view P) {
   bool loaded = false;
   if (!DatabaseFileExists(P)) {
-    std::string message("Súbor \""_cp);
+    std::string message = "Súbor \""_cps;
     message.append(P);
     message.append("\" neexistuje!"_cp);
     ShowErrorMessage(message);

@@ -55,8 +55,8 @@ std::string HandFile(std::string_view path, std::string_view name, std::string_v
 }
 
 const std::vector<HandRecord> kTwo = {
-    {1, std::string("Veľká hmlovina v Orióne"_cp), 1976, 5.588, -5.39, 1344, 4.0, 5, "orion.bmp", "M 42"},
-    {2, std::string("Prstencová"_cp), 6720, 18.893, 33.029, 2300, 8.8, 0, "", std::string("Lýra"_cp)},
+    {1, "Veľká hmlovina v Orióne"_cps, 1976, 5.588, -5.39, 1344, 4.0, 5, "orion.bmp", "M 42"},
+    {2, "Prstencová"_cps, 6720, 18.893, 33.029, 2300, 8.8, 0, "", "Lýra"_cps},
 };
 
 using DatabaseFileTest = CatalogueTest;
@@ -176,7 +176,7 @@ TEST_F(DatabaseFileTest, RejectsAWrongSignatureAndKeepsTheLoadedDatabase) {
     WriteFile(f, bytes);
     EXPECT_FALSE(LoadDatabase(f)) << name;
     ASSERT_EQ(RecentMessages().size(), 1u) << name;
-    EXPECT_EQ(RecentMessages()[0], std::string("Súbor \""_cp) + f + std::string("\" nebol vytvorený v Corvala!"_cp));
+    EXPECT_EQ(RecentMessages()[0], "Súbor \""_cps + f + "\" nebol vytvorený v Corvala!"_cps);
     ExpectUnchanged(before, scratch_);
   }
 }
@@ -208,7 +208,7 @@ TEST_F(DatabaseFileTest, RefusesDamagedFilesWithAMessageAndKeepsTheLoadedDatabas
     EXPECT_FALSE(LoadDatabase(f)) << name;
     ASSERT_EQ(RecentMessages().size(), 1u) << name;
     const std::string& message = RecentMessages()[0];
-    EXPECT_EQ(message.find(std::string("Súbor \""_cp) + f + "\" "), 0u) << name;
+    EXPECT_EQ(message.find("Súbor \""_cps + f + "\" "), 0u) << name;
     EXPECT_NE(message.find("poškodený"_cp), std::string::npos) << name;
     ExpectUnchanged(before, scratch_);
   }
@@ -265,7 +265,7 @@ TEST_F(DatabaseFileTest, AFailedSaveKeepsTheOldFileAndStaysModified) {
   EXPECT_EQ(ReadFile(f), old);
   ASSERT_EQ(RecentMessages().size(), 1u);
   EXPECT_EQ(RecentMessages()[0],
-            std::string("Databázu sa nepodarilo uložiť do súboru \""_cp) + f + "\"!");
+            "Databázu sa nepodarilo uložiť do súboru \""_cps + f + "\"!");
 
   std::filesystem::remove(f + "~");
   EXPECT_TRUE(SaveDatabase());
