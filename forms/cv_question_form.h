@@ -36,6 +36,9 @@ class TSaveQuestionForm : public TForm {
   virtual void AnswerYes() = 0;
   virtual void AnswerNo() = 0;
 
+  // The question as drawn in the last frame.
+  const std::string& Question() const { return question_; }
+
  private:
   std::string question_;  // kept between frames so that drawing does not allocate
 };
