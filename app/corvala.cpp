@@ -11,7 +11,7 @@
 #include "forms/cv_exit_form.h"
 #include "forms/cv_file_new_form.h"
 #include "forms/cv_fullscreen_form.h"
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 #include "forms/cv_help_form.h"
 #include "forms/cv_informations_form.h"
 #include "forms/cv_list_form.h"
@@ -23,11 +23,10 @@
 #include "forms/cv_question_form2.h"
 #include "forms/cv_question_form3.h"
 #include "forms/cv_save_as_form.h"
-#include "forms/cv_settings.h"
+#include "catalogue/cv_settings.h"
 #include "forms/cv_settings_form.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
-#include "platform/headless_backend.h"
 #include "platform/vk.h"
 #include "rastrix/rastrix.h"
 #include "vc/vc_base.h"
@@ -49,15 +48,6 @@ void CreateForm(TOwned<T>& Slot, std::string_view Title, uint32_t Width, uint32_
                 TPositionType PositionType = PT_Normal) {
   Slot = new T();
   Slot->CreateComponent(&Slot, PositionType, FS_Classic, Title, Width, Height);
-}
-
-void AppendUtf8Quoted(std::string& Out, std::string_view Text) {
-  Out.push_back('"');
-  for (char c : cp1250::ToUtf8(Text)) {
-    if (c == '"' || c == '\\') Out.push_back('\\');
-    Out.push_back(c);
-  }
-  Out.push_back('"');
 }
 
 }  // namespace
@@ -185,24 +175,6 @@ bool SaveSnapshot() {
   return false;
 }
 
-std::string DatabaseStateLine() {
-  // The first line's format is fixed for every script that reads it; the file
-  // binding follows on a line of its own.
-  std::string line = "database loaded=";
-  line += Loaded ? "1" : "0";
-  line += " modified=";
-  line += Modified ? "1" : "0";
-  line += " records=" + std::to_string(Nebulas.size());
-  line += " terminate=";
-  line += Terminate ? "1" : "0";
-  line += "\ndatabase-file path=";
-  AppendUtf8Quoted(line, DatabaseFile);
-  line += " name=";
-  AppendUtf8Quoted(line, DatabaseInfo.NameOfDatabase.View());
-  line += '\n';
-  return line;
-}
-
 void ReleaseDatabaseApplication() {
   if (Database == nullptr) return;
   Database->OnFree();
@@ -227,63 +199,3 @@ void ReleaseDatabaseApplication() {
   ResetToolkitGlobals();
   ResetDatabaseGlobals();
 }
-
-std::string MainFormStateLine() {
-  std::string line = "main highlight=";
-  std::string_view highlighted;
-  if (MainForm) {
-    const TMainForm& m = *MainForm;
-    const TMainFormButton* buttons[] = {m.FileButton.Get(),    m.DatabaseButton.Get(), m.ObservatoryButton.Get(),
-                                        m.EncyclopediaButton.Get(), m.SettingsButton.Get(), m.HelpButton.Get(),
-                                        m.AboutButton.Get(),   m.ExitButton.Get(),     m.OpenedWindowsButton.Get()};
-    for (const TMainFormButton* button : buttons)
-      if (button->Highlighted()) highlighted = button->Title;
-  }
-  AppendUtf8Quoted(line, highlighted);
-  line += " windows=";
-  bool first = true;
-  if (MainForm) {
-    for (const TOwned<TDatabaseMenuItem>& item : MainForm->OpenedWindowsItems) {
-      if (item->GetX() >= SCREEN_WIDTH) continue;
-      if (!first) line += ',';
-      AppendUtf8Quoted(line, item->Title);
-      first = false;
-    }
-  }
-  line += '\n';
-  return line;
-}
-
-std::string ProgramCommand(std::string_view Text) {
-  const std::size_t space = Text.find(' ');
-  const std::string_view verb = Text.substr(0, space);
-  const std::string_view rest = space == std::string_view::npos ? std::string_view() : Text.substr(space + 1);
-  if (verb == "modify") {
-    // Stands in for an edit of the loaded database by a form.
-    if (!Loaded) return "no database is loaded";
-    const cp1250::Conversion name = cp1250::FromUtf8(rest);
-    if (!name.ok) return "the name has a character outside Windows-1250";
-    DatabaseInfo.NameOfDatabase = name.text;
-    Modified = true;
-    return {};
-  }
-  if (verb == "close-request") {
-    // The desktop's close button or Alt+F4.
-    auto* host = dynamic_cast<platform::HeadlessBackend*>(&platform::Current());
-    if (host == nullptr) return "the backend cannot be asked to close";
-    host->RequestClose();
-    return {};
-  }
-  return "unknown program command '" + std::string(verb) + "'";
-}
-
-namespace {
-
-// The replay harness and other drivers find the program through this.
-const bool g_registered = RegisterApplication(TApplicationRegistration{
-    []() -> TApplication* { return CreateDatabaseApplication(); },
-    []() { return DatabaseStateLine() + MainFormStateLine(); },
-    &ProgramCommand,
-});
-
-}  // namespace

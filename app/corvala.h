@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/vc_app.h"
+#include "vc/vc_app.h"
 #include "platform/platform.h"
 #include "rastrix/display.h"
 
@@ -42,16 +42,6 @@ std::string SnapshotFileName(const platform::SystemTime& T);
 // Saves the frame just presented under the current local time. A failure is
 // reported on the error form; the program goes on either way.
 bool SaveSnapshot();
-
-// One line describing the loaded database, for state dumps.
-std::string DatabaseStateLine();
-// One line naming the highlighted main-window button and the entries of the
-// open-windows list, for state dumps.
-std::string MainFormStateLine();
-// The program's test-only replay commands: "modify NAME" renames the loaded
-// database and marks it modified; "close-request" is the desktop asking the
-// window to close. Returns an empty text when done, else the reason.
-std::string ProgramCommand(std::string_view Text);
 
 // Releases what TApplication::Free releases (forms, fonts, display, the
 // application object) without ending the process, so that a test or a

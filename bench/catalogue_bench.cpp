@@ -7,9 +7,9 @@
 #include <random>
 #include <string>
 
-#include "forms/cv_globals.h"
-#include "forms/cv_sky.h"
-#include "forms/cv_sort.h"
+#include "catalogue/cv_globals.h"
+#include "forms/cv_sky_map.h"
+#include "catalogue/cv_sort.h"
 
 namespace {
 

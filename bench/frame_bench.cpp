@@ -10,7 +10,7 @@
 #include <new>
 #include <string>
 
-#include "app/vc_app.h"
+#include "vc/vc_app.h"
 #include "platform/headless_backend.h"
 #include "platform/platform.h"
 #include "vc/vc_button.h"

@@ -8,3 +8,9 @@ TOwned<TAddForm> ReviseForm;
 void TAddForm::OnCreate() {
   LoadProgramPicture("Pictures\\Icon.bmp", Icon);
 }
+
+void TAddForm::OnShow() { ShownDatabase.Seen(); }
+
+void TAddForm::OnCheck() {
+  if (this == ReviseForm.Get() && ShownDatabase.Changed()) Hide();
+}

@@ -1,6 +1,6 @@
 #include "forms/cv_exit_form.h"
 
-#include "forms/cv_globals.h"
+#include "catalogue/cv_database_workflow.h"
 #include "forms/cv_question_form3.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
@@ -10,11 +10,8 @@ TOwned<TExitForm> ExitForm;
 void AskToQuit() { ExitForm->Show(ST_Unmodal); }
 
 void TExitForm::TYesButton1::OnMouseLeftClick(int32_t, int32_t) {
-  if (Loaded && Modified) {
-    QuestionForm3->Show(ST_Modal);  // the exit form stays open beneath the question
-  } else {
-    Terminate = true;
-  }
+  // With unsaved changes the exit form stays open beneath the question.
+  if (RequestQuit() == TWorkflowStep::AskToSave) QuestionForm3->Show(ST_Modal);
 }
 
 void TExitForm::TNoButton1::OnMouseLeftClick(int32_t, int32_t) { ExitForm->Hide(); }

@@ -1,25 +1,25 @@
 #pragma once
 // The new-database form: a file name, a name, an author and a description
-// start an empty database in memory.
+// start an empty database in memory. The model (cv_database_workflow) keeps
+// the four texts while the save question is asked.
 
-#include <string>
 #include <string_view>
 
+#include "catalogue/cv_database_workflow.h"
 #include "vc/vc_form.h"
 
 class TFileNewForm : public TForm {
  public:
-  // The texts of the database to create once the question whether to save
-  // the changes of the loaded database has been answered.
-  std::string PendingPath;
-  std::string PendingName;
-  std::string PendingAuthor;
-  std::string PendingDescription;
-
   void OnCreate() override;
+  // How the creation it asked for ended, at once or after the question.
+  void Finished(TWorkflowStep Step);
 };
 
 extern TOwned<TFileNewForm> FileNewForm;
 
-// Creates the database the form holds and puts the other forms in step with it.
-void CreatePendingDatabase();
+// What the form's OK does: checks that a file can be made at P (a message if
+// not), asks first whether to save the changes of the loaded database, and
+// otherwise starts the new database at once. Returns true when it has been
+// started now.
+bool CreateNewDatabase(std::string_view P, std::string_view Name, std::string_view Author,
+                       std::string_view Description);

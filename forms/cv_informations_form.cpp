@@ -7,3 +7,8 @@ TOwned<TInformationsForm> InformationsForm;
 void TInformationsForm::OnCreate() {
   LoadProgramPicture("Pictures\\Icon.bmp", Icon);
 }
+
+void TInformationsForm::Open() {
+  Show(ST_Unmodal);
+  Refresh = true;
+}

@@ -7,3 +7,9 @@ TOwned<TListItemForm> ListItemForm;
 void TListItemForm::OnCreate() {
   LoadProgramPicture("Pictures\\Icon.bmp", Icon);
 }
+
+void TListItemForm::OnShow() { ShownDatabase.Seen(); }
+
+void TListItemForm::OnCheck() {
+  if (ShownDatabase.Changed()) Hide();
+}

@@ -8,8 +8,9 @@
 #include "forms/cv_add_form.h"
 #include "forms/cv_encyclopedia_form.h"
 #include "forms/cv_exit_form.h"
+#include "catalogue/cv_database_workflow.h"
+#include "catalogue/cv_globals.h"
 #include "forms/cv_file_new_form.h"
-#include "forms/cv_globals.h"
 #include "forms/cv_help_form.h"
 #include "forms/cv_informations_form.h"
 #include "forms/cv_list_form.h"
@@ -138,12 +139,9 @@ void TDatabaseMenuItem::OnFree() {
 
 void TFileNewItem::OnMouseLeftClick(int32_t, int32_t) { FileNewForm->Show(ST_Unmodal); }
 void TOpenItem::OnMouseLeftClick(int32_t, int32_t) { OpenForm->Show(ST_Unmodal); }
-void TSaveItem::OnMouseLeftClick(int32_t, int32_t) { SaveDatabase(); }
+void TSaveItem::OnMouseLeftClick(int32_t, int32_t) { RequestSave(); }
 void TSaveAsItem::OnMouseLeftClick(int32_t, int32_t) { SaveAsForm->Show(ST_Unmodal); }
-void TInformationsItem::OnMouseLeftClick(int32_t, int32_t) {
-  InformationsForm->Show(ST_Unmodal);
-  InformationsForm->Refresh = true;
-}
+void TInformationsItem::OnMouseLeftClick(int32_t, int32_t) { InformationsForm->Open(); }
 void TAddItem::OnMouseLeftClick(int32_t, int32_t) { AddForm->Show(ST_Unmodal); }
 void TListItem::OnMouseLeftClick(int32_t, int32_t) { ListForm->Show(ST_Unmodal); }
 

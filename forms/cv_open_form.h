@@ -1,20 +1,18 @@
 #pragma once
-// The open form opens a database file by its name. Its OK, the default
-// database at start-up and the answer to the save-changes question all go
-// through OpenDatabaseFile / OpenPendingDatabase below.
+// The open form opens a database file by its name. Its OK and the default
+// database at start-up go through OpenDatabaseFile below; the model
+// (cv_database_workflow) keeps the opening while the save question is asked.
 
-#include <string>
 #include <string_view>
 
+#include "catalogue/cv_database_workflow.h"
 #include "vc/vc_form.h"
 
 class TOpenForm : public TForm {
  public:
-  // The file to open once the question whether to save the changes of the
-  // loaded database has been answered.
-  std::string PendingPath;
-
   void OnCreate() override;
+  // How the opening it asked for ended, at once or after the question.
+  void Finished(TWorkflowStep Step);
 };
 
 extern TOwned<TOpenForm> OpenForm;
@@ -24,11 +22,3 @@ extern TOwned<TOpenForm> OpenForm;
 // changes of the loaded database, and otherwise loads P at once. Returns true
 // when P has been loaded now.
 bool OpenDatabaseFile(std::string_view P);
-// Opens the file named when the question was asked (the answer has been given).
-bool OpenPendingDatabase();
-// True when P names a file that can be opened for reading. An empty name
-// never does.
-bool DatabaseFileExists(std::string_view P);
-// After the loaded database has been replaced: the forms that may show the
-// previous one are hidden or told to rebuild.
-void RefreshDatabaseForms();

@@ -1,7 +1,7 @@
 #include "forms/cv_question_form.h"
 
-#include "forms/cv_file_new_form.h"
-#include "forms/cv_globals.h"
+#include "catalogue/cv_database_workflow.h"
+#include "catalogue/cv_globals.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
 
@@ -56,15 +56,12 @@ void TSaveQuestionForm::OnDraw() {
                            Picture1.ImageHeight, 0, true, TranColor);
 }
 
-void TQuestionForm::AnswerYes() {
-  if (!SaveDatabase()) {
-    Hide();
-    return;
-  }
-  AnswerNo();
+void TSaveQuestionForm::AnswerYes() {
+  Hide();
+  AnswerSaveQuestion(true);
 }
 
-void TQuestionForm::AnswerNo() {
+void TSaveQuestionForm::AnswerNo() {
   Hide();
-  CreatePendingDatabase();
+  AnswerSaveQuestion(false);
 }

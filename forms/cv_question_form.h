@@ -2,8 +2,9 @@
 // The questions whether to save the changes of the loaded database before it
 // is replaced: before a new database is created (QuestionForm), before another
 // one is opened (QuestionForm2, its own unit) and before the program ends
-// (QuestionForm3, its own unit). They share their look and differ only in
-// what the answers carry on.
+// (QuestionForm3, its own unit). They share their look and their answers: the
+// operation waiting behind the question is the model's (cv_database_workflow),
+// and each answer hands it back there.
 
 #include <string>
 
@@ -33,8 +34,8 @@ class TSaveQuestionForm : public TForm {
 
   // The answers. Yes saves first; when the save fails the changes are still
   // only in memory, so nothing that would drop them is done.
-  virtual void AnswerYes() = 0;
-  virtual void AnswerNo() = 0;
+  void AnswerYes();
+  void AnswerNo();
 
   // The question as drawn in the last frame.
   const std::string& Question() const { return question_; }
@@ -43,11 +44,7 @@ class TSaveQuestionForm : public TForm {
   std::string question_;  // kept between frames so that drawing does not allocate
 };
 
-class TQuestionForm : public TSaveQuestionForm {
- public:
-  void AnswerYes() override;
-  void AnswerNo() override;
-};
+class TQuestionForm : public TSaveQuestionForm {};
 
 extern TOwned<TQuestionForm> QuestionForm;
 

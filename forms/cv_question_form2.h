@@ -3,10 +3,6 @@
 
 #include "forms/cv_question_form.h"
 
-class TQuestionForm2 : public TSaveQuestionForm {
- public:
-  void AnswerYes() override;
-  void AnswerNo() override;
-};
+class TQuestionForm2 : public TSaveQuestionForm {};
 
 extern TOwned<TQuestionForm2> QuestionForm2;

@@ -3,10 +3,6 @@
 
 #include "forms/cv_question_form.h"
 
-class TQuestionForm3 : public TSaveQuestionForm {
- public:
-  void AnswerYes() override;
-  void AnswerNo() override;
-};
+class TQuestionForm3 : public TSaveQuestionForm {};
 
 extern TOwned<TQuestionForm3> QuestionForm3;

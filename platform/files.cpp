@@ -30,6 +30,15 @@ std::FILE* OpenFile(std::string_view program_path, const char* mode) {
   return std::fopen(NativePath(program_path).c_str(), mode);
 }
 
+File Open(std::string_view program_path, const char* mode) { return File(OpenFile(program_path, mode)); }
+
+int64_t FileLength(std::FILE* f) {
+  if (std::fseek(f, 0, SEEK_END) != 0) return -1;
+  const long length = std::ftell(f);
+  if (std::fseek(f, 0, SEEK_SET) != 0) return -1;
+  return length;
+}
+
 bool FileExists(std::string_view program_path) {
   struct stat st {};
   return Nameable(program_path) && ::stat(NativePath(program_path).c_str(), &st) == 0 && S_ISREG(st.st_mode);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <new>
 
+#include "platform/byte_order.h"
 #include "platform/files.h"
 #include "rastrix/blend.h"
 
@@ -22,30 +23,6 @@ namespace {
 constexpr size_t kHeadSize = 14;
 constexpr size_t kInfoSize = 40;
 constexpr int64_t kNoLimit = std::numeric_limits<int32_t>::max();
-
-uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t Get32(const uint8_t* p) {
-  return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
-}
-void Put16(uint8_t* p, uint16_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-}
-void Put32(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-int64_t FileLength(std::FILE* f) {
-  if (std::fseek(f, 0, SEEK_END) != 0) return -1;
-  const long length = std::ftell(f);
-  if (std::fseek(f, 0, SEEK_SET) != 0) return -1;
-  return length;
-}
 
 std::string WithoutExtension(std::string_view name) {
   return std::string(name.substr(0, name.size() >= 4 ? name.size() - 4 : 0));
@@ -64,25 +41,25 @@ void LoadBMPPicture(std::string_view PictureName, TPicture& Picture, int32_t Max
   // picture to be shown in place of the requested one.
   FreeBMPPicture(Picture);
   Result_ = 0;
-  File file(platform::OpenFile(PictureName, "rb"));
+  platform::File file(platform::Open(PictureName, "rb"));
   if (!file) {
     Result_ = 1;
     return;
   }
-  const int64_t file_length = FileLength(file.get());
+  const int64_t file_length = platform::FileLength(file.get());
   uint8_t header[kHeadSize + kInfoSize];
   if (file_length < 0 || std::fread(header, 1, sizeof header, file.get()) != sizeof header) {
     Result_ = 1;
     return;
   }
   const uint8_t* info = header + kHeadSize;
-  uint32_t data_offset = Get32(header + 10);
-  const uint32_t info_size = Get32(info + 0);
-  const int32_t file_width = static_cast<int32_t>(Get32(info + 4));
-  const int32_t file_height = static_cast<int32_t>(Get32(info + 8));
-  const uint16_t bits = Get16(info + 14);
-  const uint32_t compression = Get32(info + 16);
-  const uint32_t colors_used = Get32(info + 32);
+  uint32_t data_offset = le::Get32(header + 10);
+  const uint32_t info_size = le::Get32(info + 0);
+  const int32_t file_width = static_cast<int32_t>(le::Get32(info + 4));
+  const int32_t file_height = static_cast<int32_t>(le::Get32(info + 8));
+  const uint16_t bits = le::Get16(info + 14);
+  const uint32_t compression = le::Get32(info + 16);
+  const uint32_t colors_used = le::Get32(info + 32);
 
   // Shapes this loader cannot read at all: an older header of another layout,
   // no pixels, or a height that has no positive counterpart.
@@ -301,17 +278,17 @@ bool SaveBMPPicture(TViewport Coordinates, std::string_view PictureName) {
   uint8_t header[kHeadSize + kInfoSize] = {};
   header[0] = 'B';
   header[1] = 'M';
-  Put32(header + 2, 54 + h * padded);
-  Put32(header + 10, 54);
+  le::Put32(header + 2, 54 + h * padded);
+  le::Put32(header + 10, 54);
   uint8_t* info = header + kHeadSize;
-  Put32(info + 0, 40);
-  Put32(info + 4, w);
-  Put32(info + 8, h);
-  Put16(info + 12, 1);
-  Put16(info + 14, 24);
-  Put32(info + 20, h * padded);
-  Put32(info + 24, w * 300);
-  Put32(info + 28, h * 300);
+  le::Put32(info + 0, 40);
+  le::Put32(info + 4, w);
+  le::Put32(info + 8, h);
+  le::Put16(info + 12, 1);
+  le::Put16(info + 14, 24);
+  le::Put32(info + 20, h * padded);
+  le::Put32(info + 24, w * 300);
+  le::Put32(info + 28, h * 300);
 
   std::FILE* f = platform::OpenFile(PictureName, "wb");
   if (f == nullptr) return false;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <new>
 
+#include "platform/byte_order.h"
 #include "platform/files.h"
 #include "rastrix/blend.h"
 
@@ -20,22 +21,6 @@ namespace {
 constexpr size_t kHeader2 = 118;       // the header common to versions 2.x and 3.x
 constexpr size_t kHeader3Extra = 30;   // the further header bytes of version 3.x
 
-uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t Get32(const uint8_t* p) {
-  return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
-}
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-int64_t FileLength(std::FILE* f) {
-  if (std::fseek(f, 0, SEEK_END) != 0) return -1;
-  const long length = std::ftell(f);
-  if (std::fseek(f, 0, SEEK_SET) != 0) return -1;
-  return length;
-}
 
 void ReleaseGlyphs(TFont& font) {
   delete[] font.Glyphs;
@@ -80,18 +65,18 @@ void LoadFNTFont(std::string_view FontName, TFont& Font, uint8_t& Result_) {
   // A font loaded twice gives up its old glyphs rather than leaking them.
   if (Font.Loaded) ReleaseGlyphs(Font);
   Result_ = 0;
-  File file(platform::OpenFile(FontName, "rb"));
+  platform::File file(platform::Open(FontName, "rb"));
   if (!file) {
     Result_ = 1;
     return;
   }
-  const int64_t file_length = FileLength(file.get());
+  const int64_t file_length = platform::FileLength(file.get());
   uint8_t header[kHeader2 + kHeader3Extra];
   if (file_length < 0 || std::fread(header, 1, kHeader2, file.get()) != kHeader2) {
     Result_ = 1;
     return;
   }
-  const uint16_t version = Get16(header + 0);
+  const uint16_t version = le::Get16(header + 0);
   if (version != 0x200 && version != 0x300) {
     Result_ = 1;  // version 1.x has no glyph table, and nothing else is a font
     return;
@@ -104,12 +89,12 @@ void LoadFNTFont(std::string_view FontName, TFont& Font, uint8_t& Result_) {
     }
     header_length += kHeader3Extra;
   }
-  const uint32_t df_size = Get32(header + 2);
-  const uint16_t pix_width = Get16(header + 86);
-  const uint16_t pix_height = Get16(header + 88);
+  const uint32_t df_size = le::Get32(header + 2);
+  const uint16_t pix_width = le::Get16(header + 86);
+  const uint16_t pix_height = le::Get16(header + 88);
   const uint8_t first_char = header[95], last_char = header[96];
   const uint8_t default_char = header[97], break_char = header[98];
-  const uint32_t bits_offset = Get32(header + 113);
+  const uint32_t bits_offset = le::Get32(header + 113);
 
   if (pix_width != 0) Result_ = 2;
   if (first_char > last_char || bits_offset > df_size) {
@@ -149,8 +134,8 @@ void LoadFNTFont(std::string_view FontName, TFont& Font, uint8_t& Result_) {
   std::array<TFont::GlyphRef, 256> table_refs{};
   for (int64_t i = 0; i < count; ++i) {
     const uint8_t* e = glyphs.get() + i * entry;
-    const uint16_t width = Get16(e);
-    const uint32_t offset = entry == 4 ? Get16(e + 2) : Get32(e + 2);
+    const uint16_t width = le::Get16(e);
+    const uint32_t offset = entry == 4 ? le::Get16(e + 2) : le::Get32(e + 2);
     TFont::GlyphRef ref;
     ref.Width = width;
     if (width != 0) {

@@ -285,6 +285,13 @@ inline bool KeyPressed(int Key) {
   return KeyboardKeysNew[static_cast<uint8_t>(Key)] && !KeyboardKeysOld[static_cast<uint8_t>(Key)];
 }
 
+// The hand cursor for a clickable part: asked for on arrival, given back on
+// leaving unless another part asked for it in the same frame.
+inline void RequestHand() { Link = L_Hover; }
+inline void ReleaseHand() {
+  if (Link != L_Hover) Link = L_Leaved;
+}
+
 // --- TOwned ---
 
 template <class T>

@@ -16,6 +16,13 @@ constexpr int32_t BORDER = 4;
 
 void TPanel::CreateComponent(PComponentBase Adress_, bool CanFocus_, TPanelStyle PanelStyle_, int32_t X_, int32_t Y_,
                              uint32_t Width_, uint32_t Height_) {
+  CreatePanel(Adress_, CanFocus_, PanelStyle_, X_, Y_, Width_, Height_);
+  OnCreate();
+  ActualComponent = MotherComponent;
+}
+
+void TPanel::CreatePanel(PComponentBase Adress_, bool CanFocus_, TPanelStyle PanelStyle_, int32_t X_, int32_t Y_,
+                         uint32_t Width_, uint32_t Height_) {
   TVisualComponent::CreateComponent(Adress_, CanFocus_);
   PanelStyle = PanelStyle_;
   Title.clear();
@@ -31,8 +38,6 @@ void TPanel::CreateComponent(PComponentBase Adress_, bool CanFocus_, TPanelStyle
   TPanel::DimensionChange();
   Background = TColor{216, 233, 236, 0};
   AlphaBlending = 0;
-  OnCreate();
-  ActualComponent = MotherComponent;
 }
 
 void TPanel::DimensionChange() {

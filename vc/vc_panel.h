@@ -37,4 +37,10 @@ class TPanel : public TVisualComponent {
   void LostFocus() override;
   void KeyDown(uint8_t Key) override;
   void KeyClick(uint8_t Key) override;
+
+ protected:
+  // The creation without OnCreate and without restoring ActualComponent, for
+  // subclasses that set their own fields before their OnCreate runs.
+  void CreatePanel(PComponentBase Adress_, bool CanFocus_, TPanelStyle PanelStyle_, int32_t X_, int32_t Y_,
+                   uint32_t Width_, uint32_t Height_);
 };

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/vc_app.h"
+#include "vc/vc_app.h"
 #include "platform/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/vk.h"

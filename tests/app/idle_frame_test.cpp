@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/vc_app.h"
+#include "vc/vc_app.h"
 #include "tests/support/allocation_counter.h"
 #include "platform/headless_backend.h"
 #include "vc/vc_button.h"

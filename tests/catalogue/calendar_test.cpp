@@ -3,7 +3,7 @@
 #include <chrono>
 #include <random>
 
-#include "forms/cv_calendar.h"
+#include "catalogue/cv_calendar.h"
 #include "platform/headless_backend.h"
 
 namespace {
@@ -85,7 +85,7 @@ TEST(Calendar, LocalTimeFieldsAreReadAndWrittenThroughTheOffset) {
   EXPECT_EQ(utc, Date(2499, 1, 31, 23, 0));
 }
 
-TEST(Calendar, ClocksComeFromThePlatform) {
+TEST(Calendar, ClockReadingsBecomeDates) {
   platform::HeadlessBackend host;
   platform::Install(&host);
   platform::SystemTime t;
@@ -102,11 +102,11 @@ TEST(Calendar, ClocksComeFromThePlatform) {
   TNormalDate now;
   int32_t residual = 0;
   int32_t tick = 0;
-  GetUTCTime(now, residual, tick);
+  GetUTCTime(host.UtcTime(), host.TickCount(), now, residual, tick);
   EXPECT_EQ(now, Date(2026, 12, 8, 3, 4));
   EXPECT_EQ(residual, 5678);
   EXPECT_EQ(tick, -16);
-  EXPECT_EQ(GetUTCDiff(), -330);
+  EXPECT_EQ(GetUTCDiff(host.UtcTime(), host.LocalTime()), -330);
   EXPECT_EQ(WinTimeToNormalDate(t), Date(2026, 12, 8, 3, 4));
   platform::Install(nullptr);
 }

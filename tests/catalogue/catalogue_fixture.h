@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 #include "platform/headless_backend.h"
 
 namespace catalogue_test {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "catalogue_fixture.h"
-#include "forms/cv_globals.h"
-#include "forms/cv_settings.h"
+#include "catalogue/cv_globals.h"
+#include "catalogue/cv_settings.h"
 #include "platform/cp1250.h"
 #include "tools/cvltool/catalogue_csv.h"
 #include "tools/cvltool/csv.h"

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "catalogue_fixture.h"
-#include "forms/cv_globals.h"
-#include "forms/cv_sort.h"
+#include "catalogue/cv_globals.h"
+#include "catalogue/cv_sort.h"
 #include "platform/cp1250.h"
 
 namespace catalogue_test {

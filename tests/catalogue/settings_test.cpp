@@ -4,7 +4,7 @@
 #include <string>
 
 #include "catalogue_fixture.h"
-#include "forms/cv_settings.h"
+#include "catalogue/cv_settings.h"
 
 namespace catalogue_test {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/cv_sky.h"
+#include "catalogue/cv_sky.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ TEST(SkyMath, HugeOrInfiniteCoordinatesDoNotHang) {
   EXPECT_FALSE(el >= 0 || el < 0) << "no position for an infinite right ascension";
 }
 
-TEST(SkyMap, ProjectionAndPointerReadOut) {
+TEST(SkyMap, Projection) {
   double x = 0;
   double y = 0;
   PositionOnSky(123, 90, 400, x, y);
@@ -82,117 +82,6 @@ TEST(SkyMap, ProjectionAndPointerReadOut) {
   EXPECT_NEAR(x, 100, 1e-9);
   PositionOnSky(180, -10, 400, x, y);  // below the horizon: beyond the rim
   EXPECT_NEAR(y, 200 + 200.0 / 9, 1e-9);
-
-  double az = 0;
-  double el = 0;
-  SkyPointAt(220, 220, az, el);
-  EXPECT_EQ(az, 270);
-  EXPECT_EQ(el, 90);
-  SkyPointAt(220, 120, az, el);
-  EXPECT_DOUBLE_EQ(az, 180);
-  EXPECT_DOUBLE_EQ(el, 45);
-  SkyPointAt(220, 320, az, el);
-  EXPECT_DOUBLE_EQ(az, 360);
-  SkyPointAt(420, 220, az, el);
-  EXPECT_DOUBLE_EQ(el, 0);
-  EXPECT_DOUBLE_EQ(az, 270);
-  SkyPointAt(0, 220, az, el);
-  EXPECT_LT(el, 0);
-  EXPECT_DOUBLE_EQ(az, 90);
-
-  // Reading back a projected point finds the same direction, to a pixel.
-  for (double a = 5; a < 360; a += 37)
-    for (double e = 3; e < 88; e += 11) {
-      PositionOnSky(a, e, 400, x, y);
-      SkyPointAt(static_cast<int32_t>(std::lround(220 + x)), static_cast<int32_t>(std::lround(220 - y)), az, el);
-      EXPECT_NEAR(el, e, 0.5);
-      EXPECT_NEAR(AngleGap(az, a), 0, 1.0 / ((90 - e) / 90 * 200) * 57.3 + 1e-9);
-    }
-}
-
-// Observer at the North Pole: elevation = declination, azimuth = hour angle + 180.
-struct PoleSky {
-  double lst = 0;
-  PoleSky() {
-    double az = 0;
-    double el = 0;
-    RaToAzim(0, 45, kInstant, 0, 90, az, el);
-    lst = std::fmod(az - 180 + 360, 360);
-  }
-  TNebula At(int32_t number, double hour_angle, double dec) const {
-    TNebula n;
-    n.IndexOfItem = number;
-    n.Rect = std::fmod(lst - hour_angle + 720, 360) / 15;
-    n.Dec = dec;
-    return n;
-  }
-};
-
-std::vector<int32_t> Numbers(const TObservingNebulas& list) {
-  std::vector<int32_t> numbers;
-  for (const TObservingNebula& o : list) numbers.push_back(o.Data.IndexOfItem);
-  return numbers;
-}
-
-TEST(RecalculateNebulas, ListsVisibleNebulaeInDrawingOrder) {
-  PoleSky sky;
-  TNebulas records;
-  records.push_back(sky.At(1, 60, 45));    // upper right (azimuth 240)
-  records.push_back(sky.At(2, -60, 45));   // its mirror image, same top edge
-  records.push_back(sky.At(3, 0, -10));    // below the horizon
-  records.push_back(sky.At(4, 0, 90));     // zenith
-  records.push_back(sky.At(5, 60, 45));    // same place as 1
-  records.push_back(sky.At(6, 0, 10));     // due south, near the top of the map
-  records[3].Thumbnail.Loaded = true;
-  records[3].Thumbnail.ImageWidth = 20;
-  records[3].Thumbnail.ImageHeight = 10;
-
-  TObservingNebulas list;
-  int32_t focus = RecalculateNebulas(records, 6, kInstant, 90, 0, list, -1, false);
-  EXPECT_EQ(focus, -1);
-  ASSERT_EQ(Numbers(list), (std::vector<int32_t>{6, 2, 1, 5, 4}));
-  EXPECT_EQ(list[4].SkyArea, (TViewport{220 - 9, 220 - 4, 220 - 9 + 19, 220 - 4 + 9}));
-  EXPECT_EQ(list[1].SkyArea.Y1, list[2].SkyArea.Y1);
-  EXPECT_LT(list[1].SkyArea.X1, list[2].SkyArea.X1);
-  EXPECT_EQ(list[2].SkyArea, list[3].SkyArea);
-  EXPECT_EQ(list[2].SkyArea.X2 - list[2].SkyArea.X1, 31) << "no thumbnail: the default 32 x 32";
-  EXPECT_EQ(list[0].SkyArea.X1, 220 - 15);
-  EXPECT_LT(list[0].SkyArea.Y1, 220 - 150);
-
-  // Only the first Count records count.
-  RecalculateNebulas(records, 2, kInstant, 90, 0, list, -1, false);
-  EXPECT_EQ(Numbers(list), (std::vector<int32_t>{2, 1}));
-}
-
-TEST(RecalculateNebulas, KeepsTheFocusOnTheSameNebula) {
-  PoleSky sky;
-  TNebulas records = {sky.At(1, 60, 45), sky.At(2, 0, 10), sky.At(3, -60, 45)};
-  TObservingNebulas list;
-  RecalculateNebulas(records, 3, kInstant, 90, 0, list, -1, false);
-  ASSERT_EQ(Numbers(list), (std::vector<int32_t>{2, 3, 1}));
-
-  // Number 1 moves to the top of the map; the focus follows it.
-  records[0] = sky.At(1, 5, 5);
-  EXPECT_EQ(RecalculateNebulas(records, 3, kInstant, 90, 0, list, 2, true), 0);
-  EXPECT_EQ(list[0].Data.IndexOfItem, 1);
-  // Without the keyboard focus nothing is remembered.
-  EXPECT_EQ(RecalculateNebulas(records, 3, kInstant, 90, 0, list, 0, false), -1);
-  // A focused nebula that sets loses the focus.
-  records[0].Dec = -5;
-  EXPECT_EQ(RecalculateNebulas(records, 3, kInstant, 90, 0, list, 0, true), -1);
-  EXPECT_EQ(list.size(), 2u);
-  // An index outside the list remembers nothing.
-  EXPECT_EQ(RecalculateNebulas(records, 3, kInstant, 90, 0, list, 7, true), -1);
-}
-
-TEST(RecalculateNebulas, LeavesOutRecordsWithoutAPosition) {
-  TNebulas records(3);
-  records[0].Rect = std::numeric_limits<double>::quiet_NaN();
-  records[1].Rect = std::numeric_limits<double>::infinity();
-  records[2].Dec = std::numeric_limits<double>::infinity();
-  TObservingNebulas list;
-  RecalculateNebulas(records, 3, kInstant, 45, 0, list, -1, false);
-  EXPECT_TRUE(list.empty());
 }
 
 // Positions computed with astropy (tests/data/make_sky_reference.py), which

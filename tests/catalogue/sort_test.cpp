@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "catalogue_fixture.h"
-#include "forms/cv_globals.h"
-#include "forms/cv_sort.h"
+#include "catalogue/cv_globals.h"
+#include "catalogue/cv_sort.h"
 
 namespace catalogue_test {
 namespace {

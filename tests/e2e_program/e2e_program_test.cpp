@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "forms/cv_globals.h"
-#include "forms/cv_settings.h"
+#include "catalogue/cv_globals.h"
+#include "catalogue/cv_settings.h"
 #include "platform/cp1250.h"
 
 namespace fs = std::filesystem;

@@ -234,10 +234,9 @@ TEST_F(DialogTest, AFailedSaveBeforeOpeningKeepsTheChanges) {
 TEST_F(DialogTest, NewDatabaseQuestionCreatesFromTheFormsTexts) {
   StartWithDatabase();
   Change();
-  FileNewForm->PendingPath = "c.cvl";
-  FileNewForm->PendingName = "Nová"_cp;
   FileNewForm->Show(ST_Unmodal);
-  QuestionForm->Show(ST_Modal);
+  EXPECT_FALSE(CreateNewDatabase("c.cvl", "Nová"_cp, "", ""));
+  ASSERT_TRUE(QuestionForm->Visible);
   QuestionForm->YesButton->OnMouseLeftClick(-1, -1);
   EXPECT_EQ(ReadFile(Path("a.cvl")), DatabaseBytes("Zmenená"_cp, 2));
   EXPECT_EQ(DatabaseInfo.NameOfDatabase, "Nová"_cp);

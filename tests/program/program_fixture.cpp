@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "forms/cv_settings.h"
+#include "catalogue/cv_settings.h"
 
 namespace fs = std::filesystem;
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/corvala.h"
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 #include "platform/headless_backend.h"
 
 namespace program_test {

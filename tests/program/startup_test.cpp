@@ -10,7 +10,7 @@
 #include "forms/cv_fullscreen_form.h"
 #include "forms/cv_main_form.h"
 #include "forms/cv_open_form.h"
-#include "forms/cv_settings.h"
+#include "catalogue/cv_settings.h"
 #include "platform/cp1250.h"
 #include "platform/vk.h"
 #include "program_fixture.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 
 namespace catalogue_csv {
 

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/cv_globals.h"
-#include "forms/cv_settings.h"
+#include "catalogue/cv_globals.h"
+#include "catalogue/cv_settings.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
 #include "tools/cvltool/catalogue_csv.h"

@@ -1,8 +1,7 @@
 // corvala-replay [--test-application] SCRIPT
 //
-// Runs the program's application (or, with --test-application or while the
-// program has registered none, the harness's own test application) on the
-// headless backend, driven by SCRIPT. Exit status: 0 the script ran to its
+// Runs the program's application (or, with --test-application, the harness's
+// own test application) on the headless backend, driven by SCRIPT. Exit status: 0 the script ran to its
 // end, 2 a script error, 3 the program ended before the end of the script.
 
 #include <fstream>
@@ -11,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/vc_app.h"
+#include "tools/replay/program_hooks.h"
 #include "tools/replay/replay.h"
 #include "tools/replay/test_app.h"
 
@@ -42,7 +41,6 @@ int main(int argc, char** argv) {
     std::cerr << "corvala-replay: line " << error.line << ": " << error.reason << std::endl;
     return replay::kScriptError;
   }
-  const TApplicationRegistration* program = RegisteredApplication();
-  if (testApplication || program == nullptr) replay::Run(commands, &replay::CreateTestApplication, nullptr);
-  replay::Run(commands, program->Create, program->StateLines);
+  if (testApplication) replay::Run(commands, replay::Application{&replay::CreateTestApplication});
+  replay::Run(commands, replay::ProgramApplication());
 }

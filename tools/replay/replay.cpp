@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "app/vc_app.h"
+#include "vc/vc_app.h"
 #include "platform/cp1250.h"
 #include "platform/headless_backend.h"
 #include "platform/vk.h"
@@ -258,8 +258,7 @@ struct Parser {
 
 platform::HeadlessBackend host;
 TApplication* app = nullptr;
-TApplication* (*factory)() = nullptr;
-std::string (*programLines)() = nullptr;
+Application running;
 const std::vector<Command>* script = nullptr;
 std::size_t current = 0;          // index of the running command
 int64_t framesLeftInCommand = 0;  // frames the running command still has to run
@@ -317,7 +316,7 @@ int64_t FramesOf(const Command& c) {
 
 void EnsureApplication() {
   if (app != nullptr) return;
-  app = factory();
+  app = running.create();
   assert(app != nullptr && "the application factory made no application");
   app->Prologue();
 }
@@ -372,10 +371,8 @@ void WriteDump(const Command& c) {
 // cannot reach yet).
 void ProgramCommand(const Command& c) {
   EnsureApplication();
-  const TApplicationRegistration* program = RegisteredApplication();
-  if (program == nullptr || program->Command == nullptr || factory != program->Create)
-    RuntimeError(c, "the application takes no program commands");
-  const std::string reason = program->Command(c.file);
+  if (running.command == nullptr) RuntimeError(c, "the application takes no program commands");
+  const std::string reason = running.command(c.file);
   if (!reason.empty()) RuntimeError(c, reason);
 }
 
@@ -458,13 +455,12 @@ std::string Dump() {
     if (form != nullptr) focus = cp1250::ToUtf8(form->Title);
   }
   out += "focus \"" + focus + "\"\n";
-  if (programLines != nullptr) out += programLines();
+  if (running.stateLines != nullptr) out += running.stateLines();
   return out;
 }
 
-void Run(const std::vector<Command>& commands, TApplication* (*create)(), std::string (*stateLines)()) {
-  factory = create;
-  programLines = stateLines;
+void Run(const std::vector<Command>& commands, const Application& application) {
+  running = application;
   script = &commands;
   platform::Install(&host);
   platform::SystemTime start;

@@ -39,8 +39,18 @@ struct ScriptError {
 // Parses a whole script; the first error ends parsing.
 bool Parse(std::string_view script, std::vector<Command>& commands, ScriptError& error);
 
-// The state dump of the toolkit (and of the program, through its registered
-// hook) as UTF-8 text.
+// An application the harness can run: its factory (it constructs the object
+// and runs its Create), the extra lines of a state dump (each ending in a
+// newline, may be null) and its own test-only commands, "program TEXT" in a
+// script (an empty answer when done, else why not; may be null).
+struct Application {
+  TApplication* (*create)() = nullptr;
+  std::string (*stateLines)() = nullptr;
+  std::string (*command)(std::string_view text) = nullptr;
+};
+
+// The state dump of the toolkit (and of the application, through its
+// stateLines hook) as UTF-8 text.
 std::string Dump();
 
 // Exit statuses of the harness.
@@ -48,11 +58,9 @@ inline constexpr int kScriptRan = 0;
 inline constexpr int kScriptError = 2;
 inline constexpr int kProgramEnded = 3;
 
-// Runs the commands against the application that `create` makes (it must
-// install nothing itself: the harness has installed the headless backend).
-// Does not return: the process ends with one of the statuses above.
-// `stateLines` adds the program's own lines to every dump (may be null).
-[[noreturn]] void Run(const std::vector<Command>& commands, TApplication* (*create)(),
-                      std::string (*stateLines)());
+// Runs the commands against the application (its factory must install
+// nothing itself: the harness has installed the headless backend). Does not
+// return: the process ends with one of the statuses above.
+[[noreturn]] void Run(const std::vector<Command>& commands, const Application& application);
 
 }  // namespace replay

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/vc_app.h"
+#include "vc/vc_app.h"
 #include "platform/cp1250.h"
 #include "platform/vk.h"
 #include "vc/vc_button.h"

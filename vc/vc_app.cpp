@@ -1,4 +1,4 @@
-#include "app/vc_app.h"
+#include "vc/vc_app.h"
 
 #include <cstdlib>
 
@@ -12,17 +12,6 @@
 namespace {
 
 TExitHook exitHook = nullptr;
-
-// The program registers from a static initialiser of another unit, so the
-// record is created on first use rather than by this unit's initialisation.
-struct Registry {
-  TApplicationRegistration registration;
-  bool registered = false;
-};
-Registry& TheRegistry() {
-  static Registry registry;
-  return registry;
-}
 
 [[noreturn]] void EndProcess(int status) {
   if (exitHook != nullptr) exitHook(status);
@@ -43,18 +32,6 @@ void Reactivate(TForm& form) {
 }  // namespace
 
 void SetExitHook(TExitHook Hook) { exitHook = Hook; }
-
-bool RegisterApplication(const TApplicationRegistration& Registration) {
-  Registry& r = TheRegistry();
-  r.registration = Registration;
-  r.registered = Registration.Create != nullptr;
-  return r.registered;
-}
-
-const TApplicationRegistration* RegisteredApplication() {
-  Registry& r = TheRegistry();
-  return r.registered ? &r.registration : nullptr;
-}
 
 void TApplication::Create(const char* ApplicationName) {
   Finish = false;

@@ -1,4 +1,4 @@
-#include "forms/cv_calendar.h"
+#include "catalogue/cv_calendar.h"
 
 namespace {
 
@@ -86,20 +86,16 @@ TNormalDate WinTimeToNormalDate(const platform::SystemTime& Time) {
   return TNormalDate{Time.Year, Time.Month, Time.Day, Time.Hour, Time.Minute};
 }
 
-void GetUTCTime(TNormalDate& Time, int32_t& Residual, int32_t& CatchTime) {
-  platform::Backend& backend = platform::Current();
-  const platform::SystemTime now = backend.UtcTime();
+void GetUTCTime(const platform::SystemTime& Now, uint32_t Tick, TNormalDate& Time, int32_t& Residual,
+                int32_t& CatchTime) {
   // The tick counter wraps at 2^32; the field keeps its bits.
-  CatchTime = static_cast<int32_t>(backend.TickCount());
-  Time = WinTimeToNormalDate(now);
-  Residual = int32_t(now.Second) * 1000 + now.Milliseconds;
+  CatchTime = static_cast<int32_t>(Tick);
+  Time = WinTimeToNormalDate(Now);
+  Residual = int32_t(Now.Second) * 1000 + Now.Milliseconds;
 }
 
-int32_t GetUTCDiff() {
-  platform::Backend& backend = platform::Current();
-  const TNormalDate utc = WinTimeToNormalDate(backend.UtcTime());
-  const TNormalDate local = WinTimeToNormalDate(backend.LocalTime());
-  return NormalDateToDiffDate(local) - NormalDateToDiffDate(utc);
+int32_t GetUTCDiff(const platform::SystemTime& Utc, const platform::SystemTime& Local) {
+  return NormalDateToDiffDate(WinTimeToNormalDate(Local)) - NormalDateToDiffDate(WinTimeToNormalDate(Utc));
 }
 
 int32_t GetLocalTimePart(const TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart) {

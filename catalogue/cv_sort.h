@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "forms/cv_globals.h"
+#include "catalogue/cv_globals.h"
 
 // Reorders the first DatabaseInfo.NumberOfItems records of Nebulas. Numbers,
 // DatabaseInfo and Modified stay as they are; thumbnails travel along.

@@ -1,7 +1,8 @@
 #pragma once
-// Calendar arithmetic in whole minutes since 2000-01-01 00:00, the platform
-// clocks read into dates, and the field-by-field local-time editing of the
+// Calendar arithmetic in whole minutes since 2000-01-01 00:00, clock readings
+// turned into dates, and the field-by-field local-time editing of the
 // observatory's instant. All arithmetic is 32-bit and division truncates.
+// Nothing here reads a clock: the caller passes the readings in.
 
 #include <cstdint>
 
@@ -44,12 +45,14 @@ TNormalDate DiffDateToNormalDate(TDiffDate Date);
 
 TNormalDate WinTimeToNormalDate(const platform::SystemTime& Time);
 
-// Reads the UTC clock and then the tick counter: the date to the minute, the
-// milliseconds already gone in that minute, and the tick count.
-void GetUTCTime(TNormalDate& Time, int32_t& Residual, int32_t& CatchTime);
+// From a reading of the UTC clock (Now) and then of the tick counter (Tick):
+// the date to the minute, the milliseconds already gone in that minute, and
+// the tick count.
+void GetUTCTime(const platform::SystemTime& Now, uint32_t Tick, TNormalDate& Time, int32_t& Residual,
+                int32_t& CatchTime);
 
-// Local time minus UTC in minutes, read once from the platform clocks.
-int32_t GetUTCDiff();
+// Local time minus UTC in minutes, from one reading of each clock.
+int32_t GetUTCDiff(const platform::SystemTime& Utc, const platform::SystemTime& Local);
 
 // One field of the local time of the UTC instant UTCTime.
 int32_t GetLocalTimePart(const TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/cv_globals.h"
+#include "catalogue/cv_nebula.h"
 
 struct TSettings {
   TShortString ImplicitDatabase;  // program path of the default database

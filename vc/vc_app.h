@@ -56,19 +56,3 @@ class TApplication {
 // install its own to choose the exit status. The hook must not return.
 using TExitHook = void (*)(int Status);
 void SetExitHook(TExitHook Hook);  // null restores the default
-
-// The program's application, for drivers other than its own main. The program
-// registers it from a static initialiser of its unit; the replay harness links
-// the whole application library so that the registration runs.
-struct TApplicationRegistration {
-  // Constructs the application and runs its Create.
-  TApplication* (*Create)() = nullptr;
-  // Extra lines of a state dump (each ending in a newline), or null.
-  std::string (*StateLines)() = nullptr;
-  // A test-only command of the program, "program TEXT" in a replay script:
-  // returns an empty text when done, else why it could not be done. May be null.
-  std::string (*Command)(std::string_view Text) = nullptr;
-};
-bool RegisterApplication(const TApplicationRegistration& Registration);
-// The registered application, or null while the program has registered none.
-const TApplicationRegistration* RegisteredApplication();

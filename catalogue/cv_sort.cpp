@@ -1,4 +1,4 @@
-#include "forms/cv_sort.h"
+#include "catalogue/cv_sort.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,35 +1,15 @@
 #pragma once
-// Where the catalogue's nebulae stand on the sky: degree trigonometry, the
-// conversion of right ascension and declination into azimuth and elevation,
-// the projection onto the observatory's round map and back, and the list of
-// nebulae above the horizon with their thumbnail rectangles.
+// The observatory's round sky map: where it lies on the form's canvas, the
+// sky position under a canvas pixel, and the list of nebulae above the
+// horizon with their thumbnail rectangles, in drawing order.
 
 #include <cstdint>
 #include <vector>
 
-#include "forms/cv_calendar.h"
-#include "forms/cv_globals.h"
+#include "catalogue/cv_calendar.h"
+#include "catalogue/cv_globals.h"
+#include "catalogue/cv_sky.h"
 #include "rastrix/display.h"
-
-double DSin(double X);
-double DCos(double X);
-double DTan(double X);
-double DATan(double X);
-// Arcsine in degrees; arguments at or beyond +-1 give +-90.
-double DASin(double X);
-// Direction of the vector (X, Y) in degrees, 0 up to 360; (0, 0) gives 0.
-double DATan2(double Y, double X);
-
-// Horizontal coordinates (azimuth from the north through the east, elevation)
-// of an object at RA hours, Decl degrees for the UTC instant Date and an
-// observer at Longit (east positive), Lat degrees. Precession, nutation and
-// refraction are ignored.
-void RaToAzim(double RA, double Decl, const TNormalDate& Date, double Longit, double Lat, double& Azimut,
-              double& Elevacia);
-
-// Offset of a map point from the map centre, Y pointing up, for a map of the
-// given diameter (the horizon on its rim, the zenith in its centre).
-void PositionOnSky(double Azimut, double Elevacia, int32_t Priemer, double& X, double& Y);
 
 // The observatory's map: centre and horizon radius in canvas pixels.
 inline constexpr int32_t SKY_CENTER = 220;

@@ -1,0 +1,128 @@
+#include "catalogue/cv_database_file.h"
+
+#include <cassert>
+
+#include "platform/byte_order.h"
+#include "platform/cp1250.h"
+
+namespace {
+
+void PutText(std::string& out, const TShortString& text) {
+  out.push_back(static_cast<char>(text.Length));
+  out.append(text.View());
+  out.append(TShortString::Capacity - text.Length, '\0');
+}
+
+// Only the bytes up to the length byte's count carry meaning.
+void GetText(const char* p, TShortString& text) {
+  auto length = static_cast<unsigned char>(p[0]);
+  text.Assign(std::string_view(p + 1, length));
+}
+
+}  // namespace
+
+void EncodeDatabase(const TDatabaseInfo& Info, const TNebulas& Records, std::string& Out) {
+  assert(Info.NumberOfItems >= 0 && static_cast<std::size_t>(Info.NumberOfItems) <= Records.size());
+  Out.clear();
+  Out.reserve(DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * static_cast<std::size_t>(Info.NumberOfItems));
+  Out.append("CVL");
+  PutText(Out, Info.Path);
+  PutText(Out, Info.NameOfDatabase);
+  PutText(Out, Info.Autor);
+  le::AppendInt32(Out, Info.NumberOfItems);
+  PutText(Out, Info.Description);
+  for (int32_t i = 0; i < Info.NumberOfItems; ++i) {
+    const TNebula& r = Records[static_cast<std::size_t>(i)];
+    le::AppendInt32(Out, r.IndexOfItem);
+    PutText(Out, r.NameOfNebula);
+    le::AppendInt32(Out, r.NGC);
+    le::AppendDouble(Out, r.Rect);
+    le::AppendDouble(Out, r.Dec);
+    le::AppendDouble(Out, r.Distance);
+    le::AppendDouble(Out, r.Magnitude);
+    Out.push_back(static_cast<char>(r.TypeOfNebula));
+    PutText(Out, r.Picture);
+    PutText(Out, r.Description);
+  }
+  assert(Out.size() ==
+         DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * static_cast<std::size_t>(Info.NumberOfItems));
+}
+
+TDatabaseCheck DecodeDatabase(std::string_view Bytes, TDatabaseInfo& Info, TNebulas& Records) {
+  TDatabaseCheck check;
+  // The comparison is case-sensitive and needs all three bytes.
+  if (Bytes.size() < 3 || Bytes.substr(0, 3) != "CVL") {
+    check.Error = TDatabaseError::NotCorvala;
+    return check;
+  }
+  if (Bytes.size() < DATABASE_HEADER_SIZE) {
+    check.Error = TDatabaseError::TooShort;
+    return check;
+  }
+  const char* p = Bytes.data();
+  int32_t count = le::GetInt32(p + cvl_header::NumberOfItems);
+  if (count < 0 || count > MAX_NUMBER_OF_ITEMS) {
+    check.Error = TDatabaseError::BadCount;
+    return check;
+  }
+  if (Bytes.size() != DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * static_cast<std::size_t>(count)) {
+    check.Error = TDatabaseError::BadLength;
+    return check;
+  }
+  for (int32_t i = 0; i < count; ++i) {
+    auto type = static_cast<unsigned char>(p[DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * i + cvl_record::TypeOfNebula]);
+    if (type >= TYPE_OF_NEBULA_COUNT) {
+      check.Error = TDatabaseError::BadType;
+      check.Record = i + 1;
+      return check;
+    }
+  }
+
+  GetText(p + cvl_header::Path, Info.Path);
+  GetText(p + cvl_header::NameOfDatabase, Info.NameOfDatabase);
+  GetText(p + cvl_header::Autor, Info.Autor);
+  Info.NumberOfItems = count;
+  GetText(p + cvl_header::Description, Info.Description);
+  Records.clear();
+  Records.resize(static_cast<std::size_t>(count));
+  for (int32_t i = 0; i < count; ++i) {
+    const char* q = p + DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * static_cast<std::size_t>(i);
+    TNebula& r = Records[static_cast<std::size_t>(i)];
+    r.IndexOfItem = le::GetInt32(q + cvl_record::IndexOfItem);
+    GetText(q + cvl_record::NameOfNebula, r.NameOfNebula);
+    r.NGC = le::GetInt32(q + cvl_record::NGC);
+    r.Rect = le::GetDouble(q + cvl_record::Rect);
+    r.Dec = le::GetDouble(q + cvl_record::Dec);
+    r.Distance = le::GetDouble(q + cvl_record::Distance);
+    r.Magnitude = le::GetDouble(q + cvl_record::Magnitude);
+    r.TypeOfNebula = static_cast<TTypeOfNebula>(q[cvl_record::TypeOfNebula]);
+    GetText(q + cvl_record::Picture, r.Picture);
+    GetText(q + cvl_record::Description, r.Description);
+  }
+  return check;
+}
+
+std::string DatabaseErrorMessage(const TDatabaseCheck& Check, std::string_view F) {
+  std::string quoted = std::string("\"") + std::string(F) + "\"";
+  std::string file = "Súbor "_cps + quoted;
+  switch (Check.Error) {
+    case TDatabaseError::None:
+      return {};
+    case TDatabaseError::NotCorvala:
+      return file + " nebol vytvorený v Corvala!"_cps;
+    case TDatabaseError::TooShort:
+      return file + " je poškodený: chýba mu hlavička databázy!"_cps;
+    case TDatabaseError::BadCount:
+      return file + " je poškodený: neplatný počet záznamov!"_cps;
+    case TDatabaseError::BadLength:
+      return file + " je poškodený: dĺžka nezodpovedá počtu záznamov!"_cps;
+    case TDatabaseError::BadType:
+      return file + " je poškodený: záznam č. "_cps + std::to_string(Check.Record) +
+             " má neplatný typ hmloviny!"_cps;
+    case TDatabaseError::CannotOpen:
+      return file + " sa nedá otvoriť!"_cps;
+    case TDatabaseError::CannotRead:
+      return file + " sa nedá prečítať!"_cps;
+  }
+  return {};
+}

@@ -1,0 +1,128 @@
+#include "catalogue/cv_database_workflow.h"
+
+#include <utility>
+
+#include "catalogue/cv_globals.h"
+#include "platform/cp1250.h"
+#include "platform/files.h"
+
+namespace {
+
+TPendingOperation g_pending;
+
+TWorkflowStep Tell(TWorkflowFinished Finished, TWorkflowStep Step) {
+  if (Finished != nullptr) Finished(Step);
+  return Step;
+}
+
+TWorkflowStep Wait(TPendingOperation Operation) {
+  g_pending = std::move(Operation);
+  return TWorkflowStep::AskToSave;
+}
+
+bool ChangesWouldBeLost() { return Loaded && Modified; }
+
+void ReportInvalidPath(std::string_view P) {
+  std::string message("\"");
+  message.append(P);
+  message.append("\" je neplatná cesta!"_cp);
+  ShowErrorMessage(message);
+}
+
+TWorkflowStep Open(std::string_view P) {
+  return LoadDatabase(P) ? TWorkflowStep::Done : TWorkflowStep::Refused;
+}
+
+TWorkflowStep Create(const TPendingOperation& New) {
+  NewDatabase(New.Path, New.Name, New.Author, New.Description);
+  return TWorkflowStep::Done;
+}
+
+}  // namespace
+
+bool DatabaseFileExists(std::string_view P) { return platform::FileExists(P); }
+
+bool DatabaseFileCreatable(std::string_view P) {
+  if (P.empty()) return false;
+  // An existing file is opened for update, which neither truncates nor moves it.
+  if (platform::FileExists(P)) return platform::Open(P, "r+b") != nullptr;
+  // Otherwise a file is made exclusively (never over one that appeared
+  // meanwhile) and removed again.
+  if (!platform::Open(P, "wbx")) return false;
+  platform::RemoveFile(P);
+  return true;
+}
+
+TWorkflowStep RequestOpen(std::string_view P, TWorkflowFinished Finished) {
+  if (!DatabaseFileExists(P)) {
+    std::string message = "Súbor \""_cps;
+    message.append(P);
+    message.append("\" neexistuje!"_cp);
+    ShowErrorMessage(message);
+    return Tell(Finished, TWorkflowStep::Refused);
+  }
+  if (ChangesWouldBeLost()) return Wait({TDatabaseOperation::Open, std::string(P), {}, {}, {}, Finished});
+  return Tell(Finished, Open(P));
+}
+
+TWorkflowStep RequestNew(std::string_view P, std::string_view Name, std::string_view Author,
+                         std::string_view Description, TWorkflowFinished Finished) {
+  if (!DatabaseFileCreatable(P)) {
+    ReportInvalidPath(P);
+    return Tell(Finished, TWorkflowStep::Refused);
+  }
+  TPendingOperation New{TDatabaseOperation::New, std::string(P), std::string(Name), std::string(Author),
+                        std::string(Description), Finished};
+  if (ChangesWouldBeLost()) return Wait(std::move(New));
+  return Tell(Finished, Create(New));
+}
+
+TWorkflowStep RequestQuit(TWorkflowFinished Finished) {
+  if (ChangesWouldBeLost()) return Wait({TDatabaseOperation::Quit, {}, {}, {}, {}, Finished});
+  Terminate = true;
+  return Tell(Finished, TWorkflowStep::Done);
+}
+
+TWorkflowStep RequestSave() { return SaveDatabase() ? TWorkflowStep::Done : TWorkflowStep::Refused; }
+
+TWorkflowStep RequestSaveAs(std::string_view P) {
+  if (!DatabaseFileCreatable(P)) {
+    ReportInvalidPath(P);
+    return TWorkflowStep::Refused;
+  }
+  const TShortString path = DatabaseInfo.Path;
+  const std::string file = DatabaseFile;
+  const bool loaded = Loaded;
+  DatabaseInfo.Path = P;
+  DatabaseFile = DatabaseInfo.Path.Str();
+  Loaded = true;
+  if (SaveDatabase()) return TWorkflowStep::Done;
+  // Plain saving must still go where it went before.
+  DatabaseInfo.Path = path;
+  DatabaseFile = file;
+  Loaded = loaded;
+  return TWorkflowStep::Refused;
+}
+
+TWorkflowStep AnswerSaveQuestion(bool Save) {
+  TPendingOperation operation = std::exchange(g_pending, TPendingOperation());
+  if (operation.Operation == TDatabaseOperation::None) return TWorkflowStep::Refused;
+  // A failed save has been reported; what would drop the changes is not done.
+  if (Save && !SaveDatabase()) return Tell(operation.Finished, TWorkflowStep::SaveFailed);
+  switch (operation.Operation) {
+    case TDatabaseOperation::Open:
+      return Tell(operation.Finished, Open(operation.Path));
+    case TDatabaseOperation::New:
+      return Tell(operation.Finished, Create(operation));
+    case TDatabaseOperation::Quit:
+      Terminate = true;
+      return Tell(operation.Finished, TWorkflowStep::Done);
+    case TDatabaseOperation::None:
+      break;
+  }
+  return TWorkflowStep::Refused;
+}
+
+const TPendingOperation& PendingOperation() { return g_pending; }
+
+void CancelPendingOperation() { g_pending = TPendingOperation(); }

@@ -1,0 +1,70 @@
+#pragma once
+// The database workflows the forms drive: open, new, save, save as and quit.
+// Opening, creating and quitting with unsaved changes wait behind the question
+// whether to save them first; the operation is kept here, not on a form, and
+// the answer carries it on. The model shows nothing itself: a message goes
+// through ShowErrorMessage, and the caller shows the question when a request
+// answers AskToSave. Views learn of the result through DatabaseRevision
+// (cv_database_watch); nobody is told directly but the requester.
+//
+//   Requester (a form's OK)        Model                        Question form
+//   RequestOpen(P, Finished)  -->  AskToSave (pending: Open P)
+//   shows its question      ------------------------------->  Yes / No
+//                                  AnswerSaveQuestion(Save) <--  (hides itself)
+//   Finished(Done / ...)     <--   saves if asked, opens P
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class TWorkflowStep : uint8_t {
+  Done,        // carried out
+  Refused,     // not carried out; the reason has gone to the user
+  AskToSave,   // waits: ask whether to save the changes, then call AnswerSaveQuestion
+  SaveFailed,  // the save asked for first failed (reported); the operation is dropped and the changes stay
+};
+
+enum class TDatabaseOperation : uint8_t { None, Open, New, Quit };
+
+// Tells the requester how its operation ended: at once, or after the question
+// has been answered. Never called with AskToSave.
+using TWorkflowFinished = void (*)(TWorkflowStep Step);
+
+// The operation waiting for the answer to the save question, if any.
+struct TPendingOperation {
+  TDatabaseOperation Operation = TDatabaseOperation::None;
+  std::string Path;  // Open, New
+  std::string Name, Author, Description;  // New
+  TWorkflowFinished Finished = nullptr;
+};
+
+// Opens the database file P. A missing file is reported as
+// "Súbor "P" neexistuje!"; a file that is not a sound database by LoadDatabase.
+TWorkflowStep RequestOpen(std::string_view P, TWorkflowFinished Finished = nullptr);
+// Starts an empty database bound to P (nothing is written until a save). A
+// name at which no file can be created is reported as ""P" je neplatná cesta!".
+TWorkflowStep RequestNew(std::string_view P, std::string_view Name, std::string_view Author,
+                         std::string_view Description, TWorkflowFinished Finished = nullptr);
+// Ends the program at the end of the frame (Terminate).
+TWorkflowStep RequestQuit(TWorkflowFinished Finished = nullptr);
+// Writes the loaded database to its file (nothing without one).
+TWorkflowStep RequestSave();
+// Binds the database to P (a database is made of records entered without one)
+// and writes it there; an existing file is overwritten. A name at which no
+// file can be created is refused as in RequestNew; a failed write keeps the
+// previous binding.
+TWorkflowStep RequestSaveAs(std::string_view P);
+
+// The answer to the save question: Save writes the loaded database first
+// (SaveFailed when that fails). Then the pending operation is carried out and
+// its requester told. Without a pending operation nothing happens (Refused).
+TWorkflowStep AnswerSaveQuestion(bool Save);
+
+const TPendingOperation& PendingOperation();
+// Forgets the pending operation (shutdown, tests).
+void CancelPendingOperation();
+
+// The file-name checks of the forms; neither alters a file. An empty name
+// passes neither.
+bool DatabaseFileExists(std::string_view P);  // a regular file is there
+bool DatabaseFileCreatable(std::string_view P);  // a file can be written at P

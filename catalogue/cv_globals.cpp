@@ -1,0 +1,196 @@
+#include "catalogue/cv_globals.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdio>
+#include <cstring>
+
+#include "catalogue/cv_database_workflow.h"
+#include "platform/cp1250.h"
+#include "platform/files.h"
+
+bool Terminate = false;
+TNebulas Nebulas;
+TDatabaseInfo DatabaseInfo;
+bool Loaded = false;
+std::array<char, 3> SpecificalCode = {'C', 'V', 'L'};
+std::string DatabaseFile;
+bool Modified = false;
+uint32_t DatabaseRevision = 0;
+uint32_t DatabaseReplaced = 0;
+
+// ---------------------------------------------------------------- thumbnails
+
+std::string_view FolderOf(std::string_view F) {
+  std::size_t slash = F.find_last_of("\\/");
+  return slash == std::string_view::npos ? std::string_view() : F.substr(0, slash + 1);
+}
+
+namespace {
+
+void ReleaseThumbnail(TNebula& Record) {
+  if (Record.Thumbnail.Loaded) FreeBMPPicture(Record.Thumbnail);
+  Record.Thumbnail.Loaded = false;
+}
+
+}  // namespace
+
+void LoadThumbnail(TNebula& Record, std::string_view Dir) {
+  ReleaseThumbnail(Record);
+  if (Record.Picture.Empty()) return;
+  std::string name(Dir);
+  name.append(Record.Picture.View());
+  uint8_t result = 0;
+  LoadBMPPicture(name, Record.Thumbnail, 32, 32, result);
+  // A picture that cannot be loaded simply leaves the record without one.
+  if (result != 0) Record.Thumbnail.Loaded = false;
+  ++DatabaseRevision;
+}
+
+void FreeThumbnails() {
+  for (TNebula& r : Nebulas) ReleaseThumbnail(r);
+  ++DatabaseRevision;
+}
+
+// ---------------------------------------------------------------- database file
+
+bool SaveDatabase() {
+  SpecificalCode = {'C', 'V', 'L'};
+  if (!Loaded) {
+    Modified = false;
+    return true;
+  }
+  std::string bytes;
+  EncodeDatabase(DatabaseInfo, Nebulas, bytes);
+
+  // The old file is replaced only once the new one is completely on disk.
+  std::string temporary = DatabaseFile + "~";
+  bool ok = false;
+  if (std::FILE* f = platform::OpenFile(temporary, "wb")) {
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    bool flushed = std::fflush(f) == 0;
+    bool closed = std::fclose(f) == 0;
+    ok = written && flushed && closed && platform::RenameFile(temporary, DatabaseFile);
+    if (!ok) platform::RemoveFile(temporary);
+  }
+  if (!ok) {
+    ShowErrorMessage("Databázu sa nepodarilo uložiť do súboru \""_cps + DatabaseFile + "\"!");
+    return false;
+  }
+  Modified = false;
+  return true;
+}
+
+namespace {
+
+// Reads the whole file; a missing signature is recognised from the first
+// bytes, before the rest is read.
+TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
+  platform::File f = platform::Open(F, "rb");
+  if (!f) return TDatabaseError::CannotOpen;
+  char signature[3] = {'A', 'A', 'A'};
+  std::size_t got = std::fread(signature, 1, 3, f.get());
+  std::memcpy(SpecificalCode.data(), signature, 3);
+  if (got < 3 || std::string_view(signature, 3) != "CVL") return TDatabaseError::NotCorvala;
+  const int64_t size = platform::FileLength(f.get());
+  constexpr int64_t kLargest =
+      static_cast<int64_t>(DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * std::size_t(MAX_NUMBER_OF_ITEMS));
+  if (size < 0) return TDatabaseError::CannotRead;
+  if (size > kLargest) return TDatabaseError::BadLength;
+  bytes.resize(static_cast<std::size_t>(size));
+  if (std::fread(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) return TDatabaseError::CannotRead;
+  return TDatabaseError::None;
+}
+
+void ReplaceRecords(TNebulas&& Records) {
+  for (TNebula& r : Nebulas) ReleaseThumbnail(r);
+  Nebulas = std::move(Records);
+  DatabaseReplaced = ++DatabaseRevision;
+}
+
+}  // namespace
+
+bool LoadDatabase(std::string_view F, bool LoadThumbnails) {
+  SpecificalCode = {'A', 'A', 'A'};
+  std::string bytes;
+  TDatabaseCheck check;
+  check.Error = ReadDatabaseFile(F, bytes);
+  TDatabaseInfo info;
+  TNebulas records;
+  if (check.Error == TDatabaseError::None) check = DecodeDatabase(bytes, info, records);
+  if (check.Error != TDatabaseError::None) {
+    ShowErrorMessage(DatabaseErrorMessage(check, F));
+    return false;
+  }
+  if (LoadThumbnails) {
+    std::string_view dir = FolderOf(F);
+    for (TNebula& r : records) LoadThumbnail(r, dir);
+  }
+  DatabaseFile = std::string(F);
+  DatabaseInfo = info;
+  ReplaceRecords(std::move(records));
+  Modified = false;
+  Loaded = true;
+  return true;
+}
+
+void NewDatabase(std::string_view F, std::string_view Name, std::string_view Author,
+                 std::string_view Description) {
+  DatabaseInfo.Path = F;
+  DatabaseInfo.NameOfDatabase = Name;
+  DatabaseInfo.Autor = Author;
+  DatabaseInfo.NumberOfItems = 0;
+  DatabaseInfo.Description = Description;
+  ReplaceRecords(TNebulas());
+  DatabaseFile = DatabaseInfo.Path.Str();
+  Loaded = true;
+  Modified = true;
+}
+
+// ---------------------------------------------------------------- numbering
+
+int32_t SmallestFreeNumber(const TNebulas& Records) {
+  // Among N records one of the numbers 1 .. N + 1 is always free.
+  std::vector<bool> taken(Records.size() + 2, false);
+  for (const TNebula& r : Records)
+    if (r.IndexOfItem > 0 && static_cast<std::size_t>(r.IndexOfItem) < taken.size()) taken[r.IndexOfItem] = true;
+  int32_t n = 1;
+  while (taken[static_cast<std::size_t>(n)]) ++n;
+  return n;
+}
+
+std::size_t AddNebula(const TNebula& Record) {
+  assert(static_cast<std::size_t>(DatabaseInfo.NumberOfItems) == Nebulas.size());
+  int32_t number = SmallestFreeNumber(Nebulas);
+  Nebulas.push_back(Record);
+  Nebulas.back().IndexOfItem = number;
+  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
+  Modified = true;
+  ++DatabaseRevision;
+  return Nebulas.size() - 1;
+}
+
+void DeleteNebula(std::size_t Position) {
+  assert(Position < Nebulas.size());
+  assert(static_cast<std::size_t>(DatabaseInfo.NumberOfItems) == Nebulas.size());
+  int32_t removed = Nebulas[Position].IndexOfItem;
+  ReleaseThumbnail(Nebulas[Position]);
+  Nebulas.erase(Nebulas.begin() + static_cast<std::ptrdiff_t>(Position));
+  for (TNebula& r : Nebulas)
+    if (r.IndexOfItem > removed) --r.IndexOfItem;
+  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
+  Modified = true;
+  ++DatabaseRevision;
+}
+
+void ResetDatabaseGlobals() {
+  ReplaceRecords(TNebulas());
+  Terminate = false;
+  DatabaseInfo = TDatabaseInfo();
+  Loaded = false;
+  SpecificalCode = {'C', 'V', 'L'};
+  DatabaseFile.clear();
+  Modified = false;
+  ClearRecentMessages();
+  CancelPendingOperation();
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The loaded database: its global state, loading, saving and starting one,
+// the records' thumbnails and the numbering rules the forms apply. The record
+// types are in cv_nebula, the file layout in cv_database_file, the messages
+// in cv_messages, sorting in cv_sort and the settings record in cv_settings.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "catalogue/cv_database_file.h"
+#include "catalogue/cv_messages.h"
+#include "catalogue/cv_nebula.h"
+
+// Global state of the loaded database.
+extern bool Terminate;
+extern TNebulas Nebulas;   // length always equals DatabaseInfo.NumberOfItems
+extern TDatabaseInfo DatabaseInfo;
+extern bool Loaded;
+extern std::array<char, 3> SpecificalCode;
+extern std::string DatabaseFile;  // program path the loaded database is written to
+extern bool Modified;
+// Raised whenever records are replaced, added or removed, or a thumbnail is
+// released (load, new, add, delete, revise). Anything that keeps copies of
+// records, such as the observatory's list and the list form's view, rebuilds
+// its copies when it sees a new value before drawing them again, because
+// their thumbnails may be gone.
+extern uint32_t DatabaseRevision;
+// The value DatabaseRevision took when the whole database was last replaced
+// (load, new, reset). Views read both through TDatabaseWatch (cv_database_watch).
+extern uint32_t DatabaseReplaced;
+
+// Writes the loaded database to DatabaseFile through a new file in the same
+// folder that then replaces the old one, so a failed save never destroys the
+// previous file. Returns false (with a message, Modified left set) on failure.
+// Without a loaded database it writes nothing, clears Modified and succeeds.
+bool SaveDatabase();
+
+// Reads the database file F (a program path). On success the new records
+// replace the loaded ones (whose thumbnails are released), DatabaseFile := F,
+// Loaded := true, Modified := false. A file that is not a sound database is
+// reported through ShowErrorMessage and nothing changes. The callers hide and
+// refresh the forms that showed the previous database.
+bool LoadDatabase(std::string_view F, bool LoadThumbnails = true);
+
+// Starts an empty database bound to F; nothing is written until a save.
+void NewDatabase(std::string_view F, std::string_view Name, std::string_view Author,
+                 std::string_view Description);
+
+// The folder part of a program path, up to and including its last "\" or "/".
+std::string_view FolderOf(std::string_view F);
+
+// Loads a record's thumbnail from Dir + Picture at no more than 32 x 32
+// pixels, releasing the one it had; an empty Picture leaves it without one.
+void LoadThumbnail(TNebula& Record, std::string_view Dir);
+// Releases the thumbnails of all loaded records (shutdown).
+void FreeThumbnails();
+
+// Numbering: the smallest positive number that no record carries.
+int32_t SmallestFreeNumber(const TNebulas& Records);
+// Appends Record under the smallest free number and returns its position in
+// Nebulas; the count grows by one and the database is marked modified.
+std::size_t AddNebula(const TNebula& Record);
+// Removes the record at Position of Nebulas: the records behind it move up,
+// every number above the removed one drops by one, its thumbnail is released
+// and the database is marked modified.
+void DeleteNebula(std::size_t Position);
+
+// Back to the state at start (no database, no messages kept).
+void ResetDatabaseGlobals();

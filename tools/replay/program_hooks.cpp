@@ -1,0 +1,102 @@
+#include "tools/replay/program_hooks.h"
+
+#include <string>
+
+#include "app/corvala.h"
+#include "catalogue/cv_globals.h"
+#include "forms/cv_main_form.h"
+#include "platform/cp1250.h"
+#include "platform/headless_backend.h"
+#include "rastrix/display.h"
+
+namespace replay {
+
+namespace {
+
+void AppendUtf8Quoted(std::string& Out, std::string_view Text) {
+  Out.push_back('"');
+  for (char c : cp1250::ToUtf8(Text)) {
+    if (c == '"' || c == '\\') Out.push_back('\\');
+    Out.push_back(c);
+  }
+  Out.push_back('"');
+}
+
+}  // namespace
+
+std::string DatabaseStateLine() {
+  // The first line's format is fixed for every script that reads it; the file
+  // binding follows on a line of its own.
+  std::string line = "database loaded=";
+  line += Loaded ? "1" : "0";
+  line += " modified=";
+  line += Modified ? "1" : "0";
+  line += " records=" + std::to_string(Nebulas.size());
+  line += " terminate=";
+  line += Terminate ? "1" : "0";
+  line += "\ndatabase-file path=";
+  AppendUtf8Quoted(line, DatabaseFile);
+  line += " name=";
+  AppendUtf8Quoted(line, DatabaseInfo.NameOfDatabase.View());
+  line += '\n';
+  return line;
+}
+
+std::string MainFormStateLine() {
+  std::string line = "main highlight=";
+  std::string_view highlighted;
+  if (MainForm) {
+    const TMainForm& m = *MainForm;
+    const TMainFormButton* buttons[] = {m.FileButton.Get(),    m.DatabaseButton.Get(), m.ObservatoryButton.Get(),
+                                        m.EncyclopediaButton.Get(), m.SettingsButton.Get(), m.HelpButton.Get(),
+                                        m.AboutButton.Get(),   m.ExitButton.Get(),     m.OpenedWindowsButton.Get()};
+    for (const TMainFormButton* button : buttons)
+      if (button->Highlighted()) highlighted = button->Title;
+  }
+  AppendUtf8Quoted(line, highlighted);
+  line += " windows=";
+  bool first = true;
+  if (MainForm) {
+    for (const TOwned<TDatabaseMenuItem>& item : MainForm->OpenedWindowsItems) {
+      if (item->GetX() >= SCREEN_WIDTH) continue;
+      if (!first) line += ',';
+      AppendUtf8Quoted(line, item->Title);
+      first = false;
+    }
+  }
+  line += '\n';
+  return line;
+}
+
+std::string ProgramCommand(std::string_view Text) {
+  const std::size_t space = Text.find(' ');
+  const std::string_view verb = Text.substr(0, space);
+  const std::string_view rest = space == std::string_view::npos ? std::string_view() : Text.substr(space + 1);
+  if (verb == "modify") {
+    // Stands in for an edit of the loaded database by a form.
+    if (!Loaded) return "no database is loaded";
+    const cp1250::Conversion name = cp1250::FromUtf8(rest);
+    if (!name.ok) return "the name has a character outside Windows-1250";
+    DatabaseInfo.NameOfDatabase = name.text;
+    Modified = true;
+    return {};
+  }
+  if (verb == "close-request") {
+    // The desktop's close button or Alt+F4.
+    auto* host = dynamic_cast<platform::HeadlessBackend*>(&platform::Current());
+    if (host == nullptr) return "the backend cannot be asked to close";
+    host->RequestClose();
+    return {};
+  }
+  return "unknown program command '" + std::string(verb) + "'";
+}
+
+Application ProgramApplication() {
+  return Application{
+      []() -> TApplication* { return CreateDatabaseApplication(); },
+      []() { return DatabaseStateLine() + MainFormStateLine(); },
+      &ProgramCommand,
+  };
+}
+
+}  // namespace replay

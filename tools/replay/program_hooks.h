@@ -1,0 +1,26 @@
+#pragma once
+// What the harness knows of the program beyond its application object: the
+// program's lines of a state dump and its test-only "program" commands. They
+// live here, not in the program, so that nothing of the harness ships.
+
+#include <string>
+#include <string_view>
+
+#include "tools/replay/replay.h"
+
+namespace replay {
+
+// One line describing the loaded database (and one for its file binding).
+std::string DatabaseStateLine();
+// One line naming the highlighted main-window button and the entries of the
+// open-windows list.
+std::string MainFormStateLine();
+// "modify NAME" renames the loaded database and marks it modified;
+// "close-request" is the desktop asking the window to close. Returns an empty
+// text when done, else the reason.
+std::string ProgramCommand(std::string_view Text);
+
+// The program with the hooks above.
+Application ProgramApplication();
+
+}  // namespace replay
