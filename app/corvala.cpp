@@ -128,7 +128,7 @@ void TDatabase::OnEndCycle() {
 }
 
 void TDatabase::Epilogue() {
-  if (!WriteSettings())
+  if (SettingsWorthWriting() && !WriteSettings())
     std::fprintf(stderr, "corvala: Nastavenia sa nepodarilo zapísať do súboru \"%s\".\n",
                  platform::NativePath(SETTINGS_FILE).c_str());
   FreeThumbnails();

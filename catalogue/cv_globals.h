@@ -38,6 +38,12 @@ extern uint32_t DatabaseReplaced;
 // Without a loaded database it writes nothing, clears Modified and succeeds.
 bool SaveDatabase();
 
+// Writes the loaded database (header and records) to the file F the same
+// safe way, leaving the program's state alone; the empty text on success,
+// otherwise the Slovak message saying why. A save to another name (a
+// recovery copy) uses this too.
+std::string WriteDatabaseTo(std::string_view F);
+
 // Reads the database file F (a program path). On success the new records
 // replace the loaded ones (whose thumbnails are released), DatabaseFile := F,
 // Loaded := true, Modified := false. A file that is not a sound database is

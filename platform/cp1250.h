@@ -104,7 +104,7 @@ constexpr std::string_view operator""_cp() {
 }
 
 // The same as a std::string. Spelled as a literal of its own because
-// clang 14 crashes on "..."_cps.
+// clang 14 crashes on std::string("..."_cp).
 template <cp1250::Literal L>
 std::string operator""_cps() {
   return std::string(L.view());

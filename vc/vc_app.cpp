@@ -1,7 +1,10 @@
 #include "vc/vc_app.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/vk.h"
 #include "rastrix/rastrix.h"
@@ -42,8 +45,17 @@ void TApplication::Create(const char* ApplicationName) {
   auto* font = new TFont();
   LoadedFonts.push_back(font);
   uint8_t result = 0;
-  LoadFNTFont("Fonts\\Tahoma_10pt_normal.fnt", *font, result);
-  if (result != 0) Free();
+  constexpr std::string_view kDefaultFont = "Fonts\\Tahoma_10pt_normal.fnt";
+  LoadFNTFont(kDefaultFont, *font, result);
+  if (result != 0) {
+    // Every title is drawn with it, so nothing could be shown: say so where
+    // the user who started the program can see it, and fail.
+    std::fprintf(stderr, "%s: Predvolené písmo \"%s\" chýba alebo je poškodené (kód %u).\n", ApplicationName,
+                 platform::NativePath(kDefaultFont).c_str(), unsigned{result});
+    LoadedFonts.clear();
+    delete font;
+    End(1);
+  }
   OnCreate();
 }
 
@@ -170,7 +182,9 @@ void TApplication::CheckKeyboardInput() {
   }
 }
 
-void TApplication::Free() {
+void TApplication::Free() { End(0); }
+
+void TApplication::End(int Status) {
   OnFree();
   while (!OpenedWindows.empty()) {
     TVisualComponent* form = Deref(OpenedWindows.back());
@@ -181,5 +195,5 @@ void TApplication::Free() {
   LoadedFonts.clear();
   delete this;
   CloseRastrix();
-  EndProcess(0);
+  EndProcess(Status);
 }

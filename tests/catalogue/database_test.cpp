@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <string>
@@ -7,6 +11,7 @@
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_sort.h"
 #include "platform/cp1250.h"
+#include "platform/files.h"
 
 namespace catalogue_test {
 namespace {
@@ -251,30 +256,61 @@ TEST_F(DatabaseFileTest, NewDatabaseBindsTheCutPath) {
   EXPECT_EQ(DatabaseInfo.NumberOfItems, 0);
 }
 
+int DiskFull(platform::FileStep step) { return step == platform::FileStep::Write ? ENOSPC : 0; }
+
 TEST_F(DatabaseFileTest, AFailedSaveKeepsTheOldFileAndStaysModified) {
   const std::string f = scratch_.File("keep.cvl");
   const std::string old = HandFile("keep", "Stará"_cp, "", "", kTwo, '\0');
   WriteFile(f, old);
   ASSERT_TRUE(LoadDatabase(f));
   DeleteNebula(0);
-  // The new file cannot be created where it has to go.
-  std::filesystem::create_directory(f + "~");
+  platform::SetFileFaultHook(&DiskFull);
   ClearRecentMessages();
   EXPECT_FALSE(SaveDatabase());
+  platform::SetFileFaultHook(nullptr);
   EXPECT_TRUE(Modified);
   EXPECT_EQ(ReadFile(f), old);
   ASSERT_EQ(RecentMessages().size(), 1u);
   EXPECT_EQ(RecentMessages()[0],
-            "Databázu sa nepodarilo uložiť do súboru \""_cps + f + "\"!");
+            "Databázu sa nepodarilo uložiť do súboru \""_cps + f + "\"! Na disku nie je miesto."_cps);
 
-  std::filesystem::remove(f + "~");
+  // A file without write permission is refused, not replaced.
+  ::chmod(f.c_str(), 0444);
+  EXPECT_FALSE(SaveDatabase());
+  EXPECT_TRUE(Modified);
+  EXPECT_EQ(ReadFile(f), old);
+  EXPECT_EQ(RecentMessages().back(), "Súbor \""_cps + f + "\" je len na čítanie, databáza sa neuložila!"_cps);
+
+  ::chmod(f.c_str(), 0600);
   EXPECT_TRUE(SaveDatabase());
   EXPECT_FALSE(Modified);
   EXPECT_EQ(ReadFile(f).size(), kHeader + kRecord);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch_.Path()), std::filesystem::directory_iterator()), 1);
 
   NewDatabase(scratch_.File("missing/folder.cvl"), "", "", "");
   EXPECT_FALSE(SaveDatabase());
   EXPECT_TRUE(Modified);
+}
+
+TEST_F(DatabaseFileTest, AFifoIsNoDatabaseAndALengthIsCheckedBeforeTheRecordsAreRead) {
+  ASSERT_EQ(::mkfifo(scratch_.File("pipe.cvl").c_str(), 0600), 0);
+  EXPECT_FALSE(platform::FileExists(scratch_.File("pipe.cvl")));
+  EXPECT_FALSE(LoadDatabase(scratch_.File("pipe.cvl")));  // returns instead of waiting for a writer
+
+  // One record announced, 600 MB present (a sparse file): refused without reading them.
+  std::string header = HandFile("", "", "", "", kTwo, '\0').substr(0, kHeader);
+  PutI32(header, 771, 1);
+  const std::string big = scratch_.File("big.cvl");
+  WriteFile(big, header);
+  std::filesystem::resize_file(big, 600u << 20);
+  struct rusage before {}, after {};
+  ::getrusage(RUSAGE_SELF, &before);
+  ClearRecentMessages();
+  EXPECT_FALSE(LoadDatabase(big));
+  ::getrusage(RUSAGE_SELF, &after);
+  EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 100 * 1024) << "kilobytes more at the peak";
+  ASSERT_EQ(RecentMessages().size(), 1u);
+  EXPECT_NE(RecentMessages()[0].find("dĺžka nezodpovedá"_cp), std::string::npos);
 }
 
 TEST_F(DatabaseFileTest, ThumbnailsComeFromTheFilesFolder) {

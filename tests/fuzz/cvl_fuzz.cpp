@@ -10,8 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/cv_globals.h"
-#include "forms/cv_sort.h"
+#include "catalogue/cv_database_file.h"
+#include "catalogue/cv_globals.h"
+#include "catalogue/cv_sort.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tools/cvltool/catalogue_csv.h"
 

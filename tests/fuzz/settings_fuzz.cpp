@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/cv_settings.h"
+#include "catalogue/cv_settings.h"
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {

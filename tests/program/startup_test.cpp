@@ -170,6 +170,17 @@ TEST_F(ProgramTest, ShortSettingsFileCountsAsMissing) {
   EXPECT_TRUE(Settings.ImplicitDatabase.Empty());
 }
 
+TEST_F(ProgramTest, ASettingsFileThatWasRefusedSurvivesShutdownUntilTheSettingsChange) {
+  WriteFile(Path("cv_settings.ini"), "not a settings record");
+  Start();
+  Frame();
+  Database->Epilogue();
+  EXPECT_EQ(ReadFile(Path("cv_settings.ini")), "not a settings record");
+  Settings.Latitude = 48;  // as the settings form would
+  Database->Epilogue();
+  EXPECT_EQ(ReadFile(Path("cv_settings.ini")).size(), SETTINGS_RECORD_SIZE);
+}
+
 TEST_F(ProgramTest, TerminateEndsTheLoopAfterThatFrameIsPresented) {
   Start();
   Frame();
