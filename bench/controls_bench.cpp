@@ -1,6 +1,8 @@
 // The controls' cost per frame: checking and drawing a full-screen form packed
 // with buttons, bevelled panels, labels and an open submenu, beside clearing the
-// virtual screen (one memset of 3 MiB) as the yardstick of a frame's floor.
+// virtual screen (one memset of 3 MiB) as the yardstick of a frame's floor; and
+// the control gallery with a key held in its edit field, empty or holding a
+// long text, to show that typing costs the same however long the text is.
 
 #include <benchmark/benchmark.h>
 
@@ -9,18 +11,21 @@
 #include "platform/cp1250.h"
 #include "platform/headless_backend.h"
 #include "platform/platform.h"
+#include "platform/vk.h"
 #include "rastrix/rastrix.h"
 #include "vc/vc_base.h"
 #include "vc/vc_button.h"
 #include "vc/vc_form.h"
 #include "vc/vc_label.h"
 #include "vc/vc_menu_item.h"
+#include "tools/replay/gallery.h"
+#include "vc/vc_edit.h"
 #include "vc/vc_panel.h"
 
 namespace {
 
 // One display and one default font for the whole run.
-void EnsureDisplay() {
+platform::HeadlessBackend* EnsureDisplay() {
   static platform::HeadlessBackend* host = [] {
     auto* h = new platform::HeadlessBackend();
     platform::Install(h);
@@ -31,7 +36,7 @@ void EnsureDisplay() {
     if (result != 0) LoadedFonts.push_back(&font);  // text then draws nothing, the rest still counts
     return h;
   }();
-  (void)host;
+  return host;
 }
 
 // A maximal form: 48 buttons, 24 panels with all borders and titles, 12
@@ -113,5 +118,47 @@ void BM_ControlsFrame(benchmark::State& state) {
   state.counters["components"] = 48 + 24 + 12 + 11 + 4;
 }
 BENCHMARK(BM_ControlsFrame);
+
+// The gallery form with every control; its first edit holds state.range(0)
+// characters with the cursor at the end. Each frame a key is down: a letter
+// and Backspace by turns, so the text keeps its length while every frame types.
+void BM_GalleryTypingFrame(benchmark::State& state) {
+  platform::HeadlessBackend* host = EnsureDisplay();
+  ResetToolkitGlobals();
+  replay::CreateGallery();
+  TForm& form = replay::GalleryForm();
+  TEdit& edit = replay::GalleryEdit();
+  std::string text;
+  for (int64_t i = 0; i < state.range(0); ++i) text += static_cast<char>(i % 7 == 6 ? ' ' : 'a' + i % 26);
+  edit.SetText(text);
+  const auto frame = [&](int key) {
+    Changed = false;
+    CanControl = true;
+    Link = L_No_Response;
+    KeyboardKeysOld = KeyboardKeysNew;
+    KeyboardKeysNew.fill(false);
+    if (key != 0) KeyboardKeysNew[static_cast<uint8_t>(key)] = true;
+    MenuCheckPass(P_Input);
+    form.Check();
+    MenuCheckPass(P_Position);
+    ClearVirtualScreen();
+    form.Draw();
+    MenuDrawPass();
+    host->Advance(20);
+  };
+  frame(0);
+  frame(vk::END);
+  frame(0);
+  bool letter = true;
+  for (auto _ : state) {
+    frame(letter ? 'K' : vk::BACK);
+    letter = !letter;
+    benchmark::DoNotOptimize(VirtualScreen);
+  }
+  state.counters["chars"] = static_cast<double>(edit.Text.size());
+  replay::FreeGallery();
+  ResetToolkitGlobals();
+}
+BENCHMARK(BM_GalleryTypingFrame)->Arg(0)->Arg(1000);
 
 }  // namespace

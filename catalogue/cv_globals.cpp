@@ -23,6 +23,15 @@ uint32_t DatabaseReplaced = 0;
 
 // ---------------------------------------------------------------- thumbnails
 
+namespace {
+
+uint32_t NewSerial() {
+  static uint32_t last = 0;
+  return ++last;
+}
+
+}  // namespace
+
 std::string_view FolderOf(std::string_view F) {
   std::size_t slash = F.find_last_of("\\/");
   return slash == std::string_view::npos ? std::string_view() : F.substr(0, slash + 1);
@@ -122,6 +131,7 @@ TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
 void ReplaceRecords(TNebulas&& Records) {
   for (TNebula& r : Nebulas) ReleaseThumbnail(r);
   Nebulas = std::move(Records);
+  for (TNebula& r : Nebulas) r.Serial = NewSerial();
   DatabaseReplaced = ++DatabaseRevision;
 }
 
@@ -181,10 +191,35 @@ std::size_t AddNebula(const TNebula& Record) {
   int32_t number = SmallestFreeNumber(Nebulas);
   Nebulas.push_back(Record);
   Nebulas.back().IndexOfItem = number;
+  Nebulas.back().Serial = NewSerial();
   DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
   Modified = true;
   ++DatabaseRevision;
   return Nebulas.size() - 1;
+}
+
+void ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view Dir) {
+  assert(Position < Nebulas.size());
+  TNebula& r = Nebulas[Position];
+  r.NameOfNebula = Fields.NameOfNebula;
+  r.NGC = Fields.NGC;
+  r.Rect = Fields.Rect;
+  r.Dec = Fields.Dec;
+  r.Distance = Fields.Distance;
+  r.Magnitude = Fields.Magnitude;
+  r.TypeOfNebula = Fields.TypeOfNebula;
+  r.Picture = Fields.Picture;
+  r.Description = Fields.Description;
+  LoadThumbnail(r, Dir);
+  Modified = true;
+  ++DatabaseRevision;
+}
+
+std::ptrdiff_t FindNebula(uint32_t Serial) {
+  if (Serial == 0) return -1;
+  for (std::size_t i = 0; i < Nebulas.size(); ++i)
+    if (Nebulas[i].Serial == Serial) return static_cast<std::ptrdiff_t>(i);
+  return -1;
 }
 
 void DeleteNebula(std::size_t Position) {

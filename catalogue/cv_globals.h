@@ -69,6 +69,12 @@ int32_t SmallestFreeNumber(const TNebulas& Records);
 // Appends Record under the smallest free number and returns its position in
 // Nebulas; the count grows by one and the database is marked modified.
 std::size_t AddNebula(const TNebula& Record);
+// Gives the record at Position of Nebulas the stored fields of Fields, its
+// number excepted, and loads its thumbnail again from Dir + its new Picture;
+// the database is marked modified.
+void ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view Dir);
+// The position in Nebulas of the record with Serial, or -1 once it is gone.
+std::ptrdiff_t FindNebula(uint32_t Serial);
 // Removes the record at Position of Nebulas: the records behind it move up,
 // every number above the removed one drops by one, its thumbnail is released
 // and the database is marked modified.

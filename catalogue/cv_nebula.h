@@ -83,6 +83,10 @@ struct TNebula {
   // In memory only: the picture at no more than 32 x 32 pixels. Copies of a
   // record share its pixels; only the record in Nebulas owns them.
   TPicture Thumbnail;
+  // In memory only: tells the record apart while the program runs, since
+  // sorting moves it and deleting another one may change its number. Given
+  // by the loaded database (cv_globals); 0 for records made elsewhere.
+  uint32_t Serial = 0;
 };
 using TNebulas = std::vector<TNebula>;
 

@@ -41,16 +41,30 @@ double DATan2(double Y, double X) {
   return a;
 }
 
-void RaToAzim(double RA, double Decl, const TNormalDate& Date, double Longit, double Lat, double& Azimut,
-              double& Elevacia) {
+double SiderealAngle(const TNormalDate& Date, double Longit) {
   const double d = NormalDateToDiffDate(Date);
   const double dj2000 = d / 1440 - 0.5;
   const double ut = (Date.Minute / 60.0 + Date.Hour) * 15;
-  const double lst = ReduceAngle(dj2000 * 0.985647 + 100.46 + Longit + ut);
-  const double ha = ReduceAngle(lst - RA * 15);
-  Elevacia = DASin(DSin(Decl) * DSin(Lat) + DCos(Decl) * DCos(Lat) * DCos(ha));
-  Azimut = DATan2(DSin(ha), DCos(ha) * DSin(Lat) - DTan(Decl) * DCos(Lat)) + 180;
-  if (Azimut >= 360) Azimut -= 360;
+  return ReduceAngle(dj2000 * 0.985647 + 100.46 + Longit + ut);
+}
+
+double HourAngleElevation(double HA, double Decl, double Lat) {
+  return DASin(DSin(Decl) * DSin(Lat) + DCos(Decl) * DCos(Lat) * DCos(HA));
+}
+
+double HourAngleAzimuth(double HA, double Decl, double Lat) {
+  double azimut = DATan2(DSin(HA), DCos(HA) * DSin(Lat) - DTan(Decl) * DCos(Lat)) + 180;
+  if (azimut >= 360) azimut -= 360;
+  return azimut;
+}
+
+double HourAngle(double LST, double RA) { return ReduceAngle(LST - RA * 15); }
+
+void RaToAzim(double RA, double Decl, const TNormalDate& Date, double Longit, double Lat, double& Azimut,
+              double& Elevacia) {
+  const double ha = HourAngle(SiderealAngle(Date, Longit), RA);
+  Elevacia = HourAngleElevation(ha, Decl, Lat);
+  Azimut = HourAngleAzimuth(ha, Decl, Lat);
 }
 
 void PositionOnSky(double Azimut, double Elevacia, int32_t Priemer, double& X, double& Y) {

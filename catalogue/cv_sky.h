@@ -25,6 +25,16 @@ double DATan2(double Y, double X);
 void RaToAzim(double RA, double Decl, const TNormalDate& Date, double Longit, double Lat, double& Azimut,
               double& Elevacia);
 
+// The steps of RaToAzim, for callers that place many objects at one instant
+// and place: the local sidereal angle (degrees, 0 up to 360) of the UTC
+// instant at longitude Longit, the hour angle of RA hours at it, and the
+// elevation and azimuth at that hour angle. Composed they give exactly what
+// RaToAzim gives.
+double SiderealAngle(const TNormalDate& Date, double Longit);
+double HourAngle(double LST, double RA);
+double HourAngleElevation(double HA, double Decl, double Lat);
+double HourAngleAzimuth(double HA, double Decl, double Lat);
+
 // Offset of a map point from the map centre, Y pointing up, for a map of the
 // given diameter (the horizon on its rim, the zenith in its centre).
 void PositionOnSky(double Azimut, double Elevacia, int32_t Priemer, double& X, double& Y);

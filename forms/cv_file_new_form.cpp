@@ -1,14 +1,79 @@
 #include "forms/cv_file_new_form.h"
 
-#include "forms/cv_picture_buttons.h"
+#include <string>
+
+#include "forms/cv_file_form_parts.h"
 #include "forms/cv_question_form.h"
+#include "platform/cp1250.h"
 
 TOwned<TFileNewForm> FileNewForm;
 
-void TFileNewForm::OnCreate() { LoadProgramPicture("Pictures\\Icon.bmp", Icon); }
+void TFileNewForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
+  const TFileNewForm& form = *FileNewForm;
+  CreateNewDatabase(form.PathEdit->Text, form.NameEdit->Text, form.AuthorEdit->Text, form.DescriptionEdit->Text);
+}
+
+void TFileNewForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
+  FileNewForm->ClearEdits();
+  FileNewForm->Hide();
+}
+
+void TFileNewForm::OnCreate() {
+  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  CreateFileFormEdit(PathEdit, 17);
+  CreateFileFormEdit(NameEdit, 57);
+  CreateFileFormEdit(AuthorEdit, 97);
+  CreateFileFormEdit(DescriptionEdit, 137);
+  OKButton = new TOKButton1();
+  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 60, 200, DIALOG_BUTTON_WIDTH,
+                            DIALOG_BUTTON_HEIGHT);
+  CancelButton = new TCancelButton1();
+  CancelButton->CreateComponent(&CancelButton, true, BS_Classic, "Cancel button", 201, 200, DIALOG_BUTTON_WIDTH,
+                                DIALOG_BUTTON_HEIGHT);
+}
+
+void TFileNewForm::OnFree() { FreeBMPPicture(Icon); }
+
+void TFileNewForm::OnDraw() {
+  DrawFileFormLabels(RealCanvasPos, {{"Názov súboru: "_cp, 20},
+                                     {"Nazov databázy: "_cp, 60},
+                                     {"Autor databázy: "_cp, 100},
+                                     {"Popis databázy: "_cp, 140}});
+  DrawFileNameNote(RealCanvasPos, 240);
+}
+
+void TFileNewForm::OnCheck() {
+  if (PathEdit->PAccept) NameEdit->CatchFocus();
+  else if (NameEdit->PAccept) AuthorEdit->CatchFocus();
+  else if (AuthorEdit->PAccept) DescriptionEdit->CatchFocus();
+  else if (DescriptionEdit->PAccept) OKButton->OnMouseLeftClick(-1, -1);
+}
+
+void TFileNewForm::OnShow() {
+  PositionOfFocusedComponent = 3;
+  PathEdit->CatchFocus();
+}
+
+void TFileNewForm::ClearEdits() {
+  ClearEdit(*PathEdit);
+  ClearEdit(*NameEdit);
+  ClearEdit(*AuthorEdit);
+  ClearEdit(*DescriptionEdit);
+}
 
 void TFileNewForm::Finished(TWorkflowStep Step) {
-  if (Step == TWorkflowStep::Done) Hide();
+  switch (Step) {
+    case TWorkflowStep::Done:
+      ClearEdits();
+      Hide();
+      break;
+    case TWorkflowStep::Refused:  // no file can be made at the name; the other texts stay
+      ClearEdit(*PathEdit);
+      break;
+    case TWorkflowStep::SaveFailed:  // the texts stay for another try
+    case TWorkflowStep::AskToSave:
+      break;
+  }
 }
 
 namespace {
@@ -21,7 +86,9 @@ void NewFinished(TWorkflowStep Step) {
 
 bool CreateNewDatabase(std::string_view P, std::string_view Name, std::string_view Author,
                        std::string_view Description) {
-  const TWorkflowStep step = RequestNew(P, Name, Author, Description, &NewFinished);
+  // The texts may be the edits' own, which the form clears when done.
+  const std::string path(P), name(Name), author(Author), description(Description);
+  const TWorkflowStep step = RequestNew(path, name, author, description, &NewFinished);
   if (step == TWorkflowStep::AskToSave) QuestionForm->Show(ST_Modal);
   return step == TWorkflowStep::Done;
 }

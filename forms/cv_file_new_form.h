@@ -6,13 +6,36 @@
 #include <string_view>
 
 #include "catalogue/cv_database_workflow.h"
+#include "forms/cv_picture_buttons.h"
+#include "vc/vc_edit.h"
 #include "vc/vc_form.h"
 
 class TFileNewForm : public TForm {
  public:
+  class TOKButton1 : public TOKButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+  class TCancelButton1 : public TCancelButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+
+  TOwned<TEdit> PathEdit;
+  TOwned<TEdit> NameEdit;
+  TOwned<TEdit> AuthorEdit;
+  TOwned<TEdit> DescriptionEdit;
+  TOwned<TOKButton1> OKButton;
+  TOwned<TCancelButton1> CancelButton;
+
   void OnCreate() override;
+  void OnFree() override;
+  void OnDraw() override;
+  void OnCheck() override;
+  void OnShow() override;
   // How the creation it asked for ended, at once or after the question.
   void Finished(TWorkflowStep Step);
+  void ClearEdits();
 };
 
 extern TOwned<TFileNewForm> FileNewForm;

@@ -1,14 +1,77 @@
 #include "forms/cv_informations_form.h"
 
-#include "forms/cv_picture_buttons.h"
+#include "catalogue/cv_globals.h"
+#include "forms/cv_file_form_parts.h"
+#include "platform/cp1250.h"
 
 TOwned<TInformationsForm> InformationsForm;
 
+void TInformationsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
+  TInformationsForm& form = *InformationsForm;
+  const TShortString name(form.NameEdit->Text), author(form.AuthorEdit->Text),
+      description(form.DescriptionEdit->Text);
+  // A changed header is a change like any other: it is saved or asked about
+  // before the database is left, never dropped unnoticed.
+  if (!(name == DatabaseInfo.NameOfDatabase && author == DatabaseInfo.Autor &&
+        description == DatabaseInfo.Description)) {
+    DatabaseInfo.NameOfDatabase = name;
+    DatabaseInfo.Autor = author;
+    DatabaseInfo.Description = description;
+    Modified = true;
+  }
+  form.ClearEdits();
+  form.Hide();
+}
+
+void TInformationsForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
+  InformationsForm->ClearEdits();
+  InformationsForm->Hide();
+}
+
 void TInformationsForm::OnCreate() {
   LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  CreateFileFormEdit(NameEdit, 17);
+  CreateFileFormEdit(AuthorEdit, 57);
+  CreateFileFormEdit(DescriptionEdit, 97);
+  OKButton = new TOKButton1();
+  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 60, 160, DIALOG_BUTTON_WIDTH,
+                            DIALOG_BUTTON_HEIGHT);
+  CancelButton = new TCancelButton1();
+  CancelButton->CreateComponent(&CancelButton, true, BS_Classic, "Cancel button", 201, 160, DIALOG_BUTTON_WIDTH,
+                                DIALOG_BUTTON_HEIGHT);
+}
+
+void TInformationsForm::OnFree() { FreeBMPPicture(Icon); }
+
+void TInformationsForm::OnDraw() {
+  DrawFileFormLabels(RealCanvasPos,
+                     {{"Nazov databázy: "_cp, 20}, {"Autor databázy: "_cp, 60}, {"Popis databázy: "_cp, 100}});
+}
+
+void TInformationsForm::OnCheck() {
+  if (Refresh) {
+    NameEdit->SetText(DatabaseInfo.NameOfDatabase.View());
+    AuthorEdit->SetText(DatabaseInfo.Autor.View());
+    DescriptionEdit->SetText(DatabaseInfo.Description.View());
+    Refresh = false;
+  }
+  if (NameEdit->PAccept) AuthorEdit->CatchFocus();
+  else if (AuthorEdit->PAccept) DescriptionEdit->CatchFocus();
+  else if (DescriptionEdit->PAccept) OKButton->OnMouseLeftClick(-1, -1);
+}
+
+void TInformationsForm::OnShow() {
+  PositionOfFocusedComponent = 3;
+  NameEdit->CatchFocus();
 }
 
 void TInformationsForm::Open() {
   Show(ST_Unmodal);
   Refresh = true;
+}
+
+void TInformationsForm::ClearEdits() {
+  ClearEdit(*NameEdit);
+  ClearEdit(*AuthorEdit);
+  ClearEdit(*DescriptionEdit);
 }

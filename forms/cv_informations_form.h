@@ -2,18 +2,39 @@
 // The header of the loaded database: its name, author and description.
 
 #include "catalogue/cv_database_watch.h"
+#include "forms/cv_picture_buttons.h"
+#include "vc/vc_edit.h"
 #include "vc/vc_form.h"
 
 class TInformationsForm : public TForm {
  public:
+  class TOKButton1 : public TOKButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+  class TCancelButton1 : public TCancelButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+
   // Refill the edits from DatabaseInfo at the next check: asked for when the
   // form is opened from the menu, and due whenever another database has been
   // loaded or created since the last refill.
   TRefreshFlag Refresh{TDatabaseChange::Replacement};
+  TOwned<TEdit> NameEdit;
+  TOwned<TEdit> AuthorEdit;
+  TOwned<TEdit> DescriptionEdit;
+  TOwned<TOKButton1> OKButton;
+  TOwned<TCancelButton1> CancelButton;
 
   void OnCreate() override;
+  void OnFree() override;
+  void OnDraw() override;
+  void OnCheck() override;
+  void OnShow() override;
   // Shows the form with its edits refilled from the loaded database.
   void Open();
+  void ClearEdits();
 };
 
 extern TOwned<TInformationsForm> InformationsForm;

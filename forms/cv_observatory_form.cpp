@@ -1,9 +1,493 @@
 #include "forms/cv_observatory_form.h"
 
-#include "forms/cv_picture_buttons.h"
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "catalogue/cv_globals.h"
+#include "catalogue/cv_messages.h"
+#include "catalogue/cv_settings.h"
+#include "forms/cv_list_item_form.h"
+#include "platform/cp1250.h"
+#include "platform/platform.h"
+#include "rastrix/fnt.h"
+#include "rastrix/primitives.h"
 
 TOwned<TObservatoryForm> ObservatoryForm;
 
+namespace {
+
+// The last minute the calendar can count: 2499-12-31 23:59.
+const TDiffDate kLastMinute = NormalDateToDiffDate(TNormalDate{LAST_YEAR, 12, 31, 23, 59});
+
+uint32_t Now() { return platform::Current().TickCount(); }
+
+int32_t MonthLength(int32_t Year, int32_t Month) {
+  switch (Month) {
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+      return 30;
+    case 2:
+      return IsLeapYear(Year) ? 29 : 28;
+    default:
+      return 31;
+  }
+}
+
+std::string Fixed(double Value, int Decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", Decimals, Value);
+  return text;
+}
+
+// A whole decimal number, optionally signed, and nothing else.
+bool ParseInteger(std::string_view Text, int32_t& Value) {
+  if (!Text.empty() && Text.front() == '+') Text.remove_prefix(1);
+  if (Text.empty()) return false;
+  const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
+  return error == std::errc() && end == Text.data() + Text.size();
+}
+
+// A finite decimal number with "." as the decimal point and nothing else.
+bool ParseReal(std::string_view Text, double& Value) {
+  if (!Text.empty() && Text.front() == '+') Text.remove_prefix(1);
+  if (Text.empty()) return false;
+  const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
+  return error == std::errc() && end == Text.data() + Text.size() && std::isfinite(Value);
+}
+
+std::string RangeMessage(int32_t MinValue, int32_t MaxValue) {
+  return std::string("Vstupný údaj mimo rozsah <"_cp) + std::to_string(MinValue) + "," + std::to_string(MaxValue) + "> !";
+}
+
+}  // namespace
+
+int32_t SpeedFactor(uint8_t Speed) {
+  switch (Speed) {
+    case 2:
+      return 60;
+    case 3:
+      return 6000;
+    default:
+      return 1;
+  }
+}
+
+int64_t AdvanceResidual(int32_t& Residual, uint32_t Elapsed, uint8_t Speed) {
+  // 2^32 ms at 6000 times is about 2.6e13 simulated ms: 64 bits hold it exactly.
+  const int64_t total = int64_t{Residual} + int64_t{Elapsed} * SpeedFactor(Speed);
+  Residual = static_cast<int32_t>(total % 60000);
+  return total / 60000;
+}
+
+TDiffDate FirstClockMinute(int32_t UTCDiff) { return std::max<TDiffDate>(0, -UTCDiff); }
+TDiffDate LastClockMinute(int32_t UTCDiff) { return std::min<TDiffDate>(kLastMinute, kLastMinute - UTCDiff); }
+
+// ---------------------------------------------------------------- inputs
+
+void TTextInput::OnLostFocus() { ApplyNewValue(); }
+void TTextInput::OnAccept() { ApplyNewValue(); }
+void TTextInput::ApplyNewValue() { ObservatoryForm->RecalculateNebulas(); }
+
+void TTextInput::Refuse(std::string_view Message) {
+  // Restored before the message: the modal error form takes the focus away,
+  // and the field's lost-focus check must then find a valid text.
+  Restore();
+  Refresh = true;
+  ShowErrorMessage(Message);
+}
+
+void TTimeInput::Restore() { SetText(std::to_string(ObservatoryForm->LocalPart(TimePart))); }
+
+void TTimeInput::ApplyNewValue() {
+  TObservatoryForm& form = *ObservatoryForm;
+  if (!ParseInteger(Text, IntValue)) {
+    Refuse(InputName + std::string(" musí byť celé číslo!"_cp));
+    return;
+  }
+  if (IntValue > MaxValue || IntValue < MinValue) {
+    Refuse(RangeMessage(MinValue, MaxValue));
+    return;
+  }
+  if (IntValue == form.LocalPart(TimePart)) return;
+  TNormalDate utc = form.UTCTime;
+  if (!SetLocalTimePart(utc, form.UTCDiff, TimePart, IntValue)) {
+    Refuse(RangeMessage(MinValue, MaxValue));
+    return;
+  }
+  form.SetClock(NormalDateToDiffDate(utc));
+  form.LastTimeCheck = Now();
+  form.Residual = 0;
+  form.ActualizeComponents();
+  TTextInput::ApplyNewValue();
+}
+
+void TPositionInput::Restore() {
+  if (Target != nullptr) SetText(Fixed(*Target, 5));
+}
+
+void TPositionInput::ApplyNewValue() {
+  if (!ParseReal(Text, RealValue)) {
+    Refuse(InputName + std::string(" musí byť reálne číslo!"_cp));
+    return;
+  }
+  if (RealValue > MaxValue || RealValue < MinValue) {
+    Refuse(RangeMessage(MinValue, MaxValue));
+    return;
+  }
+  if (Target != nullptr) *Target = RealValue;
+  TTextInput::ApplyNewValue();
+}
+
+// ---------------------------------------------------------------- panels
+
+namespace {
+
+template <class T>
+void CreateInput(TOwned<T>& Slot, int32_t X, int32_t Y, uint32_t Width, std::string_view Name, int32_t MinValue,
+                 int32_t MaxValue) {
+  Slot = new T();
+  Slot->CreateComponent(&Slot, X, Y, Width, 20);
+  Slot->InputName = std::string(Name);
+  Slot->MinValue = MinValue;
+  Slot->MaxValue = MaxValue;
+}
+
+void TitledPanel(TPanel& Panel, std::string_view Title) {
+  Panel.Title = std::string(Title);
+  Panel.TitleX = 10;
+  Panel.TitleY = 1;
+  Panel.Borders = TBorders{true, true, true, true};
+}
+
+void WriteLabel(const TVisualComponent& Panel, int32_t X, int32_t Y, std::string_view Text) {
+  SetColor(0, 0, 0, 0);
+  WriteText(Panel.RealCanvasPos.X1 + X, Panel.RealCanvasPos.Y1 + Y, ProgramFont(0), Text);
+}
+
+}  // namespace
+
+void TTimePanel::OnCreate() {
+  TitledPanel(*this, "Čas a dátum"_cp);
+  // Wide enough for two digits (four in the year) of the program's font.
+  CreateInput(Day, 41, 24, 17, "Ďeň"_cp, 1, 31);
+  CreateInput(Month, 103, 24, 17, "Mesiac"_cp, 1, 12);
+  // The minute count covers these years only; a later year has no instant.
+  CreateInput(Year, 156, 24, 34, "Rok"_cp, FIRST_YEAR, LAST_YEAR);
+  CreateInput(Hour, 70, 59, 17, "Hodina"_cp, 0, 23);
+  CreateInput(Minute, 154, 59, 17, "Minúta"_cp, 0, 59);
+  Day->TimePart = TP_Day;
+  Month->TimePart = TP_Month;
+  Year->TimePart = TP_Year;
+  Hour->TimePart = TP_Hour;
+  Minute->TimePart = TP_Minute;
+}
+
+void TTimePanel::OnDraw() {
+  WriteLabel(*this, 11, 30, "ďeň:"_cp);
+  WriteLabel(*this, 69, 30, "mes.:"_cp);
+  WriteLabel(*this, 131, 30, "rok:"_cp);
+  WriteLabel(*this, 25, 65, "hodina:"_cp);
+  WriteLabel(*this, 108, 65, "minúta:"_cp);
+}
+
+void TPositionPanel::OnCreate() {
+  TitledPanel(*this, "Pozícia"_cp);
+  CreateInput(Latitude, 79, 24, 54, "Zemepisná šírka"_cp, -90, 90);
+  CreateInput(Longitude, 79, 59, 54, "Zemepisná dĺžka"_cp, -180, 180);
+}
+
+void TPositionPanel::OnDraw() {
+  WriteLabel(*this, 11, 30, "zem. šírka:"_cp);
+  WriteLabel(*this, 11, 65, "zem. dĺžka:"_cp);
+}
+
+void TSpeedRadioButton::OnChange() { ObservatoryForm->Speed = Speed; }
+
+void TSpeedPanel::OnCreate() {
+  TitledPanel(*this, "Rýchlosť"_cp);
+  Normal = new TSpeedRadioButton();
+  Normal->CreateComponent(&Normal, 11, 24, "normálne"_cp);
+  Normal->Speed = 1;
+  Fast = new TSpeedRadioButton();
+  Fast->CreateComponent(&Fast, 11, 53, "rýchlo"_cp);
+  Fast->Speed = 2;
+  VeryFast = new TSpeedRadioButton();
+  VeryFast->CreateComponent(&VeryFast, 11, 82, "veľmi rýchlo"_cp);
+  VeryFast->Speed = 3;
+  Normal->AddNeighbour(&Fast);
+  Normal->AddNeighbour(&VeryFast);
+}
+
+// ---------------------------------------------------------------- nebula focus
+
+namespace {
+
+void CreateFocusHolder(TVisualComponent& C, PComponentBase Adress_) {
+  C.TVisualComponent::CreateComponent(Adress_, true);
+  C.ComponentPos = EMPTY_VIEWPORT;
+  C.CanvasPos = EMPTY_VIEWPORT;
+  C.CanCatchMouseEvent = false;
+  C.OnCreate();
+  ActualComponent = C.MotherComponent;
+}
+
+}  // namespace
+
+void TFocus_Nebulas::CreateComponent(PComponentBase Adress_) {
+  CreateFocusHolder(*this, Adress_);
+  AddTrackedKey(13);
+}
+
+void TFocus_Nebulas::OnFocus() {
+  if (FocusFromForm) {
+    FocusFromForm = false;
+    return;
+  }
+  TObservatoryForm& form = *ObservatoryForm;
+  ++form.FocusedNebula;
+  if (form.FocusedNebula >= static_cast<int32_t>(form.ObservingNebulas.size())) {
+    form.FocusedNebula = -1;
+    form.TimePanel->Day->CatchFocus();
+  }
+}
+
+void TFocus_Nebulas::OnKeyDown(uint8_t Key) {
+  if (Key != 13) return;
+  TObservatoryForm& form = *ObservatoryForm;
+  form.ListNebula(form.FocusedNebula);
+}
+
+void TFocus_Gate::CreateComponent(PComponentBase Adress_) { CreateFocusHolder(*this, Adress_); }
+
+void TFocus_Gate::OnFocus() {
+  TFocus_Nebulas& nebulas = *ObservatoryForm->Focus_Nebulas;
+  nebulas.CatchFocus();
+  nebulas.Focus();
+  nebulas.OnFocus();
+}
+
+// ---------------------------------------------------------------- the form
+
+void TObservatoryForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { ObservatoryForm->Hide(); }
+
 void TObservatoryForm::OnCreate() {
   LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadProgramPicture("Pictures\\default_thumbnail.bmp", DefaultThumbnail);
+  Focus_Nebulas = new TFocus_Nebulas();
+  Focus_Nebulas->CreateComponent(&Focus_Nebulas);
+  Focus_Gate = new TFocus_Gate();
+  Focus_Gate->CreateComponent(&Focus_Gate);
+  ActualComponent = Adress;
+  FocusedNebula = -1;
+  TimePanel = new TTimePanel();
+  TimePanel->CreateComponent(&TimePanel, false, PS_Classic, 420, 10, 202, 100);
+  PositionPanel = new TPositionPanel();
+  PositionPanel->CreateComponent(&PositionPanel, false, PS_Classic, 470, 130, 152, 100);
+  PositionPanel->Latitude->Target = &Latitude;
+  PositionPanel->Longitude->Target = &Longitude;
+  SpeedPanel = new TSpeedPanel();
+  SpeedPanel->CreateComponent(&SpeedPanel, false, PS_Classic, 470, 250, 152, 115);
+  OKButton = new TOKButton1();
+  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 541, 400, DIALOG_BUTTON_WIDTH,
+                            DIALOG_BUTTON_HEIGHT);
+  platform::Backend& clock = platform::Current();
+  UTCDiff = GetUTCDiff(clock.UtcTime(), clock.LocalTime());
+  ObservingNebulas.clear();
+  Reload = true;
+}
+
+void TObservatoryForm::OnFree() {
+  FreeBMPPicture(Icon);
+  FreeBMPPicture(DefaultThumbnail);
+}
+
+void TObservatoryForm::OnShow() {
+  OKButton->CatchFocus();
+  if (!Reload) return;
+  Latitude = Settings.Latitude;
+  Longitude = Settings.Longitude;
+  platform::Backend& clock = platform::Current();
+  const platform::SystemTime now = clock.UtcTime();
+  int32_t tick = 0;
+  GetUTCTime(now, clock.TickCount(), UTCTime, Residual, tick);
+  LastTimeCheck = static_cast<uint32_t>(tick);
+  // A system clock outside the supported years starts at the nearest end.
+  if (UTCTime.Year > LAST_YEAR) {
+    SetClock(LastClockMinute(UTCDiff));
+  } else {
+    SetClock(NormalDateToDiffDate(UTCTime));
+  }
+  Speed = 1;
+  ActualizeComponents();
+  RecalculateNebulas();
+  Reload = false;
+}
+
+void TObservatoryForm::OnHide() { Reload = true; }
+
+void TObservatoryForm::SetClock(TDiffDate Minutes) {
+  if (Minutes < FirstClockMinute(UTCDiff)) Minutes = FirstClockMinute(UTCDiff);
+  if (Minutes > LastClockMinute(UTCDiff)) Minutes = LastClockMinute(UTCDiff);
+  UTCTime = DiffDateToNormalDate(Minutes);
+}
+
+bool TObservatoryForm::MoveClock(int64_t Minutes) {
+  const int64_t last = LastClockMinute(UTCDiff);
+  int64_t target = int64_t{NormalDateToDiffDate(UTCTime)} + Minutes;
+  const bool stopped = target >= last;
+  if (stopped) {
+    // The clock stands at the last minute the calendar can count.
+    target = last;
+    Residual = 0;
+  }
+  UTCTime = DiffDateToNormalDate(static_cast<TDiffDate>(target));
+  ActualizeComponents();
+  RecalculateNebulas();
+  return !stopped;
+}
+
+void TObservatoryForm::OnCheck() {
+  const uint32_t now = Now();
+  const int64_t minutes = AdvanceResidual(Residual, now - LastTimeCheck, Speed);
+  LastTimeCheck = now;
+  if (minutes > 0 && NormalDateToDiffDate(UTCTime) < LastClockMinute(UTCDiff)) {
+    MoveClock(minutes);
+  } else if (minutes > 0) {
+    Residual = 0;  // standing at the end: no time piles up
+  }
+  if (ListedDatabase.Changed()) RecalculateNebulas();
+}
+
+int32_t TObservatoryForm::LocalPart(TTimePart Part) const { return GetLocalTimePart(UTCTime, UTCDiff, Part); }
+
+void TObservatoryForm::ActualizeComponents() {
+  for (TPositionInput* input : {PositionPanel->Latitude.Get(), PositionPanel->Longitude.Get()}) {
+    if (input->Adress == Focused || input->Target == nullptr) continue;
+    input->SetText(Fixed(*input->Target, 5));
+  }
+  const TNormalDate local = DiffDateToNormalDate(NormalDateToDiffDate(UTCTime) + UTCDiff);
+  TTimePanel& t = *TimePanel;
+  t.Day->MaxValue = MonthLength(local.Year, local.Month);
+  const std::pair<TTimeInput*, int32_t> parts[] = {
+      {t.Year.Get(), local.Year}, {t.Month.Get(), local.Month}, {t.Day.Get(), local.Day},
+      {t.Hour.Get(), local.Hour}, {t.Minute.Get(), local.Minute}};
+  for (const auto& [input, value] : parts) {
+    if (input->Adress == Focused) continue;
+    char text[16];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    // Unchanged texts are left alone: rewriting them would allocate and lay
+    // the field out again on every minute at the fastest speed.
+    if (input->Text != std::string_view(text, static_cast<std::size_t>(end - text)))
+      input->SetText(std::string_view(text, static_cast<std::size_t>(end - text)));
+  }
+  TSpeedPanel& s = *SpeedPanel;
+  for (TSpeedRadioButton* b : {s.Normal.Get(), s.Fast.Get(), s.VeryFast.Get()}) b->Checked = b->Speed == Speed;
+}
+
+bool TObservatoryForm::NebulaListFocused() const { return Focused == Focus_Nebulas.Get()->Adress; }
+
+void TObservatoryForm::RecalculateNebulas() {
+  const bool held = NebulaListFocused();
+  ListedDatabase.Seen();
+  FocusedNebula = ::RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, UTCTime, Latitude, Longitude,
+                                       ObservingNebulas, FocusedNebula, held);
+  if (FocusedNebula < 0 && held) TimePanel->Day->CatchFocus();
+}
+
+void TObservatoryForm::ListNebula(int32_t Ind) {
+  if (Ind < 0 || Ind >= static_cast<int32_t>(ObservingNebulas.size())) return;
+  const std::size_t record = static_cast<std::size_t>(ObservingNebulas[static_cast<std::size_t>(Ind)].Record);
+  if (record >= Nebulas.size()) return;
+  ShowListItem(Nebulas[record]);
+}
+
+int32_t TObservatoryForm::NebulaAt(int32_t X, int32_t Y) const {
+  for (auto i = ObservingNebulas.size(); i-- > 0;) {
+    const TViewport& a = ObservingNebulas[i].SkyArea;
+    if (X >= a.X1 && X <= a.X2 && Y >= a.Y1 && Y <= a.Y2) return static_cast<int32_t>(i);
+  }
+  return -1;
+}
+
+void TObservatoryForm::FocusNebula(int32_t Ind) {
+  TFocus_Nebulas& nebulas = *Focus_Nebulas;
+  nebulas.CatchFocus();
+  nebulas.FocusFromForm = true;
+  FocusedNebula = Ind;
+  // Performed here so that the framework sees no further change of focus.
+  nebulas.Focus();
+  nebulas.OnFocus();
+  nebulas.Is_Focused = true;
+}
+
+void TObservatoryForm::OnMouseIs(int32_t X, int32_t Y) { SkyPointAt(X, Y, MouseAz, MouseElev); }
+
+void TObservatoryForm::OnMouseMove(int32_t X, int32_t Y) {
+  const int32_t found = NebulaAt(X, Y);
+  if (found >= 0) FocusNebula(found);
+}
+
+void TObservatoryForm::OnMouseLeftDoubleClick(int32_t X, int32_t Y) {
+  const int32_t found = NebulaAt(X, Y);
+  if (found < 0) return;
+  FocusNebula(found);
+  ListNebula(found);
+}
+
+void TObservatoryForm::OnDraw() {
+  // A database change later in this frame's checks leaves positions that
+  // may no longer designate the records they were computed from.
+  if (ListedDatabase.Changed()) RecalculateNebulas();
+  const int32_t ox = RealCanvasPos.X1;
+  const int32_t oy = RealCanvasPos.Y1;
+  const uint8_t a = AlphaBlending;
+  SetViewport(RealCanvasViewport.X1, RealCanvasViewport.Y1, RealCanvasViewport.X2, RealCanvasViewport.Y2);
+  const int32_t cx = ox + SKY_CENTER;
+  const int32_t cy = oy + SKY_CENTER;
+
+  SetColor(0, 0, 0, a);
+  FillCircle(cx, cy, SKY_RADIUS + 1);
+
+  const bool frame = NebulaListFocused();
+  for (std::size_t i = 0; i < ObservingNebulas.size(); ++i) {
+    const TObservingNebula& o = ObservingNebulas[i];
+    const TPicture& own = Nebulas[static_cast<std::size_t>(o.Record)].Thumbnail;
+    const TPicture& picture = own.Loaded ? own : DefaultThumbnail;
+    if (a == 0) {
+      ShowBMPPicture(ox + o.SkyArea.X1, oy + o.SkyArea.Y1, picture);
+    } else {
+      ShowAlphaScaleBMPPicture(ox + o.SkyArea.X1, oy + o.SkyArea.Y1, picture, picture.ImageWidth,
+                               picture.ImageHeight, a, false, TColor{});
+    }
+    if (frame && static_cast<int32_t>(i) == FocusedNebula) {
+      SetColor(255, 255, 255, a);
+      Rectangle(ox + o.SkyArea.X1, oy + o.SkyArea.Y1, ox + o.SkyArea.X2, oy + o.SkyArea.Y2);
+    }
+  }
+
+  SetColor(100, 100, 100, a);
+  Line(ox + 19, cy, ox + 421, cy);
+  Line(cx, oy + 19, cx, oy + 421);
+  Circle(cx, cy, 100);
+
+  SetColor(236, 233, 216, a);
+  Circle(cx, cy, 211, 21);
+
+  SetColor(50, 50, 50, a);
+  const TFont& font = ProgramFont(0);
+  WriteText(ox + 210, oy + 3, font, "180°"_cp);
+  WriteText(ox + 217, oy + 424, font, "0°"_cp);
+  WriteText(ox + 1, oy + 213, font, "90°"_cp);
+  WriteText(ox + 424, oy + 213, font, "270°"_cp);
+  if (PMouseIs) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Az.: %.3f\xB0", MouseAz);
+    WriteText(ox + 10, oy + 400, font, text);
+    std::snprintf(text, sizeof text, "Elev.: %.3f\xB0", MouseElev);
+    WriteText(ox + 10, oy + 420, font, text);
+  }
 }

@@ -1,11 +1,192 @@
 #pragma once
-// The observatory: the sky map of the loaded nebulae for a chosen time and place.
+// The observatory: the nebulae of the loaded database on a round map of the
+// sky as an observer sees them at a chosen place and moment, with a simulated
+// clock that runs at one of three speeds. The user edits the local date and
+// time and the position, points at a nebula to focus it and opens its record.
+//
+// The map's list refers to the records by position and is rebuilt whenever
+// DatabaseRevision changes, so it never outlives the records it designates.
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "catalogue/cv_calendar.h"
+#include "catalogue/cv_database_watch.h"
+#include "forms/cv_picture_buttons.h"
+#include "forms/cv_sky_map.h"
+#include "vc/vc_edit.h"
 #include "vc/vc_form.h"
+#include "vc/vc_panel.h"
+#include "vc/vc_radio_button.h"
+
+// Simulated milliseconds per real millisecond at speeds 1, 2 and 3.
+int32_t SpeedFactor(uint8_t Speed);
+
+// Adds Elapsed real milliseconds at the given speed to Residual (simulated
+// milliseconds into the current minute, 0..59999) and returns the whole
+// minutes that passed; Residual keeps the rest. Any Elapsed a 32-bit tick
+// counter can give is added exactly, even at the fastest speed.
+int64_t AdvanceResidual(int32_t& Residual, uint32_t Elapsed, uint8_t Speed);
+
+// The minute counts (UTC) the simulated clock may take for a local time
+// UTCDiff minutes ahead of UTC: both the UTC and the local instant lie in
+// the years the calendar supports.
+TDiffDate FirstClockMinute(int32_t UTCDiff);
+TDiffDate LastClockMinute(int32_t UTCDiff);
+
+class TTextInput : public TEdit {
+ public:
+  std::string InputName;  // Windows-1250, used in the messages
+  int32_t MinValue = 0;
+  int32_t MaxValue = 0;
+
+  void OnLostFocus() override;
+  void OnAccept() override;
+  // Checks and applies the typed text; a refused text is reported and the
+  // field shows the current value again. The base recalculates the map.
+  virtual void ApplyNewValue();
+
+ protected:
+  // Reports Text on the error form and shows the current value again.
+  void Refuse(std::string_view Text);
+  virtual void Restore() {}
+};
+
+class TTimeInput : public TTextInput {
+ public:
+  int32_t IntValue = 0;
+  TTimePart TimePart = TP_Year;
+
+  void ApplyNewValue() override;
+
+ protected:
+  void Restore() override;
+};
+
+class TPositionInput : public TTextInput {
+ public:
+  double RealValue = 0;
+  double* Target = nullptr;
+
+  void ApplyNewValue() override;
+
+ protected:
+  void Restore() override;
+};
+
+class TTimePanel : public TPanel {
+ public:
+  TOwned<TTimeInput> Day;
+  TOwned<TTimeInput> Month;
+  TOwned<TTimeInput> Year;
+  TOwned<TTimeInput> Hour;
+  TOwned<TTimeInput> Minute;
+
+  void OnCreate() override;
+  void OnDraw() override;
+};
+
+class TPositionPanel : public TPanel {
+ public:
+  TOwned<TPositionInput> Longitude;
+  TOwned<TPositionInput> Latitude;
+
+  void OnCreate() override;
+  void OnDraw() override;
+};
+
+class TSpeedRadioButton : public TRadioButton {
+ public:
+  uint8_t Speed = 1;
+
+  void OnChange() override;
+};
+
+class TSpeedPanel : public TPanel {
+ public:
+  TOwned<TSpeedRadioButton> VeryFast;
+  TOwned<TSpeedRadioButton> Fast;
+  TOwned<TSpeedRadioButton> Normal;
+
+  void OnCreate() override;
+};
+
+// Stands for "a nebula of the map has the keyboard focus"; no size, draws nothing.
+class TFocus_Nebulas : public TVisualComponent {
+ public:
+  bool FocusFromForm = false;  // the focus came from the pointer
+
+  void CreateComponent(PComponentBase Adress_);
+  void OnFocus() override;
+  void OnKeyDown(uint8_t Key) override;
+};
+
+// Follows TFocus_Nebulas in the focus order and hands the focus straight
+// back to it, which moves on to the next nebula.
+class TFocus_Gate : public TVisualComponent {
+ public:
+  void CreateComponent(PComponentBase Adress_);
+  void OnFocus() override;
+};
 
 class TObservatoryForm : public TForm {
  public:
+  class TOKButton1 : public TOKButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+
+  TOwned<TTimePanel> TimePanel;
+  TOwned<TPositionPanel> PositionPanel;
+  TOwned<TSpeedPanel> SpeedPanel;
+  TOwned<TOKButton1> OKButton;
+  double Latitude = 0;
+  double Longitude = 0;
+  TNormalDate UTCTime;
+  int32_t UTCDiff = 0;
+  int32_t Residual = 0;
+  uint32_t LastTimeCheck = 0;  // tick count; differences are taken modulo 2^32
+  bool Reload = true;
+  uint8_t Speed = 1;
+  TObservingNebulas ObservingNebulas;
+  TPicture DefaultThumbnail;
+  TOwned<TFocus_Nebulas> Focus_Nebulas;
+  TOwned<TFocus_Gate> Focus_Gate;
+  int32_t FocusedNebula = -1;
+  double MouseAz = 0;
+  double MouseElev = 0;
+  // The list refers to records by position: any change of the database rebuilds it.
+  TDatabaseWatch ListedDatabase{TDatabaseChange::AnyChange};
+
   void OnCreate() override;
+  void OnFree() override;
+  void OnDraw() override;
+  void OnCheck() override;
+  void OnMouseIs(int32_t X, int32_t Y) override;
+  void OnMouseMove(int32_t X, int32_t Y) override;
+  void OnMouseLeftDoubleClick(int32_t X, int32_t Y) override;
+  void OnShow() override;
+  void OnHide() override;
+
+  // Shows the current values in the inputs that do not hold the focus.
+  void ActualizeComponents();
+  void RecalculateNebulas();
+  // Opens the record of ObservingNebulas[Ind] in the item view; nothing for
+  // an index outside the list.
+  void ListNebula(int32_t Ind);
+
+  // Moves the simulated clock by Minutes, stopping at the ends of the
+  // supported years, and recalculates. Returns false when it had to stop.
+  bool MoveClock(int64_t Minutes);
+  // Sets the simulated instant, brought into the supported years.
+  void SetClock(TDiffDate Minutes);
+  int32_t LocalPart(TTimePart Part) const;
+  // The topmost nebula whose rectangle holds the canvas point, or -1.
+  int32_t NebulaAt(int32_t X, int32_t Y) const;
+  // Gives the keyboard focus to the nebula at Ind as the pointer does.
+  void FocusNebula(int32_t Ind);
+  bool NebulaListFocused() const;
 };
 
 extern TOwned<TObservatoryForm> ObservatoryForm;

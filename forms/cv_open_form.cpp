@@ -1,14 +1,52 @@
 #include "forms/cv_open_form.h"
 
-#include "forms/cv_picture_buttons.h"
+#include <string>
+
+#include "forms/cv_file_form_parts.h"
 #include "forms/cv_question_form2.h"
+#include "platform/cp1250.h"
 
 TOwned<TOpenForm> OpenForm;
 
-void TOpenForm::OnCreate() { LoadProgramPicture("Pictures\\Icon.bmp", Icon); }
+void TOpenForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { OpenDatabaseFile(OpenForm->PathEdit->Text); }
+
+void TOpenForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
+  ClearEdit(*OpenForm->PathEdit);
+  OpenForm->Hide();
+}
+
+void TOpenForm::OnCreate() {
+  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  CreateFileFormEdit(PathEdit, 17);
+  OKButton = new TOKButton1();
+  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 60, 80, DIALOG_BUTTON_WIDTH,
+                            DIALOG_BUTTON_HEIGHT);
+  CancelButton = new TCancelButton1();
+  CancelButton->CreateComponent(&CancelButton, true, BS_Classic, "Cancel button", 201, 80, DIALOG_BUTTON_WIDTH,
+                                DIALOG_BUTTON_HEIGHT);
+}
+
+void TOpenForm::OnFree() { FreeBMPPicture(Icon); }
+
+void TOpenForm::OnDraw() {
+  DrawFileFormLabels(RealCanvasPos, {{"Názov súboru: "_cp, 20}});
+  DrawFileNameNote(RealCanvasPos, 120);
+}
+
+void TOpenForm::OnCheck() {
+  if (PathEdit->PAccept) OKButton->OnMouseLeftClick(-1, -1);
+}
+
+void TOpenForm::OnShow() {
+  PositionOfFocusedComponent = 3;
+  PathEdit->CatchFocus();
+}
 
 void TOpenForm::Finished(TWorkflowStep Step) {
-  // A rejected file has been reported; the form stays for another name.
+  // A missing or rejected file has been reported; the form stays for another
+  // name. A failed save before the opening keeps the name for another try.
+  if (Step == TWorkflowStep::SaveFailed) return;
+  ClearEdit(*PathEdit);
   if (Step == TWorkflowStep::Done) Hide();
 }
 
@@ -21,7 +59,9 @@ void OpenFinished(TWorkflowStep Step) {
 }  // namespace
 
 bool OpenDatabaseFile(std::string_view P) {
-  const TWorkflowStep step = RequestOpen(P, &OpenFinished);
+  // The name may be the edit's own text, which the form clears when done.
+  const std::string path(P);
+  const TWorkflowStep step = RequestOpen(path, &OpenFinished);
   if (step == TWorkflowStep::AskToSave) QuestionForm2->Show(ST_Modal);
   return step == TWorkflowStep::Done;
 }

@@ -56,6 +56,8 @@ void TSaveQuestionForm::OnDraw() {
                            Picture1.ImageHeight, 0, true, TranColor);
 }
 
+void TSaveQuestionForm::OnCloseQuery() { CancelPendingOperation(); }
+
 void TSaveQuestionForm::AnswerYes() {
   Hide();
   AnswerSaveQuestion(true);

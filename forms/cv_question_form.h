@@ -31,6 +31,9 @@ class TSaveQuestionForm : public TForm {
   void OnFree() override;
   void OnShow() override;
   void OnDraw() override;
+  // Closing the question by its title bar answers neither: the operation
+  // that waited for it is dropped and everything stays as it was.
+  void OnCloseQuery() override;
 
   // The answers. Yes saves first; when the save fails the changes are still
   // only in memory, so nothing that would drop them is done.

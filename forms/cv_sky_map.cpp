@@ -19,27 +19,36 @@ void SkyPointAt(int32_t PX, int32_t PY, double& MouseAz, double& MouseElev) {
   if (MouseAz > 360) MouseAz -= 360;
 }
 
+TViewport ThumbnailArea(double X, double Y, int32_t W, int32_t H) {
+  // nearbyint rounds halves to even in the default rounding mode.
+  TViewport area;
+  area.X1 = static_cast<int32_t>(std::nearbyint(X)) - (W - 1) / 2 + SKY_CENTER;
+  area.Y1 = SKY_CENTER - static_cast<int32_t>(std::nearbyint(Y)) - (H - 1) / 2;
+  area.X2 = area.X1 + W - 1;
+  area.Y2 = area.Y1 + H - 1;
+  return area;
+}
+
 int32_t RecalculateNebulas(const TNebulas& Records, int32_t Count, const TNormalDate& UTCTime, double Latitude,
                            double Longitude, TObservingNebulas& ObservingNebulas, int32_t FocusedNebula,
                            bool FocusHeld) {
   int32_t remembered = -1;
-  bool remembering = FocusHeld && FocusedNebula >= 0 &&
-                     static_cast<std::size_t>(FocusedNebula) < ObservingNebulas.size();
-  if (remembering) remembered = ObservingNebulas[static_cast<std::size_t>(FocusedNebula)].Data.IndexOfItem;
+  const bool remembering = FocusHeld && FocusedNebula >= 0 &&
+                           static_cast<std::size_t>(FocusedNebula) < ObservingNebulas.size();
+  if (remembering) remembered = ObservingNebulas[static_cast<std::size_t>(FocusedNebula)].IndexOfItem;
 
-  struct Placed {
-    int32_t Record;
-    TViewport Area;
-  };
-  std::vector<Placed> placed;
+  ObservingNebulas.clear();
   const std::size_t count = std::min(static_cast<std::size_t>(std::max(Count, 0)), Records.size());
-  placed.reserve(count);
+  // The instant and the place are the same for every record: the sidereal
+  // angle is computed once, the rest exactly as RaToAzim does per record.
+  const double lst = SiderealAngle(UTCTime, Longitude);
   for (std::size_t i = 0; i < count; ++i) {
     const TNebula& record = Records[i];
-    double azimut = 0;
-    double elevacia = 0;
-    RaToAzim(record.Rect, record.Dec, UTCTime, Longitude, Latitude, azimut, elevacia);
-    if (!(elevacia >= 0) || !std::isfinite(azimut)) continue;
+    const double ha = HourAngle(lst, record.Rect);
+    const double elevacia = HourAngleElevation(ha, record.Dec, Latitude);
+    if (!(elevacia >= 0)) continue;
+    const double azimut = HourAngleAzimuth(ha, record.Dec, Latitude);
+    if (!std::isfinite(azimut)) continue;
     double x = 0;
     double y = 0;
     PositionOnSky(azimut, elevacia, 2 * SKY_RADIUS, x, y);
@@ -49,29 +58,21 @@ int32_t RecalculateNebulas(const TNebulas& Records, int32_t Count, const TNormal
       w = static_cast<int32_t>(record.Thumbnail.ImageWidth);
       h = static_cast<int32_t>(record.Thumbnail.ImageHeight);
     }
-    // nearbyint rounds halves to even in the default rounding mode.
-    TViewport area;
-    area.X1 = static_cast<int32_t>(std::nearbyint(x)) - (w - 1) / 2 + SKY_CENTER;
-    area.Y1 = SKY_CENTER - static_cast<int32_t>(std::nearbyint(y)) - (h - 1) / 2;
-    area.X2 = area.X1 + w - 1;
-    area.Y2 = area.Y1 + h - 1;
-    placed.push_back({static_cast<int32_t>(i), area});
+    ObservingNebulas.push_back({static_cast<int32_t>(i), record.IndexOfItem, ThumbnailArea(x, y, w, h)});
   }
-  // A stable sort gives the same order as the stable insertion sort by the
-  // top edge and then the left edge, without its quadratic cost.
-  std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
-    return a.Area.Y1 != b.Area.Y1 ? a.Area.Y1 < b.Area.Y1 : a.Area.X1 < b.Area.X1;
-  });
-
-  ObservingNebulas.resize(placed.size());
-  for (std::size_t k = 0; k < placed.size(); ++k) {
-    ObservingNebulas[k].Data = Records[static_cast<std::size_t>(placed[k].Record)];
-    ObservingNebulas[k].SkyArea = placed[k].Area;
-  }
+  // Top edge, then left edge, then database position: a total order, so the
+  // in-place sort gives exactly the order of a stable sort by the two edges
+  // (ties in database order) without its quadratic cost or a scratch buffer.
+  std::sort(ObservingNebulas.begin(), ObservingNebulas.end(),
+            [](const TObservingNebula& a, const TObservingNebula& b) {
+              if (a.SkyArea.Y1 != b.SkyArea.Y1) return a.SkyArea.Y1 < b.SkyArea.Y1;
+              if (a.SkyArea.X1 != b.SkyArea.X1) return a.SkyArea.X1 < b.SkyArea.X1;
+              return a.Record < b.Record;
+            });
 
   if (!remembering) return -1;
   int32_t focused = -1;
   for (std::size_t k = 0; k < ObservingNebulas.size(); ++k)
-    if (ObservingNebulas[k].Data.IndexOfItem == remembered) focused = static_cast<int32_t>(k);
+    if (ObservingNebulas[k].IndexOfItem == remembered) focused = static_cast<int32_t>(k);
   return focused;
 }

@@ -18,9 +18,13 @@ inline constexpr int32_t SKY_RADIUS = 200;
 // The azimuth and elevation under the canvas pixel (PX, PY) of the map.
 void SkyPointAt(int32_t PX, int32_t PY, double& MouseAz, double& MouseElev);
 
+// A nebula above the horizon. The list refers to the records by position
+// instead of copying them: it is rebuilt whenever DatabaseRevision changes,
+// so Record always designates the same record it was computed from.
 struct TObservingNebula {
-  TNebula Data;        // a copy; its thumbnail's pixels belong to the database record
-  TViewport SkyArea;   // the thumbnail's rectangle on the canvas
+  int32_t Record = 0;       // position in the records the list was built from
+  int32_t IndexOfItem = 0;  // the record's number, which keeps the focus across rebuilds
+  TViewport SkyArea;        // the thumbnail's rectangle on the canvas
 };
 using TObservingNebulas = std::vector<TObservingNebula>;
 
@@ -31,7 +35,12 @@ using TObservingNebulas = std::vector<TObservingNebula>;
 // the result is the index of the same record (by number) in the new list, or
 // -1 when it is gone. When it is -1 while FocusHeld, the caller moves the
 // focus away (the observatory gives it to the day input). Records whose
-// position cannot be computed (a non-finite coordinate) are left out.
+// position cannot be computed (a non-finite coordinate) are left out. The
+// list's storage is reused: once it has grown, a rebuild allocates nothing.
 int32_t RecalculateNebulas(const TNebulas& Records, int32_t Count, const TNormalDate& UTCTime, double Latitude,
                            double Longitude, TObservingNebulas& ObservingNebulas, int32_t FocusedNebula,
                            bool FocusHeld);
+
+// The rectangle of a thumbnail of W x H pixels centred on the map point at
+// offset (X, Y) from the centre, Y pointing up.
+TViewport ThumbnailArea(double X, double Y, int32_t W, int32_t H);

@@ -284,7 +284,17 @@ void SdlBackend::CloseDisplay() {
   pressed_as_.fill(0);
 }
 
-uint32_t SdlBackend::TickCount() { return SDL_GetTicks(); }
+// Milliseconds since the machine started, as the Windows tick count the
+// program was written against: large from the first frame on. The toolkit
+// stamps "no click yet" as 0, so a count starting at the program's own start
+// would pair the first click of the first second with that stamp and call it
+// a double click.
+uint32_t SdlBackend::TickCount() {
+  timespec now{};
+  if (clock_gettime(CLOCK_BOOTTIME, &now) != 0) clock_gettime(CLOCK_MONOTONIC, &now);
+  const uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000 + static_cast<uint64_t>(now.tv_nsec) / 1000000;
+  return static_cast<uint32_t>(ms);  // wraps after 49.7 days, as there
+}
 
 SystemTime SdlBackend::UtcTime() {
   timespec now{};

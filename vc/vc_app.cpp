@@ -85,14 +85,21 @@ void TApplication::RunFrame() {
   MenuCheckPass(P_Input);
 
   // Form input pass, topmost first, stopping below a visible modal form. A
-  // form's Check may reorder the list (click to front), so every step reads
-  // the entry afresh and never runs past the end.
+  // form's Check may reorder the list (click to front, or a button showing a
+  // modal form from lower down, which moves the forms above it down a place),
+  // so every step reads the entry afresh and never runs past the end, and the
+  // stop looks at the list as it is now: at the entry checked last and at
+  // everything above it. Otherwise the opener would be checked again and the
+  // forms below the new modal form would get input.
   for (std::size_t i = OpenedWindows.size(); i-- > 0 && !modal;) {
     if (i >= OpenedWindows.size()) continue;
     TForm* form = DerefAs<TForm>(OpenedWindows[i]);
     if (form == nullptr) continue;
     form->Check();
-    if (form->GetShowType() == ST_Modal && form->Visible) modal = true;
+    for (std::size_t j = i; j < OpenedWindows.size() && !modal; ++j) {
+      const TForm* entry = DerefAs<TForm>(OpenedWindows[j]);
+      modal = entry != nullptr && entry->GetShowType() == ST_Modal && entry->Visible;
+    }
   }
 
   // Submenus follow forms that have just moved.

@@ -131,9 +131,10 @@ void TButton::Draw() {
     const bool focused = Adress != nullptr && Adress == Focused;
     const bool pressed = PMouseLeftDown || Enter_Pressed;
 
-    // The viewport at each look's start is the mother's canvas viewport (or
-    // whatever a subclass chose); every look ends in the canvas viewport.
-    const TViewport outer = Viewport;
+    // The first look drawn starts in the viewport the mother left (or whatever
+    // a subclass chose) and every look ends in the canvas viewport, where the
+    // next one starts: the grey look drawn over look 1 or 2 under a disabled
+    // ancestor therefore repaints only the canvas and its title.
 
     const auto normalBody = [&] {
       Use(WHITE, a);
@@ -192,7 +193,6 @@ void TButton::Draw() {
       canvasAndTitle();
     }
     if (Enable && pressed) {
-      SetViewport(outer.X1, outer.Y1, outer.X2, outer.Y2);
       Use(BLACK, a);
       Line(X1, Y1, X2, Y1);
       Use(SHADE, a);
@@ -218,7 +218,6 @@ void TButton::Draw() {
       canvasAndTitle();
     }
     if (Enable && !UnEnableAncestor && !pressed && focused) {
-      SetViewport(outer.X1, outer.Y1, outer.X2, outer.Y2);
       Use(BLACK, a);
       Line(X1, Y1, X2, Y1);
       Line(X1, Y1 + 1, X1, Y2);
@@ -245,7 +244,6 @@ void TButton::Draw() {
       canvasAndTitle();
     }
     if (!Enable || UnEnableAncestor) {
-      SetViewport(outer.X1, outer.Y1, outer.X2, outer.Y2);
       normalBody();
       DrawCanvas();
       if (Font != nullptr && !Title.empty()) {

@@ -49,6 +49,86 @@ shot save-question.bmp
 SCRIPT
 shoot main-window file-menu exit-form save-question
 
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+program show-item 3
+move 600 690
+frames 2
+shot item-view.bmp
+rclick 690 340
+move 600 700
+frames 2
+shot fullscreen.bmp
+SCRIPT
+shoot item-view fullscreen
+
+# The file forms, each put away again with Tab, Tab, Enter (its Cancel).
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+click 241 50
+move 200 96
+click 200 96
+frames 1
+type katalogy\Moje hmloviny.cvl
+press RETURN
+frames 1
+type Hmloviny južnej oblohy
+press RETURN
+frames 1
+type Ján Kováč
+press RETURN
+frames 1
+type Pozorovania z Kysúc, 2026
+move 600 690
+frames 2
+shot file-new-form.bmp
+press TAB
+frames 1
+press TAB
+frames 1
+press RETURN
+frames 1
+click 241 50
+move 200 122
+click 200 122
+frames 1
+type samples\Hmloviny.cvl
+move 600 690
+frames 2
+shot open-form.bmp
+press TAB
+frames 1
+press TAB
+frames 1
+press RETURN
+frames 1
+click 241 50
+move 200 174
+click 200 174
+frames 1
+type samples/Hmloviny kópia.cvl
+move 600 690
+frames 2
+shot save-as-form.bmp
+press TAB
+frames 1
+press TAB
+frames 1
+press RETURN
+frames 1
+click 150 120
+move 130 161
+click 130 161
+move 600 690
+frames 2
+shot informations-form.bmp
+SCRIPT
+shoot file-new-form open-form save-as-form informations-form
+
 layout 'katalogy\Moje hmloviny.cvl'
 cat > "$work/run/script.replay" <<'SCRIPT'
 clock 2026-12-08 20:41:07 utc+60
@@ -58,3 +138,46 @@ frames 2
 shot error-form.bmp
 SCRIPT
 shoot error-form
+
+# The observatory: the night sky over Bratislava with the sample catalogue,
+# then a nebula focused by the pointer.
+layout 'samples\Hmloviny.cvl'
+"$build/tools/cvltool/cvltool" settings "$work/run/cv_settings.ini" 'samples\Hmloviny.cvl' \
+  --latitude 48.1486 --longitude 17.1077 >/dev/null
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 21:30:00 utc+60
+frames 3
+click 147 402
+move 300 450
+move 301 450
+frames 2
+shot observatory.bmp
+move 308 322
+move 310 322
+frames 2
+shot observatory-focused.bmp
+SCRIPT
+shoot observatory observatory-focused
+
+# The control gallery of the harness, every control used once, with the combo
+# box open.
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+frames 2
+type Žltá hmlovina č. 4
+press RETURN
+type Nová 
+click 89 246
+click 105 308
+click 431 356
+click 200 630
+click 459 501
+click 652 413
+click 676 128
+move 662 184
+move 663 184
+frames 2
+shot control-gallery.bmp
+SCRIPT
+(cd "$work/run" && "$build/corvala-replay" --gallery script.replay)
+convert "$work/run/control-gallery.bmp" "$here/control-gallery.png"

@@ -45,6 +45,13 @@ class TCountingButton : public TButton {
   void OnMouseLeftClick(int32_t, int32_t) override { ++Clicks; }
 };
 
+// Shows a form as a modal one when clicked.
+class TModalOpener : public TButton {
+ public:
+  TForm* Target = nullptr;
+  void OnMouseLeftClick(int32_t, int32_t) override { Target->Show(ST_Modal); }
+};
+
 class TTestApplication : public TApplication {
  public:
   void Prologue() override { journal.push_back("Prologue"); }
@@ -134,6 +141,7 @@ class AppTest : public ::testing::Test {
   TTestApplication* app = nullptr;
   // Slots outlive the application's Free, which empties them.
   TOwned<TCountingButton> b1, b2, b3;
+  TOwned<TModalOpener> opener;
   TOwned<TMenuItem> fileItem, openItem;
   TOwned<TLoggedForm> f1, f2, f3;
 };
@@ -286,6 +294,28 @@ TEST_F(AppTest, ModalFormBlocksInputBelowButEverythingIsDrawn) {
   f2->Hide();
   Click(150, 200);
   EXPECT_EQ(f1->Clicks, 1);
+}
+
+TEST_F(AppTest, AModalFormShownFromLowerInTheListStopsTheInputPassAtOnce) {
+  // The question was created first, so it lies at the bottom of the list.
+  MakeForm(f1, "question", PT_Normal, 400, 400, 100, 50);
+  MakeForm(f2, "below", PT_Normal, 10, 10, 600, 400)->Show(ST_Unmodal);
+  MakeForm(f3, "opener", PT_Normal, 100, 100, 200, 100)->Show(ST_Unmodal);
+  opener = new TModalOpener();
+  opener->CreateComponent(&opener, true, BS_Classic, "Otázka", 10, 10, 80, 20);
+  opener->Target = f1.Get();
+  host.SetCursor(100 + 6 + 20, 100 + 32 + 15);
+  Frame();
+  host.SetKey(vk::LBUTTON, true);
+  Frame();
+  const int openerChecks = f3->Checks, belowChecks = f2->Checks;
+  host.SetKey(vk::LBUTTON, false);
+  Frame();
+  ASSERT_EQ(OpenedWindows.back(), &f1) << "the click showed the question on top";
+  EXPECT_EQ(f3->Checks, openerChecks + 1) << "the opener is checked once";
+  EXPECT_EQ(f2->Checks, belowChecks) << "nothing below the new modal form gets input";
+  Frame();
+  EXPECT_EQ(f3->Checks, openerChecks + 1);
 }
 
 TEST_F(AppTest, CursorTurnsToAHandOverButtons) {

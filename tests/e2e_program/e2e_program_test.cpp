@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/cv_database_file.h"
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_settings.h"
 #include "platform/cp1250.h"
@@ -214,6 +215,100 @@ TEST_F(ProgramRun, TheHighlightAndTheOpenWindowsListFollowTheMouse) {
   EXPECT_EQ(Line("file.dump", "main"), R"(main highlight="File Button" windows="Databáza")");
   EXPECT_EQ(Line("settings.dump", "main"), R"(main highlight="Settings Button" windows="Databáza")");
   EXPECT_EQ(Line("shown.dump", "main"), R"(main highlight="Settings Button" windows="Databáza","Nastavenia")");
+}
+
+TEST_F(ProgramRun, ARecordShownInTheItemViewOpensItsPictureFullScreen) {
+  WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 3));
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+  ASSERT_EQ(Run("frames 2\nprogram show-item 2\nframes 1\ndump item.dump\nrclick 690 340\nframes 1\ndump full.dump\n"
+                "press RETURN\nframes 1\ndump back.dump\n"),
+            0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_NE(FormLine("item.dump", "Výpis položky").find("visible=1 modal=0 active=1"), std::string::npos);
+  EXPECT_EQ(Line("item.dump", "item-view"), R"(item-view name="M 2" result=1 picture=0x0)");
+  EXPECT_NE(FormLine("full.dump", "Fullscreen").find("visible=1 modal=0 active=1"), std::string::npos);
+  // Enter on the focused OK puts the picture away again.
+  EXPECT_NE(FormLine("back.dump", "Fullscreen").find("visible=0"), std::string::npos);
+  EXPECT_NE(FormLine("back.dump", "Výpis položky").find("visible=1"), std::string::npos);
+}
+
+// The file menu's entries and the database menu's first one.
+constexpr const char* kFileMenu = "click 241 50\n";
+constexpr const char* kNewItem = "move 200 96\nclick 200 96\nframes 1\n";
+constexpr const char* kOpenItem = "move 200 122\nclick 200 122\nframes 1\n";
+constexpr const char* kSaveItem = "move 200 148\nclick 200 148\nframes 1\n";
+constexpr const char* kSaveAsItem = "move 200 174\nclick 200 174\nframes 1\n";
+constexpr const char* kInformationsItem = "click 150 120\nmove 130 161\nclick 130 161\nframes 1\n";
+
+std::string Header(std::string_view path, std::string_view name, std::string_view author,
+                   std::string_view description) {
+  TDatabaseInfo info;
+  info.Path = path;
+  info.NameOfDatabase = name;
+  info.Autor = author;
+  info.Description = description;
+  std::string bytes;
+  EncodeDatabase(info, {}, bytes);
+  return bytes;
+}
+
+TEST_F(ProgramRun, ACatalogueIsCreatedSavedReopenedDescribedAndSavedAsFromTheKeyboard) {
+  fs::create_directory(dir_ / "kat");
+  std::string script = std::string("frames 2\n") + kFileMenu + kNewItem +
+                       "type kat\\nové.cvl\npress RETURN\nframes 1\ntype Žiarivé hmloviny\npress RETURN\nframes 1\n"
+                       "type Ďuro Ťažký\npress RETURN\nframes 1\ntype Môj prvý katalóg\npress RETURN\nframes 1\n"
+                       "dump created.dump\n" +
+                       kFileMenu + kSaveItem + "dump saved.dump\n" + kFileMenu + kOpenItem +
+                       "type kat/nové.cvl\npress RETURN\nframes 1\ndump opened.dump\n" + kInformationsItem +
+                       "press END\ntype  II\npress RETURN\nframes 1\npress RETURN\nframes 1\npress RETURN\nframes 1\n"
+                       "dump described.dump\n" +
+                       kFileMenu + kSaveAsItem + "type kat/kópia.cvl\npress RETURN\nframes 1\ndump copied.dump\n";
+  ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("created.dump", "database"), "database loaded=1 modified=1 records=0 terminate=0");
+  EXPECT_EQ(Line("created.dump", "database-file"), R"(database-file path="kat\\nové.cvl" name="Žiarivé hmloviny")");
+  EXPECT_NE(FormLine("created.dump", "Nový súbor").find("visible=0"), std::string::npos);
+  EXPECT_EQ(Line("saved.dump", "database"), "database loaded=1 modified=0 records=0 terminate=0");
+  EXPECT_EQ(Line("opened.dump", "database-file"), R"(database-file path="kat/nové.cvl" name="Žiarivé hmloviny")");
+  EXPECT_EQ(Line("described.dump", "database"), "database loaded=1 modified=1 records=0 terminate=0");
+  EXPECT_NE(FormLine("described.dump", "Informácie o databáze").find("visible=0"), std::string::npos);
+  EXPECT_EQ(Line("copied.dump", "database"), "database loaded=1 modified=0 records=0 terminate=0");
+  EXPECT_EQ(Line("copied.dump", "database-file"),
+            R"(database-file path="kat/kópia.cvl" name="Žiarivé hmloviny II")");
+
+  EXPECT_EQ(ReadFile(dir_ / "kat" / "nové.cvl"),
+            Header("kat\\nové.cvl"_cp, "Žiarivé hmloviny"_cp, "Ďuro Ťažký"_cp, "Môj prvý katalóg"_cp));
+  EXPECT_EQ(ReadFile(dir_ / "kat" / "kópia.cvl"),
+            Header("kat/kópia.cvl"_cp, "Žiarivé hmloviny II"_cp, "Ďuro Ťažký"_cp, "Môj prvý katalóg"_cp));
+  const std::string check = "'" CVLTOOL_PATH "' check '" + (dir_ / "kat" / "kópia.cvl").string() + "' > " +
+                            (dir_ / "check.txt").string();
+  ASSERT_EQ(std::system(check.c_str()), 0);
+  const std::string report = ReadFile(dir_ / "check.txt");
+  EXPECT_NE(report.find("name:        Žiarivé hmloviny II\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("author:      Ďuro Ťažký\n"), std::string::npos) << report;
+}
+
+TEST_F(ProgramRun, TypedNamesThatCannotBeOpenedOrMadeAreReportedOnceAndTheFormStays) {
+  WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 2));
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+  WriteFile(dir_ / "cudzi.cvl", "Toto nie je katalóg.");
+  std::string script = std::string("frames 2\n") + kFileMenu + kOpenItem +
+                       "type chyba.cvl\npress RETURN\nframes 1\ndump missing.dump\npress RETURN\nframes 1\n"
+                       "dump closed.dump\ntype cudzi.cvl\npress RETURN\nframes 1\ndump foreign.dump\npress RETURN\n"
+                       "frames 1\n" +
+                       kFileMenu + kNewItem + "type nie/je.cvl\npress RETURN\nframes 1\npress RETURN\nframes 1\npress RETURN\n"
+                       "frames 1\npress RETURN\nframes 1\ndump invalid.dump\n";
+  ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_NE(FormLine("missing.dump", "Chyba").find("visible=1 modal=1 active=1"), std::string::npos);
+  // One Enter, one message: closing it leaves the open form waiting for another name.
+  EXPECT_NE(FormLine("closed.dump", "Chyba").find("visible=0"), std::string::npos);
+  EXPECT_NE(FormLine("closed.dump", "Otvoriť súbor").find("visible=1 modal=0 active=1"), std::string::npos);
+  EXPECT_EQ(Line("closed.dump", "focus"), R"(focus "Otvoriť súbor")");
+  EXPECT_NE(FormLine("foreign.dump", "Chyba").find("visible=1"), std::string::npos);
+  EXPECT_EQ(Line("foreign.dump", "database-file"), R"(database-file path="Hmloviny.cvl" name="Hmloviny")");
+  EXPECT_NE(FormLine("invalid.dump", "Chyba").find("visible=1"), std::string::npos);
+  EXPECT_NE(FormLine("invalid.dump", "Nový súbor").find("visible=1"), std::string::npos);
+  EXPECT_EQ(Line("invalid.dump", "database-file"), R"(database-file path="Hmloviny.cvl" name="Hmloviny")");
+  EXPECT_EQ(ReadFile(dir_ / "cudzi.cvl"), "Toto nie je katalóg.");
 }
 
 }  // namespace

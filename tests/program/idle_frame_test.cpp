@@ -4,6 +4,10 @@
 #include <string>
 
 #include "forms/cv_exit_form.h"
+#include "forms/cv_file_new_form.h"
+#include "forms/cv_fullscreen_form.h"
+#include "forms/cv_informations_form.h"
+#include "forms/cv_list_item_form.h"
 #include "forms/cv_main_form.h"
 #include "forms/cv_open_form.h"
 #include "program_fixture.h"
@@ -48,6 +52,20 @@ TEST_F(IdleFrameTest, MainWindowHoverOpenMenuAndDialog) {
   EXPECT_EQ(Measure(30), 0);
 
   AskToQuit();
+  Frame(3);
+  EXPECT_EQ(Measure(30), 0);
+}
+
+TEST_F(IdleFrameTest, FileFormsItemViewAndFullScreenPicture) {
+  WriteFile(Path("a.cvl"), DatabaseBytes("Hmloviny", 3));
+  Start();
+  Frame();
+  OpenDatabaseFile("a.cvl");
+  FileNewForm->Show(ST_Unmodal);
+  FileNewForm->PathEdit->SetText("nový.cvl");
+  InformationsForm->Open();
+  ShowListItem(Nebulas[0]);
+  ShowFullscreenPicture();
   Frame(3);
   EXPECT_EQ(Measure(30), 0);
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <limits>
 #include <vector>
 
@@ -66,7 +69,7 @@ struct PoleSky {
 
 std::vector<int32_t> Numbers(const TObservingNebulas& list) {
   std::vector<int32_t> numbers;
-  for (const TObservingNebula& o : list) numbers.push_back(o.Data.IndexOfItem);
+  for (const TObservingNebula& o : list) numbers.push_back(o.IndexOfItem);
   return numbers;
 }
 
@@ -110,7 +113,7 @@ TEST(RecalculateNebulas, KeepsTheFocusOnTheSameNebula) {
   // Number 1 moves to the top of the map; the focus follows it.
   records[0] = sky.At(1, 5, 5);
   EXPECT_EQ(RecalculateNebulas(records, 3, kInstant, 90, 0, list, 2, true), 0);
-  EXPECT_EQ(list[0].Data.IndexOfItem, 1);
+  EXPECT_EQ(list[0].IndexOfItem, 1);
   // Without the keyboard focus nothing is remembered.
   EXPECT_EQ(RecalculateNebulas(records, 3, kInstant, 90, 0, list, 0, false), -1);
   // A focused nebula that sets loses the focus.
@@ -129,6 +132,64 @@ TEST(RecalculateNebulas, LeavesOutRecordsWithoutAPosition) {
   TObservingNebulas list;
   RecalculateNebulas(records, 3, kInstant, 45, 0, list, -1, false);
   EXPECT_TRUE(list.empty());
+}
+
+TEST(RecalculateNebulas, TheHorizonItselfIsListed) {
+  // At latitude 15 an object of declination -75 culminates exactly on the
+  // horizon: the two terms of the elevation cancel to 0 exactly.
+  const double lst = SiderealAngle(kInstant, 0);
+  TNebulas records(2);
+  records[0].IndexOfItem = 1;
+  records[0].Rect = lst / 15;
+  records[0].Dec = -75;
+  records[1] = records[0];
+  records[1].IndexOfItem = 2;
+  records[1].Dec = -75.001;
+  double az = 0;
+  double el = 1;
+  RaToAzim(records[0].Rect, -75, kInstant, 0, 15, az, el);
+  ASSERT_EQ(el, 0.0);
+  TObservingNebulas list;
+  RecalculateNebulas(records, 2, kInstant, 15, 0, list, -1, false);
+  ASSERT_EQ(Numbers(list), (std::vector<int32_t>{1}));
+  // Due south on the rim, at the top of the map.
+  EXPECT_EQ(list[0].SkyArea, (TViewport{220 - 15, 20 - 15, 220 + 16, 20 + 16}));
+}
+
+// The thumbnails stand where astropy (tests/data/make_sky_reference.py) puts
+// the objects, to the few pixels that precession and nutation account for.
+TEST(RecalculateNebulas, ThumbnailsStandWhereTheReferenceSeesTheObjects) {
+  std::ifstream in(std::string(CORVALA_SOURCE_DIR) + "/tests/data/sky_reference.csv");
+  ASSERT_TRUE(in);
+  std::string line;
+  std::getline(in, line);
+  int placed = 0;
+  while (std::getline(in, line)) {
+    std::stringstream s(line);
+    std::string field;
+    std::getline(s, field, ',');
+    double v[11];
+    for (double& x : v) {
+      std::getline(s, field, ',');
+      x = std::stod(field);
+    }
+    if (v[10] < 2) continue;  // near or below the horizon the models may disagree about listing
+    const TNormalDate date{int32_t(v[2]), int32_t(v[3]), int32_t(v[4]), int32_t(v[5]), int32_t(v[6])};
+    TNebulas records(1);
+    records[0].Rect = v[0];
+    records[0].Dec = v[1];
+    TObservingNebulas list;
+    RecalculateNebulas(records, 1, date, v[7], v[8], list, -1, false);
+    ASSERT_EQ(list.size(), 1u) << line;
+    double x = 0;
+    double y = 0;
+    PositionOnSky(v[9], v[10], 400, x, y);
+    const TViewport& a = list[0].SkyArea;
+    EXPECT_NEAR(a.X1 + 15.5, 220 + x, 3) << line;
+    EXPECT_NEAR(a.Y1 + 15.5, 220 - y, 3) << line;
+    ++placed;
+  }
+  EXPECT_GT(placed, 40);
 }
 
 }  // namespace

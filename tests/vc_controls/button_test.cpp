@@ -55,7 +55,7 @@ class ButtonTest : public ControlsTest {
   // Slots outlive the tests' bodies: the desk frees what they hold.
   TOwned<TProbeButton> a, b;
   TOwned<TPictureButton> picture;
-  TOwned<TPanel> panel;
+  TOwned<TPanel> panel, enabled;
 };
 
 TEST_F(ButtonTest, GeometryFollowsCanvasSizeAndPosition) {
@@ -288,6 +288,36 @@ TEST_F(ButtonTest, DisabledAncestorGreysTheTitleOverTheNormalLook) {
   EXPECT_EQ(At(104, 104), kWhite);
   EXPECT_TRUE(AllOf(115, 110, 122, 119, kShade));
   EXPECT_TRUE(AllOf(115, 120, 122, 120, kWhite));
+}
+
+TEST_F(ButtonTest, UnderADisabledAncestorTheGreyLookOnlyRepaintsTheCanvas) {
+  // Two translucent buttons, in an enabled and in a disabled panel: the bevel
+  // is blended once in both, and a held Enter keeps its pressed frame.
+  enabled = new TPanel();
+  enabled->CreateComponent(&enabled, false, PS_Classic, 300, 90, 100, 100);
+  ActualComponent = &enabled;
+  MakeButton(b, 10, 10, true, "AB", 12)->AlphaBlending = 128;
+  panel = new TPanel();
+  ActualComponent = &desk;
+  panel->CreateComponent(&panel, false, PS_Classic, 90, 90, 100, 100);
+  ActualComponent = &panel;
+  TProbeButton* button = MakeButton(a, 10, 10, true, "AB", 12);
+  button->AlphaBlending = 128;
+  ActualComponent = &desk;
+  panel->Enable = false;
+  Frames(2);
+  EXPECT_EQ(At(104, 104), At(314, 104)) << "outer corner";
+  EXPECT_EQ(At(105, 105), At(315, 105)) << "inner bevel";
+  EXPECT_EQ(At(133, 125), At(343, 125)) << "dark corner";
+  EXPECT_NE(At(104, 104), At(90, 90)) << "the bevel is there at all";
+
+  button->AlphaBlending = 0;
+  button->CatchFocus();
+  Frames(2);
+  Key(vk::RETURN, true);
+  EXPECT_EQ(At(104, 104), kBlack) << "the pressed frame stays under the grey title";
+  EXPECT_EQ(At(105, 105), kShade);
+  Key(vk::RETURN, false);
 }
 
 TEST_F(ButtonTest, TextureIsTiledOverTheCanvasOnly) {

@@ -18,6 +18,7 @@
 #include "platform/cp1250.h"
 #include "platform/files.h"
 #include "tools/cvltool/catalogue_csv.h"
+#include "tools/cvltool/catalogue_generator.h"
 
 namespace {
 
@@ -26,6 +27,10 @@ constexpr const char* kUsage =
     "  cvltool export FILE.cvl                 print the database as CSV (UTF-8)\n"
     "  cvltool import FILE.csv FILE.cvl [--path P] [--name N] [--author A] [--description D]\n"
     "                                          build a database from CSV\n"
+    "  cvltool generate N FILE.cvl [--seed S] [--thumbnails FRACTION] [--path P] [--name N] [--author A]\n"
+    "                                          [--description D]\n"
+    "                                          make up N records; a FRACTION (0 to 1) of them get a\n"
+    "                                          32 x 32 picture, written beside FILE.cvl\n"
     "  cvltool check FILE.cvl                  validate a database and summarise it\n"
     "  cvltool settings FILE.ini DATABASE_PATH [--latitude L] [--longitude L]\n"
     "                                          write a settings record that opens DATABASE_PATH at start\n"
@@ -128,6 +133,54 @@ int Import(int argc, char** argv) {
   return 0;
 }
 
+int Generate(int argc, char** argv) {
+  if (argc < 4) return Usage();
+  std::map<std::string, std::string> options;
+  if (!Options(argc, argv, 4, {"--seed", "--thumbnails", "--path", "--name", "--author", "--description"}, options))
+    return Usage();
+  int32_t count = 0;
+  if (!catalogue_csv::ParseInt32(argv[2], count) || count < 0 || count > MAX_NUMBER_OF_ITEMS)
+    return Fail("N: a whole number from 0 to " + std::to_string(MAX_NUMBER_OF_ITEMS));
+  const std::string cvl_file = argv[3];
+  std::string target;
+  if (!ProgramPath(cvl_file, target)) return Fail(cvl_file + ": the file name has characters outside Windows-1250");
+
+  catalogue_generator::TOptions generate;
+  if (options.count("--seed")) {
+    int32_t seed = 0;
+    if (!catalogue_csv::ParseInt32(options["--seed"], seed)) return Fail("--seed: a whole number");
+    generate.Seed = static_cast<uint64_t>(static_cast<uint32_t>(seed));
+  }
+  if (options.count("--thumbnails") &&
+      (!catalogue_csv::ParseDouble(options["--thumbnails"], generate.ThumbnailFraction) ||
+       !(generate.ThumbnailFraction >= 0 && generate.ThumbnailFraction <= 1)))
+    return Fail("--thumbnails: a fraction from 0 to 1");
+  // Pictures are named after the database file, so two generated catalogues
+  // can share a folder.
+  std::string_view folder = FolderOf(target);
+  std::string stem = target.substr(folder.size());
+  if (std::size_t dot = stem.rfind('.'); dot != std::string::npos && dot > 0) stem.resize(dot);
+  generate.PictureStem = stem;
+
+  std::string header[4];
+  const char* keys[4] = {"--path", "--name", "--author", "--description"};
+  for (int i = 0; i < 4; ++i) {
+    std::string why;
+    std::string value = options.count(keys[i]) ? options[keys[i]] : (i == 0 ? cvl_file : std::string());
+    if (!catalogue_csv::ToShortText(value, header[i], why)) return Fail(std::string(keys[i]) + ": " + why);
+  }
+
+  TNebulas records = catalogue_generator::Generate(count, generate);
+  if (!catalogue_generator::WriteThumbnails(records, folder)) return Fail(cvl_file + ": cannot write its pictures");
+  NewDatabase(header[0], header[1], header[2], header[3]);
+  Nebulas = std::move(records);
+  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
+  DatabaseFile = target;
+  if (!SaveDatabase()) return 1;
+  std::printf("%s: %d records written\n", cvl_file.c_str(), DatabaseInfo.NumberOfItems);
+  return 0;
+}
+
 int Check(const std::string& file) {
   if (!LoadQuietly(file)) return 1;
   const int32_t n = DatabaseInfo.NumberOfItems;
@@ -212,6 +265,7 @@ int main(int argc, char** argv) {
   const std::string_view command = argv[1];
   if (command == "export" && argc == 3) return Export(argv[2]);
   if (command == "import") return Import(argc, argv);
+  if (command == "generate") return Generate(argc, argv);
   if (command == "check" && argc == 3) return Check(argv[2]);
   if (command == "settings") return Settings_(argc, argv);
   return Usage();

@@ -1,7 +1,7 @@
-// corvala-replay [--test-application] SCRIPT
+// corvala-replay [--test-application | --gallery] SCRIPT
 //
 // Runs the program's application (or, with --test-application, the harness's
-// own test application) on the headless backend, driven by SCRIPT. Exit status: 0 the script ran to its
+// own test application, with --gallery its control gallery) on the headless backend, driven by SCRIPT. Exit status: 0 the script ran to its
 // end, 2 a script error, 3 the program ended before the end of the script.
 
 #include <fstream>
@@ -10,21 +10,24 @@
 #include <string>
 #include <string_view>
 
+#include "tools/replay/gallery.h"
 #include "tools/replay/program_hooks.h"
 #include "tools/replay/replay.h"
 #include "tools/replay/test_app.h"
 
 int main(int argc, char** argv) {
   bool testApplication = false;
+  bool gallery = false;
   const char* path = nullptr;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (arg == "--test-application" && !testApplication) testApplication = true;
+    if (arg == "--test-application" && !testApplication && !gallery) testApplication = true;
+    else if (arg == "--gallery" && !testApplication && !gallery) gallery = true;
     else if (path == nullptr) path = argv[i];
     else path = nullptr, i = argc;
   }
-  if (path == nullptr || argc > (testApplication ? 3 : 2)) {
-    std::cerr << "usage: corvala-replay [--test-application] SCRIPT" << std::endl;
+  if (path == nullptr || argc > (testApplication || gallery ? 3 : 2)) {
+    std::cerr << "usage: corvala-replay [--test-application | --gallery] SCRIPT" << std::endl;
     return replay::kScriptError;
   }
   std::ifstream in(path, std::ios::binary);
@@ -42,5 +45,6 @@ int main(int argc, char** argv) {
     return replay::kScriptError;
   }
   if (testApplication) replay::Run(commands, replay::Application{&replay::CreateTestApplication});
+  if (gallery) replay::Run(commands, replay::Application{&replay::CreateGalleryApplication, &replay::GalleryStateLines});
   replay::Run(commands, replay::ProgramApplication());
 }

@@ -1,9 +1,11 @@
 #include "tools/replay/program_hooks.h"
 
+#include <exception>
 #include <string>
 
 #include "app/corvala.h"
 #include "catalogue/cv_globals.h"
+#include "forms/cv_list_item_form.h"
 #include "forms/cv_main_form.h"
 #include "platform/cp1250.h"
 #include "platform/headless_backend.h"
@@ -22,7 +24,38 @@ void AppendUtf8Quoted(std::string& Out, std::string_view Text) {
   Out.push_back('"');
 }
 
+// `program show-item N`: the record whose IndexOfItem is N in the item view,
+// as the list form's view button would show it.
+std::string ShowItemCommand(std::string_view Rest) {
+  int32_t index = 0;
+  try {
+    size_t used = 0;
+    index = std::stoi(std::string(Rest), &used);
+    if (used != Rest.size()) return "show-item wants a record number";
+  } catch (const std::exception&) {
+    return "show-item wants a record number";
+  }
+  for (const TNebula& nebula : Nebulas) {
+    if (nebula.IndexOfItem != index) continue;
+    ShowListItem(nebula);
+    return {};
+  }
+  return "no record has the number " + std::to_string(index);
+}
+
 }  // namespace
+
+// The item view's picture: the load's result code and the picture's size.
+std::string ItemViewStateLine() {
+  std::string line = "item-view name=";
+  if (!ListItemForm) return line + "\"\"\n";
+  AppendUtf8Quoted(line, ListItemForm->NameOfNebula);
+  const TListItemForm::TPicturePanel& panel = *ListItemForm->PicturePanel;
+  line += " result=" + std::to_string(panel.Result_);
+  line += " picture=" + std::to_string(panel.Picture.ImageWidth) + "x" + std::to_string(panel.Picture.ImageHeight);
+  line += '\n';
+  return line;
+}
 
 std::string DatabaseStateLine() {
   // The first line's format is fixed for every script that reads it; the file
@@ -81,6 +114,7 @@ std::string ProgramCommand(std::string_view Text) {
     Modified = true;
     return {};
   }
+  if (verb == "show-item") return ShowItemCommand(rest);
   if (verb == "close-request") {
     // The desktop's close button or Alt+F4.
     auto* host = dynamic_cast<platform::HeadlessBackend*>(&platform::Current());
@@ -94,7 +128,7 @@ std::string ProgramCommand(std::string_view Text) {
 Application ProgramApplication() {
   return Application{
       []() -> TApplication* { return CreateDatabaseApplication(); },
-      []() { return DatabaseStateLine() + MainFormStateLine(); },
+      []() { return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine(); },
       &ProgramCommand,
   };
 }

@@ -15,6 +15,9 @@ std::string DatabaseStateLine();
 // One line naming the highlighted main-window button and the entries of the
 // open-windows list.
 std::string MainFormStateLine();
+// One line on the item view: the record's name, the picture load's result
+// code and the loaded picture's size.
+std::string ItemViewStateLine();
 // "modify NAME" renames the loaded database and marks it modified;
 // "close-request" is the desktop asking the window to close. Returns an empty
 // text when done, else the reason.

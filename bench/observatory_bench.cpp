@@ -1,0 +1,189 @@
+// The observatory's frame: the whole program frame (input, the observatory's
+// clock and list, drawing of the main window and the map, presentation) with
+// the sky map shown over Bratislava. At the fastest speed every frame
+// advances the clock by more than a minute and so recalculates every record.
+// A generated catalogue of 13,000 records spread over the whole sky, half of
+// them with 32 x 32 thumbnails of their own, against the sample catalogue;
+// and the literal list building (a growing array of record copies sorted by
+// insertion) for comparison.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/corvala.h"
+#include "catalogue/cv_database_file.h"
+#include "catalogue/cv_globals.h"
+#include "catalogue/cv_settings.h"
+#include "forms/cv_observatory_form.h"
+#include "platform/headless_backend.h"
+#include "tools/cvltool/catalogue_csv.h"
+#include "tools/cvltool/catalogue_generator.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A scratch copy of the program's runtime folders with one catalogue, entered for the run.
+class ObservatoryRun {
+ public:
+  // Records == 0: the sample catalogue.
+  explicit ObservatoryRun(int32_t Records) {
+    char pattern[] = "/tmp/corvala-bench-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) return;
+    path_ = pattern;
+    const fs::path data = fs::path(CORVALA_SOURCE_DIR) / "data";
+    fs::copy(data / "Fonts", fs::path(path_) / "Fonts", fs::copy_options::recursive);
+    fs::copy(data / "Pictures", fs::path(path_) / "Pictures", fs::copy_options::recursive);
+    previous_ = fs::current_path();
+    fs::current_path(path_);
+
+    TNebulas records;
+    if (Records > 0) {
+      catalogue_generator::TOptions options;
+      options.ThumbnailFraction = 0.5;
+      records = catalogue_generator::Generate(Records, options);
+      catalogue_generator::WriteThumbnails(records, "");
+    } else {
+      fs::copy(data / "samples", fs::path(path_), fs::copy_options::recursive);
+      std::ifstream in(data / "samples" / "hmloviny.csv", std::ios::binary);
+      std::ostringstream text;
+      text << in.rdbuf();
+      std::string error;
+      catalogue_csv::Import(text.str(), records, error);
+    }
+    TDatabaseInfo info;
+    info.NameOfDatabase = "Bench";
+    info.NumberOfItems = static_cast<int32_t>(records.size());
+    std::string bytes;
+    EncodeDatabase(info, records, bytes);
+    std::ofstream("bench.cvl", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+
+    platform::Install(&backend_);
+    platform::SystemTime night;
+    night.Year = 2026;
+    night.Month = 12;
+    night.Day = 8;
+    night.Hour = 21;
+    backend_.SetClock(night, 60);
+    CreateDatabaseApplication();
+    Database->RunFrame();
+    LoadDatabase("bench.cvl");
+    Settings.Latitude = 48.1486;
+    Settings.Longitude = 17.1077;
+    ObservatoryForm->Show(ST_Unmodal);
+    backend_.SetCursor(ObservatoryForm->RealCanvasPos.X1 + 150, ObservatoryForm->RealCanvasPos.Y1 + 150);
+    for (int i = 0; i < 3; ++i) Frame();
+  }
+  ~ObservatoryRun() {
+    ReleaseDatabaseApplication();
+    platform::Install(nullptr);
+    if (path_.empty()) return;
+    fs::current_path(previous_);
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  void Frame() {
+    backend_.Advance(16);
+    Database->RunFrame();
+  }
+
+ private:
+  platform::HeadlessBackend backend_;
+  std::string path_;
+  fs::path previous_;
+};
+
+// Generated catalogue size; 0 stands for the sample catalogue.
+void BM_ObservatoryFrameFastest(benchmark::State& state) {
+  ObservatoryRun run(static_cast<int32_t>(state.range(0)));
+  ObservatoryForm->Speed = 3;
+  for (auto _ : state) run.Frame();
+  state.counters["listed"] = static_cast<double>(ObservatoryForm->ObservingNebulas.size());
+}
+BENCHMARK(BM_ObservatoryFrameFastest)->Arg(13000)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// Normal speed between minute changes: checks and drawing only.
+void BM_ObservatoryFrameNormal(benchmark::State& state) {
+  ObservatoryRun run(static_cast<int32_t>(state.range(0)));
+  for (auto _ : state) run.Frame();
+}
+BENCHMARK(BM_ObservatoryFrameNormal)->Arg(13000)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The list building as first written: a fresh growing array of record copies
+// and a stable insertion sort by top edge, then left edge.
+struct TLiteralNebula {
+  TNebula Data;
+  TViewport SkyArea;
+};
+
+void LiteralRecalculate(const TNebulas& Records, const TNormalDate& UTCTime, double Latitude, double Longitude,
+                        std::vector<TLiteralNebula>& List) {
+  List = std::vector<TLiteralNebula>();
+  for (const TNebula& record : Records) {
+    double azimut = 0;
+    double elevacia = 0;
+    RaToAzim(record.Rect, record.Dec, UTCTime, Longitude, Latitude, azimut, elevacia);
+    if (elevacia < 0) continue;
+    double x = 0;
+    double y = 0;
+    PositionOnSky(azimut, elevacia, 400, x, y);
+    const int32_t w = record.Thumbnail.Loaded ? static_cast<int32_t>(record.Thumbnail.ImageWidth) : 32;
+    const int32_t h = record.Thumbnail.Loaded ? static_cast<int32_t>(record.Thumbnail.ImageHeight) : 32;
+    List.push_back({record, ThumbnailArea(x, y, w, h)});
+  }
+  for (std::size_t i = 1; i < List.size(); ++i) {
+    std::size_t j = i;
+    while (j > 0 && (List[j - 1].SkyArea.Y1 > List[j].SkyArea.Y1 ||
+                     (List[j - 1].SkyArea.Y1 == List[j].SkyArea.Y1 && List[j - 1].SkyArea.X1 > List[j].SkyArea.X1))) {
+      std::swap(List[j - 1], List[j]);
+      --j;
+    }
+  }
+}
+
+// The fastest-speed frame with the literal list building: a normal-speed
+// frame (which builds no list) plus one literal recalculation.
+void BM_ObservatoryFrameLiteralList(benchmark::State& state) {
+  ObservatoryRun run(static_cast<int32_t>(state.range(0)));
+  std::vector<TLiteralNebula> list;
+  TNormalDate instant = ObservatoryForm->UTCTime;
+  for (auto _ : state) {
+    run.Frame();
+    instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
+    LiteralRecalculate(Nebulas, instant, 48.1486, 17.1077, list);
+    benchmark::DoNotOptimize(list.data());
+  }
+  state.counters["listed"] = static_cast<double>(list.size());
+}
+BENCHMARK(BM_ObservatoryFrameLiteralList)->Arg(13000)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The list building alone, both ways.
+void BM_ObservatoryListOnly(benchmark::State& state) {
+  ObservatoryRun run(13000);
+  TObservingNebulas list;
+  TNormalDate instant = ObservatoryForm->UTCTime;
+  for (auto _ : state) {
+    instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
+    RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1, false);
+    benchmark::DoNotOptimize(list.data());
+  }
+}
+BENCHMARK(BM_ObservatoryListOnly)->Unit(benchmark::kMillisecond);
+
+void BM_ObservatoryListOnlyLiteral(benchmark::State& state) {
+  ObservatoryRun run(13000);
+  std::vector<TLiteralNebula> list;
+  TNormalDate instant = ObservatoryForm->UTCTime;
+  for (auto _ : state) {
+    instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
+    LiteralRecalculate(Nebulas, instant, 48.1486, 17.1077, list);
+    benchmark::DoNotOptimize(list.data());
+  }
+}
+BENCHMARK(BM_ObservatoryListOnlyLiteral)->Unit(benchmark::kMillisecond);
+
+}  // namespace

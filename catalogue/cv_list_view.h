@@ -1,0 +1,63 @@
+#pragma once
+// What the list of records shows: the loaded records sorted by one key in one
+// direction (the sort reorders Nebulas itself, so a save writes that order),
+// narrowed by a search when one is active.
+//
+// The plain way is to sort and filter again in every frame. TListView keeps
+// its result and does the work again only when the records, the key, the
+// direction or the search changed; because the exchange sort leaves a sorted
+// sequence as it is, the rows are always those the plain way would show.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/cv_globals.h"
+
+// A search text and its reading as a real number, prepared once per search.
+struct TSearch {
+  std::string Text;
+  bool IsNumber = false;  // Text reads as a real number (ParseRealNumber)
+  double Number = 0.0;
+
+  explicit TSearch(std::string_view T);
+};
+
+// Whether a record matches: one of its fields, as the list shows it, begins
+// with the text (byte for byte), or one of its numbers equals the text read
+// as a real number.
+bool MatchesSearch(const TNebula& Record, const TSearch& Search);
+
+// The plain computation, as the list would do it in every frame: sorts the
+// first Count records of Records, then Shown := copies of the matching ones
+// in that order when SearchActive, else copies of them all.
+void RebuildListLiterally(TNebulas& Records, int32_t Count, TSortType SortType, TDirection Direction,
+                          bool SearchActive, std::string_view SearchText, TNebulas& Shown);
+
+class TListView {
+ public:
+  // Brings the order of Nebulas and the rows up to date. SearchActive: the
+  // search is switched on and its text is not empty. Returns true when it
+  // recomputed anything (the rows may differ from the last call).
+  bool Update(TSortType SortType, TDirection Direction, bool SearchActive, std::string_view SearchText);
+
+  // The next Update recomputes whatever its inputs are.
+  void Invalidate() { valid_ = false; }
+
+  std::size_t Count() const { return filtered_ ? positions_.size() : Nebulas.size(); }
+  // Position in Nebulas of row I (from 0) and the record shown there; valid
+  // until the records change.
+  std::size_t Position(std::size_t I) const { return filtered_ ? positions_[I] : I; }
+  const TNebula& Row(std::size_t I) const { return Nebulas[Position(I)]; }
+
+ private:
+  bool valid_ = false;
+  uint32_t revision_ = 0;
+  TSortType sort_type_ = ST_IndexOfItem;
+  TDirection direction_ = D_Up;
+  bool filtered_ = false;
+  std::string search_text_;
+  std::vector<uint32_t> positions_;
+};

@@ -1,0 +1,196 @@
+// The observatory: its simulated clock, the inputs' checks, the focus over
+// the nebulae and the map's frame.
+#include "catalogue/cv_settings.h"
+#include "forms/cv_error_form.h"
+#include "forms/cv_observatory_form.h"
+#include "platform/cp1250.h"
+#include "program_fixture.h"
+#include "tests/support/allocation_counter.h"
+#include "vc/vc_app.h"
+
+namespace program_test {
+namespace {
+
+TEST(SimulatedClock, SpeedsCarryTheRemainderAndSurviveLongPauses) {
+  int32_t residual = 59999;
+  EXPECT_EQ(AdvanceResidual(residual, 1, 1), 1);
+  EXPECT_EQ(residual, 0);
+  // Speed 3: one hundred minutes a second, in uneven steps, nothing lost.
+  int64_t minutes = 0;
+  for (int i = 0; i < 143; ++i) minutes += AdvanceResidual(residual, 7, 3);
+  EXPECT_EQ(minutes * 60000 + residual, 143 * 7 * 6000);
+  // The longest gap a 32-bit tick counter can give, at the fastest speed.
+  residual = 59999;
+  EXPECT_EQ(AdvanceResidual(residual, 0xFFFFFFFFu, 3), (int64_t{0xFFFFFFFF} * 6000 + 59999) / 60000);
+  EXPECT_EQ(residual, (int64_t{0xFFFFFFFF} * 6000 + 59999) % 60000);
+}
+
+class ObservatoryTest : public ProgramTest {
+ protected:
+  // Starts the program with the clock at UTC (local = UTC + offset) and shows the observatory.
+  void Open(platform::SystemTime utc, int offset = 0) {
+    backend_.SetClock(utc, offset);
+    Start();
+    Frame();
+    Settings.Latitude = 90;  // at the pole the sky turns about the zenith
+    Settings.Longitude = 0;
+    ObservatoryForm->Show(ST_Unmodal);
+    Frame();
+  }
+  static platform::SystemTime Time(uint16_t y, uint16_t mo, uint16_t d, uint16_t h, uint16_t mi, uint16_t s = 0,
+                                   uint16_t ms = 0) {
+    platform::SystemTime t;
+    t.Year = y;
+    t.Month = mo;
+    t.Day = d;
+    t.Hour = h;
+    t.Minute = mi;
+    t.Second = s;
+    t.Milliseconds = ms;
+    return t;
+  }
+  // Records at the given declinations, all on one hour circle.
+  static void Load(std::initializer_list<double> declinations) {
+    Nebulas.clear();
+    int32_t number = 1;
+    for (double dec : declinations) {
+      TNebula n;
+      n.IndexOfItem = number++;
+      n.Dec = dec;
+      Nebulas.push_back(n);
+    }
+    DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
+    Loaded = true;
+    ++DatabaseRevision;
+  }
+  TObservatoryForm& O() { return *ObservatoryForm; }
+  TTimePanel& T() { return *O().TimePanel; }
+  void Apply(TTextInput& input, std::string_view text) {
+    input.SetText(text);
+    input.ApplyNewValue();
+    Frame();
+  }
+  TPoint Screen(const TViewport& area, int dx = 0, int dy = 0) {
+    return TPoint{O().RealCanvasPos.X1 + area.X1 + dx, O().RealCanvasPos.Y1 + area.Y1 + dy};
+  }
+  bool WhiteAt(TPoint p) {
+    const uint8_t* px = backend_.Frame().data() + (static_cast<std::size_t>(p.Y) * SCREEN_WIDTH + p.X) * 4;
+    return px[0] == 255 && px[1] == 255 && px[2] == 255;
+  }
+};
+
+TEST_F(ObservatoryTest, NormalSpeedTurnsTheMinuteWithTheRealClock) {
+  Open(Time(2026, 12, 8, 12, 34, 56, 500), 60);
+  EXPECT_EQ(T().Hour->Text, "13");
+  EXPECT_EQ(T().Minute->Text, "34");
+  // 3.5 s were left in the minute; one frame has passed since the showing.
+  backend_.Advance(3440);
+  Frame();
+  EXPECT_EQ(O().UTCTime.Minute, 34);
+  Frame();
+  EXPECT_EQ(O().UTCTime.Minute, 35);
+  EXPECT_EQ(T().Minute->Text, "35");
+}
+
+TEST_F(ObservatoryTest, FastestSpeedRunsAHundredMinutesASecondAndStopsAtTheLastYear) {
+  Open(Time(2026, 12, 8, 12, 0));
+  O().Speed = 3;
+  const TDiffDate start = NormalDateToDiffDate(O().UTCTime);
+  Frame(50);  // one second
+  EXPECT_EQ(NormalDateToDiffDate(O().UTCTime) - start, 100);
+  // A long pause (a modal dialog) near the end of the calendar stops the
+  // clock at its last minute instead of passing an invalid count on.
+  O().SetClock(LastClockMinute(O().UTCDiff) - 5);
+  backend_.Advance(400000);
+  Frame();
+  EXPECT_EQ(NormalDateToDiffDate(O().UTCTime), LastClockMinute(O().UTCDiff));
+  EXPECT_EQ(T().Year->Text, "2499");
+  Frame(10);
+  EXPECT_EQ(O().UTCTime, (TNormalDate{2499, 12, 31, 23, 59}));
+  // Hiding and showing again starts at the real time, normal speed.
+  O().Hide();
+  O().Show(ST_Unmodal);
+  EXPECT_EQ(O().UTCTime.Year, 2026);
+  EXPECT_EQ(O().Speed, 1);
+}
+
+TEST_F(ObservatoryTest, InputsRefuseBadValuesAndKeepWhatIsBeingEdited) {
+  Open(Time(2026, 11, 10, 12, 0));
+  ClearRecentMessages();
+  Apply(*T().Day, "31");  // November has 30 days
+  ASSERT_FALSE(RecentMessages().empty());
+  EXPECT_EQ(RecentMessages().back(), "Vstupný údaj mimo rozsah <1,30> !"_cp);
+  EXPECT_EQ(T().Day->Text, "10");
+  Apply(*T().Year, "2500");
+  EXPECT_EQ(RecentMessages().back(), "Vstupný údaj mimo rozsah <2000,2499> !"_cp);
+  Apply(*O().PositionPanel->Latitude, "4x.5");
+  EXPECT_EQ(RecentMessages().back(), "Zemepisná šírka musí byť reálne číslo!"_cp);
+  EXPECT_EQ(O().PositionPanel->Latitude->Text, "90.00000");
+  Apply(*O().PositionPanel->Longitude, "nan");
+  EXPECT_EQ(RecentMessages().back(), "Zemepisná dĺžka musí byť reálne číslo!"_cp);
+  Apply(*O().PositionPanel->Longitude, "+17.25");
+  EXPECT_EQ(O().Longitude, 17.25);
+  // 31 January and month 2: 31 February rolls over into March.
+  ErrorForm->Hide();
+  Apply(*T().Month, "1");
+  Apply(*T().Day, "31");
+  Apply(*T().Month, "2");
+  EXPECT_EQ(O().UTCTime, (TNormalDate{2026, 3, 3, 12, 0}));
+  // The field being edited is left alone while the clock runs.
+  T().Minute->CatchFocus();
+  Frame();
+  T().Minute->SetText("4");
+  O().Speed = 3;
+  Frame(50);
+  EXPECT_NE(O().UTCTime.Hour, 12);
+  EXPECT_EQ(T().Minute->Text, "4");
+  EXPECT_EQ(T().Hour->Text, std::to_string(O().UTCTime.Hour));
+}
+
+TEST_F(ObservatoryTest, PointerAndTabFocusTheNebulaeAndTheFrameShowsOnlyThen) {
+  Open(Time(2026, 12, 8, 12, 0));
+  Load({80, 60, -5});  // the third never rises at the pole
+  Frame();
+  ASSERT_EQ(O().ObservingNebulas.size(), 2u);
+  // Hovering focuses the topmost thumbnail under the pointer.
+  const TViewport second = O().ObservingNebulas[1].SkyArea;
+  backend_.SetCursor(Screen(second, 3, 3).X, Screen(second, 3, 3).Y);
+  Frame();
+  backend_.SetCursor(Screen(second, 5, 5).X, Screen(second, 5, 5).Y);
+  Frame();
+  EXPECT_EQ(O().FocusedNebula, 1);
+  EXPECT_EQ(Focused, O().Focus_Nebulas.Get()->Adress);
+  EXPECT_TRUE(WhiteAt(Screen(second, 0, 5)));
+  // Tab from the last nebula goes on to the day input; the frame goes.
+  backend_.SetKey(9, true);
+  Frame();
+  backend_.SetKey(9, false);
+  Frame();
+  EXPECT_EQ(Focused, T().Day.Get()->Adress);
+  EXPECT_EQ(O().FocusedNebula, -1);
+  EXPECT_FALSE(WhiteAt(Screen(second, 0, 5)));
+  // A focused nebula that sets sends the focus to the day input.
+  O().FocusNebula(0);
+  Frame();
+  Nebulas[static_cast<std::size_t>(O().ObservingNebulas[0].Record)].Dec = -1;
+  ++DatabaseRevision;
+  Frame();
+  EXPECT_EQ(O().FocusedNebula, -1);
+  EXPECT_EQ(Focused, T().Day.Get()->Adress);
+}
+
+TEST_F(ObservatoryTest, FramesAtTheFastestSpeedAllocateNothing) {
+  Open(Time(2026, 12, 8, 12, 0));
+  Load({80, 70, 60, 50, 40, 30, 20, 10});
+  O().Speed = 3;
+  backend_.SetCursor(O().RealCanvasPos.X1 + 200, O().RealCanvasPos.Y1 + 200);
+  Frame(10);
+  const long before = test_support::AllocationCount();
+  const TDiffDate start = NormalDateToDiffDate(O().UTCTime);
+  Frame(30);
+  EXPECT_EQ(test_support::AllocationCount() - before, 0);
+  EXPECT_EQ(NormalDateToDiffDate(O().UTCTime) - start, 60);
+}
+
+}  // namespace
+}  // namespace program_test
