@@ -104,7 +104,7 @@ constexpr std::string_view operator""_cp() {
 }
 
 // The same as a std::string. Spelled as a literal of its own because
-// clang 14 crashes on std::string("..."_cp).
+// clang 14 crashes on a std::string constructed from a _cp literal.
 template <cp1250::Literal L>
 std::string operator""_cps() {
   return std::string(L.view());
