@@ -1,6 +1,7 @@
 #include "app/corvala.h"
 
 #include <array>
+#include <memory>
 #include <cstdio>
 
 #include "forms/cv_about_form.h"
@@ -41,7 +42,9 @@ constexpr std::array<std::string_view, 5> kFontFiles = {
     "Fonts\\TNR_9pt_normal.fnt",       "Fonts\\TNR_14pt_bold.fnt",
 };
 
-std::array<TFont*, 5> g_fonts{};
+// Their indexes in LoadedFonts are fixed at start-up; a font leaves the list
+// when it goes.
+std::array<std::unique_ptr<TFont>, 5> g_fonts;
 
 template <class T>
 void CreateForm(TOwned<T>& Slot, std::string_view Title, uint32_t Width, uint32_t Height,
@@ -71,8 +74,8 @@ void TDatabase::OnCreate() {
 
   // A missing font only leaves its texts undrawn; its entry keeps its index.
   for (std::size_t i = 0; i < kFontFiles.size(); ++i) {
-    g_fonts[i] = new TFont();
-    LoadedFonts.push_back(g_fonts[i]);
+    g_fonts[i] = std::make_unique<TFont>();
+    LoadedFonts.push_back(g_fonts[i].get());
   }
   for (std::size_t i = 0; i < kFontFiles.size(); ++i) {
     uint8_t result = 0;
@@ -136,12 +139,7 @@ void TDatabase::Epilogue() {
 
 void TDatabase::OnFree() {
   SetMessageHandler(nullptr);
-  for (TFont*& font : g_fonts) {
-    if (font == nullptr) continue;
-    FreeFNTFont(*font);
-    delete font;
-    font = nullptr;
-  }
+  for (std::unique_ptr<TFont>& font : g_fonts) font.reset();
 }
 
 void TDatabase::OnCloseRequest() {
@@ -177,25 +175,7 @@ bool SaveSnapshot() {
 
 void ReleaseDatabaseApplication() {
   if (Database == nullptr) return;
-  Database->OnFree();
-  while (!OpenedWindows.empty()) {
-    TVisualComponent* form = Deref(OpenedWindows.back());
-    if (form != nullptr) {
-      form->Free();
-    } else {
-      OpenedWindows.pop_back();
-    }
-  }
-  // What is left is the toolkit's default font; releasing a font takes it off the list.
-  const std::vector<TFont*> remaining = LoadedFonts;
-  for (TFont* font : remaining) {
-    FreeFNTFont(*font);
-    delete font;
-  }
-  LoadedFonts.clear();
-  delete Database;
+  TApplication::Release(Database);
   Database = nullptr;
-  CloseRastrix();
-  ResetToolkitGlobals();
   ResetDatabaseGlobals();
 }

@@ -5,6 +5,7 @@
 #include <cassert>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "catalogue/cv_database_workflow.h"
 #include "platform/byte_order.h"
@@ -186,10 +187,13 @@ int32_t SmallestFreeNumber(const TNebulas& Records) {
   return n;
 }
 
-std::size_t AddNebula(const TNebula& Record) {
+std::size_t AddNebula(TNebula Record) {
   assert(static_cast<std::size_t>(DatabaseInfo.NumberOfItems) == Nebulas.size());
+  // A copy of a record with a thumbnail only views its pixels; the database
+  // must own the thumbnails of its records.
+  assert(!Record.Thumbnail.Loaded || Record.Thumbnail.OwnsPixels());
   int32_t number = SmallestFreeNumber(Nebulas);
-  Nebulas.push_back(Record);
+  Nebulas.push_back(std::move(Record));
   Nebulas.back().IndexOfItem = number;
   Nebulas.back().Serial = NewSerial();
   DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());

@@ -67,8 +67,10 @@ void FreeThumbnails();
 // Numbering: the smallest positive number that no record carries.
 int32_t SmallestFreeNumber(const TNebulas& Records);
 // Appends Record under the smallest free number and returns its position in
-// Nebulas; the count grows by one and the database is marked modified.
-std::size_t AddNebula(const TNebula& Record);
+// Nebulas; the count grows by one and the database is marked modified. A
+// record with a thumbnail is handed over (std::move), so that the database
+// owns its pixels.
+std::size_t AddNebula(TNebula Record);
 // Gives the record at Position of Nebulas the stored fields of Fields, its
 // number excepted, and loads its thumbnail again from Dir + its new Picture;
 // the database is marked modified.

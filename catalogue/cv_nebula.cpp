@@ -22,3 +22,22 @@ std::string_view TypeOfNebulaText(TTypeOfNebula Type) {
   assert(Type < TYPE_OF_NEBULA_COUNT);
   return kTexts[Type];
 }
+
+TNebula::TNebula(const TNebula& Other)
+    : IndexOfItem(Other.IndexOfItem),
+      NameOfNebula(Other.NameOfNebula),
+      NGC(Other.NGC),
+      Rect(Other.Rect),
+      Dec(Other.Dec),
+      Distance(Other.Distance),
+      Magnitude(Other.Magnitude),
+      TypeOfNebula(Other.TypeOfNebula),
+      Picture(Other.Picture),
+      Description(Other.Description),
+      Thumbnail(Other.Thumbnail.View()),
+      Serial(Other.Serial) {}
+
+TNebula& TNebula::operator=(const TNebula& Other) {
+  if (this != &Other) *this = TNebula(Other);
+  return *this;
+}

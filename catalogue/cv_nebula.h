@@ -80,13 +80,22 @@ struct TNebula {
   TTypeOfNebula TypeOfNebula = TN_Planetary;
   TShortString Picture;  // relative to the database file's folder; may be empty
   TShortString Description;
-  // In memory only: the picture at no more than 32 x 32 pixels. Copies of a
-  // record share its pixels; only the record in Nebulas owns them.
+  // In memory only: the picture at no more than 32 x 32 pixels. The record
+  // that loaded it owns the pixels; a copy of the record carries a view of
+  // them (TPicture::View), which must not outlive the original: holders of
+  // copies rebuild them when DatabaseRevision moves on.
   TPicture Thumbnail;
   // In memory only: tells the record apart while the program runs, since
   // sorting moves it and deleting another one may change its number. Given
   // by the loaded database (cv_globals); 0 for records made elsewhere.
   uint32_t Serial = 0;
+
+  TNebula() = default;
+  TNebula(const TNebula& Other);
+  TNebula& operator=(const TNebula& Other);
+  TNebula(TNebula&&) noexcept = default;
+  TNebula& operator=(TNebula&&) noexcept = default;
+  ~TNebula() = default;
 };
 using TNebulas = std::vector<TNebula>;
 

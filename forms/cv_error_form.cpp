@@ -26,11 +26,6 @@ void TErrorForm::OnCreate() {
   TranColor = TColor{128, 128, 0, 0};
 }
 
-void TErrorForm::OnFree() {
-  FreeBMPPicture(Icon);
-  FreeBMPPicture(Picture1);
-}
-
 void TErrorForm::OnShow() {
   PositionOfFocusedComponent = 3;
   OKButton->CatchFocus();

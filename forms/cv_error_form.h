@@ -21,7 +21,6 @@ class TErrorForm : public TForm {
   TColor TranColor;
 
   void OnCreate() override;
-  void OnFree() override;
   void OnShow() override;
   void OnDraw() override;
 };

@@ -26,8 +26,6 @@ void TExitForm::OnCreate() {
   LoadProgramPicture("Pictures\\Icon.bmp", Icon);
 }
 
-void TExitForm::OnFree() { FreeBMPPicture(Icon); }
-
 void TExitForm::OnShow() {
   PositionOfFocusedComponent = 3;
   YesButton->CatchFocus();

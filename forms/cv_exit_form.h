@@ -20,7 +20,6 @@ class TExitForm : public TForm {
   TOwned<TNoButton1> NoButton;
 
   void OnCreate() override;
-  void OnFree() override;
   void OnShow() override;
   void OnDraw() override;
 };

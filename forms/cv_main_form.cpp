@@ -103,11 +103,6 @@ void TMainFormButton::OnDraw() {
                            0, true, TranColor);
 }
 
-void TMainFormButton::OnFree() {
-  FreeBMPPicture(Picture1);
-  FreeBMPPicture(Picture2);
-}
-
 void TMainFormButton::OnMouseMove(int32_t, int32_t) { Focused = Adress; }
 
 void TObservatoryButton::OnMouseLeftClick(int32_t, int32_t) { ObservatoryForm->Show(ST_Unmodal); }
@@ -130,11 +125,6 @@ void TDatabaseMenuItem::OnDraw() {
   if (Font == nullptr) return;
   SetColor(0, 0, 0, 0);
   WriteText(RealCanvasPos.X1 + 10, RealCanvasPos.Y1 + 5, *Font, Title);
-}
-
-void TDatabaseMenuItem::OnFree() {
-  FreeBMPPicture(Picture1);
-  FreeBMPPicture(Picture2);
 }
 
 void TFileNewItem::OnMouseLeftClick(int32_t, int32_t) { FileNewForm->Show(ST_Unmodal); }
@@ -183,12 +173,6 @@ void TStatusBar::OnDraw() {
   SetColor(255, 255, 255, 0);
   WriteText(c.X1 + 11, c.Y1 + 2, *Font, date_text_);
   WriteText(c.X1 + 947, c.Y1 + 2, *Font, clock_text_);
-}
-
-void TStatusBar::OnFree() {
-  FreeBMPPicture(Texture);
-  FreeBMPPicture(Date1);
-  FreeBMPPicture(Date2);
 }
 
 // ---------------------------------------------------------------- main form
@@ -250,11 +234,6 @@ void TMainForm::OnCreate() {
     item.Neighbours.DownMenuItem = i > 0 ? &OpenedWindowsItems[i - 1] : nullptr;
     item.Neighbours.UpMenuItem = i + 1 < OPENED_WINDOWS_ITEMS ? &OpenedWindowsItems[i + 1] : nullptr;
   }
-}
-
-void TMainForm::OnFree() {
-  FreeBMPPicture(Texture);
-  FreeBMPPicture(Icon);
 }
 
 void TMainForm::OnCheck() {

@@ -30,7 +30,6 @@ class TMainFormButton : public TButton {
 
   void OnCreate() override;
   void OnDraw() override;
-  void OnFree() override;
   void OnMouseMove(int32_t X, int32_t Y) override;
 
   // True when the highlighted picture is the one to draw.
@@ -73,7 +72,6 @@ class TDatabaseMenuItem : public TMenuItem {
 
   void OnCreate() override;
   void OnDraw() override;
-  void OnFree() override;
 };
 
 class TFileNewItem : public TDatabaseMenuItem {
@@ -117,7 +115,6 @@ class TStatusBar : public TPanel {
   void OnCreate() override;
   void OnCheck() override;
   void OnDraw() override;
-  void OnFree() override;
 
   // Fills TimeString from T, every part but the year with at least two
   // digits, and the two texts the bar shows.
@@ -156,7 +153,6 @@ class TMainForm : public TForm {
   std::array<TOwned<TDatabaseMenuItem>, OPENED_WINDOWS_ITEMS> OpenedWindowsItems;  // [0] is item 1
 
   void OnCreate() override;
-  void OnFree() override;
   void OnCheck() override;
 };
 

@@ -438,6 +438,65 @@ void TObservatoryForm::OnMouseLeftDoubleClick(int32_t X, int32_t Y) {
   ListNebula(found);
 }
 
+const TPicture& TObservatoryForm::PictureOf(const TObservingNebula& O) const {
+  const TPicture& own = Nebulas[static_cast<std::size_t>(O.Record)].Thumbnail;
+  return own.Loaded ? own : DefaultThumbnail;
+}
+
+namespace {
+
+// Bits X1..X2 (0 <= X1 <= X2 < 64 * words) of one row of a bit map: whether all are set, and setting them.
+bool AllSet(const uint64_t* Row, int32_t X1, int32_t X2) {
+  for (int32_t w = X1 >> 6; w <= X2 >> 6; ++w) {
+    const int32_t lo = std::max(X1, w * 64) - w * 64;
+    const int32_t hi = std::min(X2, w * 64 + 63) - w * 64;
+    const uint64_t mask = (hi == 63 ? ~uint64_t{0} : (uint64_t{1} << (hi + 1)) - 1) & ~((uint64_t{1} << lo) - 1);
+    if ((Row[w] & mask) != mask) return false;
+  }
+  return true;
+}
+
+void SetBits(uint64_t* Row, int32_t X1, int32_t X2) {
+  for (int32_t w = X1 >> 6; w <= X2 >> 6; ++w) {
+    const int32_t lo = std::max(X1, w * 64) - w * 64;
+    const int32_t hi = std::min(X2, w * 64 + 63) - w * 64;
+    Row[w] |= (hi == 63 ? ~uint64_t{0} : (uint64_t{1} << (hi + 1)) - 1) & ~((uint64_t{1} << lo) - 1);
+  }
+}
+
+}  // namespace
+
+void TObservatoryForm::FindHiddenRows() {
+  // Drawn from the top of the map down, a thumbnail is mostly covered by the
+  // ones below it: often only its first rows stay visible. From the topmost
+  // element down, each row is hidden when the opaque thumbnails drawn later
+  // cover it across its whole width; then the element's own rows cover.
+  HiddenRows.assign(ObservingNebulas.size(), 0);
+  if (AlphaBlending != 0) return;  // blended pictures cover nothing
+  Covered.fill(0);
+  for (auto i = ObservingNebulas.size(); i-- > 0;) {
+    const TObservingNebula& o = ObservingNebulas[i];
+    const TPicture& picture = PictureOf(o);
+    if (!picture.Loaded) continue;
+    const int32_t x1 = o.SkyArea.X1 - kCoverOrigin;
+    const int32_t y1 = o.SkyArea.Y1 - kCoverOrigin;
+    const int32_t x2 = x1 + static_cast<int32_t>(picture.ImageWidth) - 1;
+    const int32_t y2 = y1 + static_cast<int32_t>(picture.ImageHeight) - 1;
+    // Off the bit map, or taller than the mask: drawn whole, covers nothing.
+    if (x1 < 0 || y1 < 0 || x2 >= kCoverSize || y2 >= kCoverSize || y2 - y1 >= 32) continue;
+    uint32_t hidden = 0;
+    for (int32_t y = y1; y <= y2; ++y) {
+      uint64_t* row = &Covered[static_cast<std::size_t>(y * kCoverWords)];
+      if (AllSet(row, x1, x2)) {
+        hidden |= uint32_t{1} << (y - y1);
+      } else {
+        SetBits(row, x1, x2);
+      }
+    }
+    HiddenRows[i] = hidden;
+  }
+}
+
 void TObservatoryForm::OnDraw() {
   // A database change later in this frame's checks leaves positions that
   // may no longer designate the records they were computed from.
@@ -453,11 +512,33 @@ void TObservatoryForm::OnDraw() {
   FillCircle(cx, cy, SKY_RADIUS + 1);
 
   const bool frame = NebulaListFocused();
+  if (SkipHiddenThumbnails) {
+    FindHiddenRows();
+  } else {
+    HiddenRows.assign(ObservingNebulas.size(), 0);
+  }
+  const TViewport& clip = RealCanvasViewport;
   for (std::size_t i = 0; i < ObservingNebulas.size(); ++i) {
     const TObservingNebula& o = ObservingNebulas[i];
-    const TPicture& own = Nebulas[static_cast<std::size_t>(o.Record)].Thumbnail;
-    const TPicture& picture = own.Loaded ? own : DefaultThumbnail;
-    if (a == 0) {
+    const TPicture& picture = PictureOf(o);
+    const uint32_t hidden = HiddenRows[i];
+    if (hidden != 0) {
+      // Each run of visible rows through a viewport narrowed to it.
+      const int32_t rows = static_cast<int32_t>(picture.ImageHeight);
+      for (int32_t r = 0; r < rows;) {
+        if (hidden >> r & 1) {
+          ++r;
+          continue;
+        }
+        int32_t end = r;
+        while (end + 1 < rows && !(hidden >> (end + 1) & 1)) ++end;
+        const int32_t top = oy + o.SkyArea.Y1;
+        SetViewport(clip.X1, std::max(clip.Y1, top + r), clip.X2, std::min(clip.Y2, top + end));
+        ShowBMPPicture(ox + o.SkyArea.X1, top, picture);
+        r = end + 1;
+      }
+      SetViewport(clip.X1, clip.Y1, clip.X2, clip.Y2);
+    } else if (a == 0) {
       ShowBMPPicture(ox + o.SkyArea.X1, oy + o.SkyArea.Y1, picture);
     } else {
       ShowAlphaScaleBMPPicture(ox + o.SkyArea.X1, oy + o.SkyArea.Y1, picture, picture.ImageWidth,

@@ -7,7 +7,9 @@
 // The map's list refers to the records by position and is rebuilt whenever
 // DatabaseRevision changes, so it never outlives the records it designates.
 
+#include <array>
 #include <cstdint>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -156,6 +158,9 @@ class TObservatoryForm : public TForm {
   int32_t FocusedNebula = -1;
   double MouseAz = 0;
   double MouseElev = 0;
+  // Rows of thumbnails that opaque thumbnails drawn after them cover wholly
+  // leave no pixel and are skipped; false draws every row (for comparison).
+  bool SkipHiddenThumbnails = true;
   // The list refers to records by position: any change of the database rebuilds it.
   TDatabaseWatch ListedDatabase{TDatabaseChange::AnyChange};
 
@@ -187,6 +192,19 @@ class TObservatoryForm : public TForm {
   // Gives the keyboard focus to the nebula at Ind as the pointer does.
   void FocusNebula(int32_t Ind);
   bool NebulaListFocused() const;
+
+ private:
+  const TPicture& PictureOf(const TObservingNebula& O) const;
+  // Marks in HiddenRows, per list element, the rows (bit r: row r from the
+  // top) that thumbnails drawn after it cover wholly.
+  void FindHiddenRows();
+  std::vector<uint32_t> HiddenRows;  // reused between frames
+  // Which pixels of the map area (canvas -64 .. 447 both ways) later
+  // thumbnails have covered so far, one bit each.
+  static constexpr int32_t kCoverOrigin = -64;
+  static constexpr int32_t kCoverSize = 512;
+  static constexpr int32_t kCoverWords = kCoverSize / 64;
+  std::array<uint64_t, kCoverSize * kCoverWords> Covered{};
 };
 
 extern TOwned<TObservatoryForm> ObservatoryForm;

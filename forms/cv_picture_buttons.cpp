@@ -17,11 +17,6 @@ void TPictureButton::OnDraw() {
   ShowBMPPicture(RealCanvasPos.X1, RealCanvasPos.Y1, Highlighted() ? Picture2 : Picture1);
 }
 
-void TPictureButton::OnFree() {
-  FreeBMPPicture(Picture1);
-  FreeBMPPicture(Picture2);
-}
-
 const TFont& ProgramFont(std::size_t Index) {
   static const TFont kMissing;
   if (Index < LoadedFonts.size() && LoadedFonts[Index] != nullptr) return *LoadedFonts[Index];

@@ -19,7 +19,6 @@ class TPictureButton : public TButton {
 
   void OnCreate() override;
   void OnDraw() override;
-  void OnFree() override;
 
   // True when the highlighted picture is the one to draw.
   bool Highlighted() const;

@@ -35,11 +35,6 @@ void TSaveQuestionForm::OnCreate() {
   TranColor = TColor{128, 128, 0, 0};
 }
 
-void TSaveQuestionForm::OnFree() {
-  FreeBMPPicture(Icon);
-  FreeBMPPicture(Picture1);
-}
-
 void TSaveQuestionForm::OnShow() {
   PositionOfFocusedComponent = 3;
   YesButton->CatchFocus();

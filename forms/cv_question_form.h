@@ -28,7 +28,6 @@ class TSaveQuestionForm : public TForm {
   TColor TranColor;
 
   void OnCreate() override;
-  void OnFree() override;
   void OnShow() override;
   void OnDraw() override;
   // Closing the question by its title bar answers neither: the operation

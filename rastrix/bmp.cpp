@@ -8,6 +8,7 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <utility>
 
 #include "platform/byte_order.h"
 #include "platform/files.h"
@@ -41,6 +42,12 @@ void LoadBMPPicture(std::string_view PictureName, TPicture& Picture, int32_t Max
   // picture to be shown in place of the requested one.
   FreeBMPPicture(Picture);
   Result_ = 0;
+  // Only a regular file is opened: a pipe or a device named by a damaged
+  // catalogue would block the program on opening or never end.
+  if (!platform::FileExists(PictureName)) {
+    Result_ = 1;
+    return;
+  }
   platform::File file(platform::Open(PictureName, "rb"));
   if (!file) {
     Result_ = 1;
@@ -195,13 +202,49 @@ void LoadBMPPicture(std::string_view PictureName, TPicture& Picture, int32_t Max
   Picture.ImageWidth = static_cast<uint32_t>(W);
   Picture.ImageHeight = static_cast<uint32_t>(H);
   Picture.PictureAdr = pixels.release();
+  Picture.owns_ = true;
 }
 
 void FreeBMPPicture(TPicture& Picture) {
-  if (!Picture.Loaded) return;
-  delete[] Picture.PictureAdr;
+  if (Picture.owns_) delete[] Picture.PictureAdr;
   Picture.PictureAdr = nullptr;
   Picture.Loaded = false;
+  Picture.owns_ = true;
+}
+
+TPicture::TPicture(TPicture&& Other) noexcept
+    : FileName(std::move(Other.FileName)),
+      Loaded(std::exchange(Other.Loaded, false)),
+      ImageWidth(Other.ImageWidth),
+      ImageHeight(Other.ImageHeight),
+      PictureAdr(std::exchange(Other.PictureAdr, nullptr)),
+      owns_(std::exchange(Other.owns_, true)) {}
+
+TPicture& TPicture::operator=(TPicture&& Other) noexcept {
+  if (this == &Other) return *this;
+  FreeBMPPicture(*this);
+  FileName = std::move(Other.FileName);
+  Loaded = std::exchange(Other.Loaded, false);
+  ImageWidth = Other.ImageWidth;
+  ImageHeight = Other.ImageHeight;
+  PictureAdr = std::exchange(Other.PictureAdr, nullptr);
+  owns_ = std::exchange(Other.owns_, true);
+  return *this;
+}
+
+TPicture::~TPicture() {
+  if (owns_) delete[] PictureAdr;
+}
+
+TPicture TPicture::View() const {
+  TPicture view;
+  view.FileName = FileName;
+  view.Loaded = Loaded;
+  view.ImageWidth = ImageWidth;
+  view.ImageHeight = ImageHeight;
+  view.PictureAdr = PictureAdr;
+  view.owns_ = false;
+  return view;
 }
 
 void ShowBMPPicture(int32_t X, int32_t Y, const TPicture& Picture) {

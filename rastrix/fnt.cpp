@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <utility>
 
 #include "platform/byte_order.h"
 #include "platform/files.h"
@@ -60,6 +61,34 @@ void FreeFNTFont(TFont& Font) {
   ReleaseGlyphs(Font);
   LoadedFonts.erase(std::remove(LoadedFonts.begin(), LoadedFonts.end(), &Font), LoadedFonts.end());
 }
+
+TFont::TFont(TFont&& Other) noexcept { *this = std::move(Other); }
+
+TFont& TFont::operator=(TFont&& Other) noexcept {
+  if (this == &Other) return *this;
+  ReleaseGlyphs(*this);
+  FileName = std::move(Other.FileName);
+  Loaded = std::exchange(Other.Loaded, false);
+  Version = Other.Version;
+  PixHeight = Other.PixHeight;
+  FirstChar = Other.FirstChar;
+  LastChar = Other.LastChar;
+  DefaultChar = Other.DefaultChar;
+  BreakChar = Other.BreakChar;
+  BitsOffset = Other.BitsOffset;
+  GlyphsSize = std::exchange(Other.GlyphsSize, 0);
+  Glyphs = std::exchange(Other.Glyphs, nullptr);
+  Map = Other.Map;
+  // A listed font keeps its place (its index) in LoadedFonts; otherwise it
+  // takes the place of the font it came from.
+  if (std::find(LoadedFonts.begin(), LoadedFonts.end(), this) != LoadedFonts.end())
+    LoadedFonts.erase(std::remove(LoadedFonts.begin(), LoadedFonts.end(), &Other), LoadedFonts.end());
+  else
+    std::replace(LoadedFonts.begin(), LoadedFonts.end(), &Other, this);
+  return *this;
+}
+
+TFont::~TFont() { FreeFNTFont(*this); }
 
 void LoadFNTFont(std::string_view FontName, TFont& Font, uint8_t& Result_) {
   // A font loaded twice gives up its old glyphs rather than leaking them.

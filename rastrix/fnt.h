@@ -9,7 +9,16 @@
 
 #include "rastrix/display.h"
 
+// A font owns its glyphs and frees them when it goes, leaving LoadedFonts as
+// well; it moves (its LoadedFonts entry follows it) but does not copy.
 struct TFont {
+  TFont() = default;
+  TFont(const TFont&) = delete;
+  TFont& operator=(const TFont&) = delete;
+  TFont(TFont&& Other) noexcept;
+  TFont& operator=(TFont&& Other) noexcept;
+  ~TFont();
+
   std::string FileName;  // the loaded name without its last four characters
   bool Loaded = false;
   uint16_t Version = 0;  // 0x200 or 0x300

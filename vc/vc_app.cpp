@@ -42,19 +42,18 @@ void TApplication::Create(const char* ApplicationName) {
   DoubleClickTime = static_cast<int32_t>(platform::Current().DoubleClickTime());
   InitRastrix(ApplicationName);
   MouseCursor = MC_Arrow;
-  auto* font = new TFont();
-  LoadedFonts.push_back(font);
+  default_font_ = new TFont();
+  LoadedFonts.push_back(default_font_);
   uint8_t result = 0;
   constexpr std::string_view kDefaultFont = "Fonts\\Tahoma_10pt_normal.fnt";
-  LoadFNTFont(kDefaultFont, *font, result);
+  LoadFNTFont(kDefaultFont, *default_font_, result);
   if (result != 0) {
     // Every title is drawn with it, so nothing could be shown: say so where
     // the user who started the program can see it, and fail.
     std::fprintf(stderr, "%s: Predvolené písmo \"%s\" chýba alebo je poškodené (kód %u).\n", ApplicationName,
                  platform::NativePath(kDefaultFont).c_str(), unsigned{result});
-    LoadedFonts.clear();
-    delete font;
-    End(1);
+    Release(this);
+    EndProcess(1);
   }
   OnCreate();
 }
@@ -189,18 +188,21 @@ void TApplication::CheckKeyboardInput() {
   }
 }
 
-void TApplication::Free() { End(0); }
+void TApplication::Free() {
+  Release(this);
+  EndProcess(0);
+}
 
-void TApplication::End(int Status) {
-  OnFree();
+void TApplication::Release(TApplication* App) {
+  App->OnFree();
   while (!OpenedWindows.empty()) {
     TVisualComponent* form = Deref(OpenedWindows.back());
     if (form != nullptr) form->Free();  // removes itself from the list
     else OpenedWindows.pop_back();
   }
-  OpenedWindows.clear();
+  delete App->default_font_;  // a font leaves LoadedFonts as it goes
   LoadedFonts.clear();
-  delete this;
+  delete App;
   CloseRastrix();
-  EndProcess(Status);
+  ResetToolkitGlobals();
 }

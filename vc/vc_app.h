@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+struct TFont;
+
 class TApplication {
  public:
   TApplication() = default;
@@ -36,6 +38,10 @@ class TApplication {
   // Frees the forms, the font list and the display, then ends the process
   // with exit code 0 through the exit hook.
   [[noreturn]] void Free();
+  // What Free does before it ends the process: OnFree, the forms, the
+  // default font, the application object itself, the display and the
+  // toolkit's globals. A test or a benchmark starts the program again after it.
+  static void Release(TApplication* App);
 
   void ScanKeys();
   void CheckKeyboardInput();
@@ -53,8 +59,7 @@ class TApplication {
   virtual ~TApplication() = default;
 
  private:
-  // Free with the given exit status.
-  [[noreturn]] void End(int Status);
+  TFont* default_font_ = nullptr;  // entry 0 of LoadedFonts, owned here
 };
 
 // Where Free ends the process. The default calls std::exit; a driver may

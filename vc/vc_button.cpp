@@ -70,11 +70,6 @@ void TButton::DimensionChange() {
   CanvasPos = TViewport{BORDER, BORDER, BORDER + Width - dx, BORDER + Height - dy};
 }
 
-void TButton::Free() {
-  FreeBMPPicture(Texture);
-  TVisualComponent::Free();
-}
-
 void TButton::LostFocus() {
   TVisualComponent::LostFocus();
   Enter_Pressed = false;

@@ -27,7 +27,6 @@ class TButton : public TVisualComponent {
                        int32_t X_, int32_t Y_, uint32_t Width_, uint32_t Height_);
 
   void DimensionChange() override;
-  void Free() override;
   void Draw() override;
   void LostFocus() override;
   void KeyDown(uint8_t Key) override;

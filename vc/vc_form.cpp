@@ -247,8 +247,6 @@ void TForm::CreateComponent(PComponentBase Adress_, TPositionType PositionType_,
 }
 
 void TForm::Free() {
-  FreeBMPPicture(Icon);
-  FreeBMPPicture(Texture);
   Remove_From_List();
   // A freed form must not stay reachable by the keyboard's window switching.
   AllForms.erase(std::remove(AllForms.begin(), AllForms.end(), Adress), AllForms.end());

@@ -48,11 +48,6 @@ void TPanel::DimensionChange() {
   CanvasPos.Y2 = BORDER + Height - dy;
 }
 
-void TPanel::Free() {
-  FreeBMPPicture(Texture);
-  TVisualComponent::Free();
-}
-
 void TPanel::LostFocus() {
   TVisualComponent::LostFocus();
   Enter_Pressed = false;

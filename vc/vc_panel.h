@@ -32,7 +32,6 @@ class TPanel : public TVisualComponent {
                        uint32_t Width_, uint32_t Height_);
 
   void DimensionChange() override;
-  void Free() override;
   void Draw() override;
   void LostFocus() override;
   void KeyDown(uint8_t Key) override;

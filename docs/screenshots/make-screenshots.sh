@@ -181,3 +181,76 @@ shot control-gallery.bmp
 SCRIPT
 (cd "$work/run" && "$build/corvala-replay" --gallery script.replay)
 convert "$work/run/control-gallery.bmp" "$here/control-gallery.png"
+
+# Records: the add form being filled in, the list sorted by name with a
+# search and a selected row, and the delete question for that row.
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+click 148 120
+click 150 187
+frames 2
+type Hmlovina Šťuka
+press RETURN
+frames 2
+type 2174
+press RETURN
+frames 2
+type 6.2611
+press RETURN
+frames 2
+type 20.4833
+press RETURN
+frames 2
+type 6400
+press RETURN
+frames 2
+type 6.8
+press RETURN
+frames 2
+press RETURN
+frames 2
+press DOWN
+frames 2
+press DOWN
+frames 2
+press DOWN
+frames 2
+press DOWN
+frames 2
+press DOWN
+frames 2
+press RETURN
+frames 2
+type ngc2174.bmp
+press RETURN
+frames 2
+type Emisná hmlovina v Orióne
+move 600 690
+frames 2
+shot add-form.bmp
+click 542 497
+frames 2
+click 148 120
+click 150 213
+frames 2
+click 183 130
+frames 2
+click 183 130
+frames 2
+click 643 555
+click 865 555
+type Hmlovina
+frames 2
+click 200 206
+move 600 720
+frames 2
+shot list-form.bmp
+press DELETE
+frames 2
+move 600 720
+frames 2
+shot delete-question.bmp
+SCRIPT
+shoot add-form list-form delete-question

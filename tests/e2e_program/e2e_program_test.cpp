@@ -311,4 +311,32 @@ TEST_F(ProgramRun, TypedNamesThatCannotBeOpenedOrMadeAreReportedOnceAndTheFormSt
   EXPECT_EQ(ReadFile(dir_ / "cudzi.cvl"), "Toto nie je katalóg.");
 }
 
+TEST_F(ProgramRun, RecordsAddedListedSortedRevisedSearchedDeletedAndSaved) {
+  ASSERT_EQ(std::system(("'" CVLTOOL_PATH "' generate 0 '" + (dir_ / "Moje.cvl").string() +
+                         "' --path Moje.cvl --name Moje > /dev/null")
+                            .c_str()),
+            0);
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Moje.cvl"));
+  ASSERT_EQ(Run(ReadFile(fs::path(CORVALA_SOURCE_DIR) / "tests/e2e_program/scripts/records.replay")), 0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("added.dump", "database"), "database loaded=1 modified=1 records=3 terminate=0");
+  // Names sort by their Windows-1250 bytes: Ž (8E), Ľ (BC), É (C9).
+  EXPECT_EQ(Line("down.dump", "list"), R"(list rows=3 selected=0 sort=2 direction=down first="Éterická hmlovina")");
+  EXPECT_EQ(Line("up.dump", "list"), R"(list rows=3 selected=0 sort=2 direction=up first="Žiarivá ďaleká hmlovina")");
+  EXPECT_NE(FormLine("revised.dump", "Upraviť položku").find("visible=0"), std::string::npos);
+  EXPECT_EQ(Line("search.dump", "list"), R"(list rows=1 selected=0 sort=2 direction=up first="Žiarivá ďaleká hmlovina")");
+  EXPECT_NE(FormLine("delete.dump", "Odstránenie položky").find("visible=1 modal=1 active=1"), std::string::npos);
+  EXPECT_EQ(Line("saved.dump", "database"), "database loaded=1 modified=0 records=2 terminate=0");
+  // The answered question leaves the selection on the row that was deleted.
+  EXPECT_EQ(Line("deleted.dump", "list"), R"(list rows=2 selected=1 sort=2 direction=up first="Ľadová šťastná hmlovina")");
+
+  // The file as the catalogue tool reads it: the sorted order, the numbers
+  // closed up after the deletion, the revised name, every value as typed.
+  ASSERT_EQ(std::system(("cd '" + dir_.string() + "' && '" CVLTOOL_PATH "' export Moje.cvl > export.csv").c_str()), 0);
+  EXPECT_EQ(ReadFile(dir_ / "export.csv"),
+            "number,name,ngc,ra_hours,dec_degrees,distance_ly,magnitude,type,picture,description\r\n"
+            "2,Ľadová šťastná hmlovina,-7,0.5,0,2000,4,H1,,Tretia\r\n"
+            "1,Éterická hmlovina II,31,5.58333,10,300,12,Planetárna hmlovina,,Druhá\r\n");
+}
+
 }  // namespace

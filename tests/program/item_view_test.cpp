@@ -1,6 +1,7 @@
 // The item view and the full-screen picture: the record's texts, its picture
 // fitted into the panel, a message for every picture that cannot be shown.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <vector>
@@ -152,6 +153,10 @@ TEST_F(ItemViewTest, PicturesThatCannotBeShownGiveTheirMessageAndDrawNothing) {
   cut.resize(cut.size() / 2);
   ASSERT_TRUE(test_support::WriteBytes(Path("kat/cut.bmp"), cut));
   ShowListItem(Record("cut.bmp"));
+  EXPECT_EQ(Panel().Result_, 1);
+  // A pipe is never opened: reading it would wait for a writer forever.
+  ASSERT_EQ(mkfifo(Path("kat/pipe.bmp").c_str(), 0600), 0);
+  ShowListItem(Record("pipe.bmp"));
   EXPECT_EQ(Panel().Result_, 1);
   Frame();
 }

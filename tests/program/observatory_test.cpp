@@ -192,5 +192,42 @@ TEST_F(ObservatoryTest, FramesAtTheFastestSpeedAllocateNothing) {
   EXPECT_EQ(NormalDateToDiffDate(O().UTCTime) - start, 60);
 }
 
+TEST_F(ObservatoryTest, SkippingHiddenThumbnailsChangesNoPixel) {
+  Open(Time(2026, 12, 8, 12, 0));
+  // A crowded sky: the default thumbnail and small pictures of other sizes,
+  // some of them hovered so that a focused frame lies among them.
+  Nebulas.clear();
+  TPicture pictures[3];
+  uint8_t result = 0;
+  LoadBMPPicture("Pictures\\default_thumbnail.bmp", pictures[0], 20, 20, result);
+  LoadBMPPicture("Pictures\\OkButton1.bmp", pictures[1], 24, 24, result);
+  LoadBMPPicture("Pictures\\Icon.bmp", pictures[2], 9, 9, result);
+  for (const TPicture& p : pictures) ASSERT_TRUE(p.Loaded);
+  uint32_t seed = 12345;
+  auto next = [&seed]() { return (seed = seed * 1103515245u + 12345u) >> 8; };
+  for (int32_t n = 0; n < 3000; ++n) {
+    TNebula r;
+    r.IndexOfItem = n + 1;
+    r.Rect = (next() % 24000) / 1000.0;
+    r.Dec = (next() % 90000) / 1000.0;
+    if (n % 2 == 1) r.Thumbnail = pictures[next() % 3].View();
+    Nebulas.push_back(r);
+  }
+  DatabaseInfo.NumberOfItems = 3000;
+  ++DatabaseRevision;
+  backend_.SetCursor(O().RealCanvasPos.X1 + 230, O().RealCanvasPos.Y1 + 150);
+  Frame();
+  backend_.SetCursor(O().RealCanvasPos.X1 + 231, O().RealCanvasPos.Y1 + 150);
+  Frame();
+  ASSERT_GE(O().FocusedNebula, 0);
+  const std::vector<uint8_t> skipping = backend_.Frame();
+  O().SkipHiddenThumbnails = false;
+  Frame();
+  EXPECT_TRUE(backend_.Frame() == skipping);
+  Nebulas.clear();
+  DatabaseInfo.NumberOfItems = 0;
+  ++DatabaseRevision;
+}
+
 }  // namespace
 }  // namespace program_test

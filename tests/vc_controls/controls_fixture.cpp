@@ -88,10 +88,15 @@ void ControlsTest::Frame() {
   MenuCheckPass(P_Input);
   bool modal = false;
   for (std::size_t i = OpenedWindows.size(); i-- > 0 && !modal;) {
+    if (i >= OpenedWindows.size()) continue;
     auto* form = dynamic_cast<TForm*>(Deref(OpenedWindows[i]));
     if (form == nullptr) continue;
     form->Check();
-    if (form->GetShowType() == ST_Modal && form->Visible) modal = true;
+    // As the frame cycle does: the list as it is now, from this entry up.
+    for (std::size_t j = i; j < OpenedWindows.size() && !modal; ++j) {
+      const auto* entry = dynamic_cast<TForm*>(Deref(OpenedWindows[j]));
+      modal = entry != nullptr && entry->GetShowType() == ST_Modal && entry->Visible;
+    }
   }
   if (!modal) desk->Check();
   MenuCheckPass(P_Position);

@@ -5,6 +5,7 @@
 
 #include "app/corvala.h"
 #include "catalogue/cv_globals.h"
+#include "forms/cv_list_form.h"
 #include "forms/cv_list_item_form.h"
 #include "forms/cv_main_form.h"
 #include "platform/cp1250.h"
@@ -53,6 +54,22 @@ std::string ItemViewStateLine() {
   const TListItemForm::TPicturePanel& panel = *ListItemForm->PicturePanel;
   line += " result=" + std::to_string(panel.Result_);
   line += " picture=" + std::to_string(panel.Picture.ImageWidth) + "x" + std::to_string(panel.Picture.ImageHeight);
+  line += '\n';
+  return line;
+}
+
+// The list form: how many records it shows, the selected row, the sort
+// column (1 to 10) and direction, and the name in the first visible row.
+std::string ListStateLine() {
+  std::string line = "list rows=";
+  if (!ListForm) return line + "0\n";
+  const TListForm& list = *ListForm;
+  line += std::to_string(list.ShownCount());
+  line += " selected=" + std::to_string(list.ActiveLine);
+  line += " sort=" + std::to_string(static_cast<int>(list.SortType) + 1);
+  line += list.Direction == D_Up ? " direction=up" : " direction=down";
+  line += " first=";
+  AppendUtf8Quoted(line, list.ListPanels[1][0]->ShowedText);
   line += '\n';
   return line;
 }
@@ -128,7 +145,7 @@ std::string ProgramCommand(std::string_view Text) {
 Application ProgramApplication() {
   return Application{
       []() -> TApplication* { return CreateDatabaseApplication(); },
-      []() { return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine(); },
+      []() { return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine() + ListStateLine(); },
       &ProgramCommand,
   };
 }

@@ -1,0 +1,166 @@
+// The list form over a generated catalogue of 20,000 records (believable
+// names, many equal keys): a settled frame, the frame after a header click
+// (a full sort in the exchange sort's order) and the frame after one more
+// search character. Beside them, in the same run, the work of rebuilding the
+// list in every frame: the quadratic exchange sort itself and the sort,
+// filter and copy done from scratch.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <utility>
+
+#include "app/corvala.h"
+#include "catalogue/cv_list_view.h"
+#include "catalogue/cv_sort.h"
+#include "forms/cv_list_form.h"
+#include "platform/headless_backend.h"
+#include "tools/cvltool/catalogue_generator.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int32_t kRecords = 20000;
+
+class RuntimeFolder {
+ public:
+  RuntimeFolder() {
+    char pattern[] = "/tmp/corvala-bench-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) return;
+    path_ = pattern;
+    const fs::path data = fs::path(CORVALA_SOURCE_DIR) / "data";
+    fs::copy(data / "Fonts", fs::path(path_) / "Fonts", fs::copy_options::recursive);
+    fs::copy(data / "Pictures", fs::path(path_) / "Pictures", fs::copy_options::recursive);
+    previous_ = fs::current_path();
+    fs::current_path(path_);
+  }
+  ~RuntimeFolder() {
+    if (path_.empty()) return;
+    fs::current_path(previous_);
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+
+ private:
+  std::string path_;
+  fs::path previous_;
+};
+
+void LoadGenerated() {
+  NewDatabase("big.cvl", "Big", "", "");
+  Nebulas = catalogue_generator::Generate(kRecords, catalogue_generator::TOptions{});
+  DatabaseInfo.NumberOfItems = kRecords;
+  ++DatabaseRevision;
+}
+
+// The program started with the list form shown over the generated records.
+class ShownList {
+ public:
+  ShownList() {
+    platform::Install(&backend_);
+    CreateDatabaseApplication();
+    Database->RunFrame();
+    LoadGenerated();
+    ListForm->Show(ST_Unmodal);
+    Frames(3);
+  }
+  ~ShownList() {
+    ReleaseDatabaseApplication();
+    platform::Install(nullptr);
+  }
+  void Frames(int n) {
+    for (int i = 0; i < n; ++i) {
+      backend_.Advance(16);
+      Database->RunFrame();
+    }
+  }
+
+ private:
+  RuntimeFolder folder_;
+  platform::HeadlessBackend backend_;
+};
+
+// Reference in the same run: the main window alone, with the same records loaded.
+void BM_MainWindowFrameReference(benchmark::State& state) {
+  ShownList list;
+  ListForm->Hide();
+  list.Frames(2);
+  for (auto _ : state) list.Frames(1);
+}
+BENCHMARK(BM_MainWindowFrameReference)->Unit(benchmark::kMillisecond);
+
+void BM_ListFormSettledFrame(benchmark::State& state) {
+  ShownList list;
+  ListForm->PropertyButtons[1]->OnMouseLeftClick(-1, -1);  // by name
+  list.Frames(2);
+  for (auto _ : state) list.Frames(1);
+}
+BENCHMARK(BM_ListFormSettledFrame)->Unit(benchmark::kMillisecond);
+
+// Each iteration clicks the next header: a new key or the other direction.
+void BM_ListFormFrameAfterHeaderClick(benchmark::State& state) {
+  ShownList list;
+  int column = 0;
+  for (auto _ : state) {
+    ListForm->PropertyButtons[static_cast<std::size_t>(column)]->OnMouseLeftClick(-1, -1);
+    column = (column + 1) % LIST_COLUMNS;
+    list.Frames(1);
+  }
+}
+BENCHMARK(BM_ListFormFrameAfterHeaderClick)->Unit(benchmark::kMillisecond);
+
+// Each iteration types one more character or takes it back. Argument 0: a
+// name ("Hmlovina K" and one letter less), 1: digits that every number field
+// has to be formatted for ("12" and "1").
+void BM_ListFormFrameAfterSearchCharacter(benchmark::State& state) {
+  ShownList list;
+  ListForm->SearchBox->Checked = true;
+  const char* texts[2][2] = {{"Hmlovina ", "Hmlovina K"}, {"1", "12"}};
+  const auto& pair = texts[state.range(0)];
+  int k = 0;
+  for (auto _ : state) {
+    ListForm->SearchEdit->Text = pair[k];
+    k = 1 - k;
+    list.Frames(1);
+  }
+}
+BENCHMARK(BM_ListFormFrameAfterSearchCharacter)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What rebuilding in every frame costs: the exchange sort as written (for I,
+// for J from I, exchange when record J must come before record I) over the
+// already sorted records, where it compares N x (N + 1) / 2 pairs and
+// exchanges nothing.
+void BM_LiteralExchangeSortPerFrame(benchmark::State& state) {
+  TNebulas records = catalogue_generator::Generate(kRecords, catalogue_generator::TOptions{});
+  SortNebulas(records, kRecords, ST_NameOfNebula, D_Up);
+  for (auto _ : state) {
+    std::size_t exchanges = 0;
+    for (std::size_t i = 0; i < records.size(); ++i)
+      for (std::size_t j = i; j < records.size(); ++j)
+        if (records[j].NameOfNebula.View() < records[i].NameOfNebula.View()) {
+          std::swap(records[i], records[j]);
+          ++exchanges;
+        }
+    benchmark::DoNotOptimize(exchanges);
+  }
+}
+BENCHMARK(BM_LiteralExchangeSortPerFrame)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The rebuild from scratch with the fast sort: sort, filter and copy the
+// shown records, as every frame would without the cache. Argument as for
+// the search benchmark, 2: no search.
+void BM_RebuildFromScratchPerFrame(benchmark::State& state) {
+  TNebulas records = catalogue_generator::Generate(kRecords, catalogue_generator::TOptions{});
+  TNebulas shown;
+  const char* texts[3] = {"Hmlovina K", "12", ""};
+  const char* text = texts[state.range(0)];
+  for (auto _ : state) {
+    RebuildListLiterally(records, kRecords, ST_NameOfNebula, D_Up, *text != '\0', text, shown);
+    benchmark::DoNotOptimize(shown.data());
+  }
+}
+BENCHMARK(BM_RebuildFromScratchPerFrame)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
