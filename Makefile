@@ -5,7 +5,10 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 CCACHE := $(shell command -v ccache 2>/dev/null)
 CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: run test build deps bench fonts art clean asan fuzz
+# Where `make install` puts the program; DESTDIR stages it elsewhere.
+PREFIX ?= /usr/local
+
+.PHONY: run test build deps bench fonts art clean install uninstall deb asan fuzz
 
 deps:
 	@./scripts/install-deps.sh
@@ -46,6 +49,17 @@ fuzz: deps
 	  $(FUZZ_DIR)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_DIR)/findings/$$t/ $(FUZZ_DIR)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
 	done
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+uninstall:
+	@DESTDIR="$(DESTDIR)" ./scripts/uninstall.sh $(BUILD_DIR) "$(PREFIX)"
+
+# A Debian package (build/package/corvala_<version>_<arch>.deb), installed with
+# apt-get install ./build/package/corvala_*.deb
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done

@@ -28,11 +28,14 @@
 #include "forms/cv_settings_form.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
+#include "platform/signals.h"
+#include "platform/user_folders.h"
 #include "platform/vk.h"
 #include "rastrix/rastrix.h"
 #include "vc/vc_base.h"
 
 TDatabase* Database = nullptr;
+std::string StartupCatalogue;
 
 namespace {
 
@@ -118,16 +121,43 @@ void TDatabase::OnCreate() {
 }
 
 void TDatabase::OnEndCycle() {
+  if (const int signal = platform::TakeTerminationSignal()) {
+    // Nobody is there to answer a question: end now, keeping what can be kept.
+    if (FirstCycle) ReadSettings();
+    EndOnSignal(signal);
+    return;
+  }
   Finish = Terminate;
 
   if (FirstCycle) {
     // A missing or damaged settings file leaves the defaults in place.
     ReadSettings();
-    if (Settings.UseImplicitDatabase) OpenDatabaseFile(Settings.ImplicitDatabase.View());
+    if (!StartupCatalogue.empty()) {
+      OpenDatabaseFile(StartupCatalogue);
+    } else if (Settings.UseImplicitDatabase) {
+      OpenDatabaseFile(Settings.ImplicitDatabase.View());
+    }
     FirstCycle = false;
   }
 
   if (KeyPressed(vk::SNAPSHOT)) SaveSnapshot();
+}
+
+std::string EndOnSignal(int Signal) {
+  const std::string copy = SaveRecoveryCopy();
+  if (!copy.empty()) {
+    std::fprintf(stderr, "corvala: %s: neuložené zmeny databázy sú v súbore \"%s\".\n", platform::SignalName(Signal),
+                 platform::AbsolutePath(platform::NativePath(copy)).c_str());
+  } else if (Loaded && Modified) {
+    std::fprintf(stderr, "corvala: %s: neuložené zmeny databázy \"%s\" sa nepodarilo uložiť.\n",
+                 platform::SignalName(Signal), platform::NativePath(DatabaseFile).c_str());
+  }
+  Terminate = true;
+  if (Database != nullptr) {
+    Database->Finish = true;
+    Database->FirstCycle = false;
+  }
+  return copy;
 }
 
 void TDatabase::Epilogue() {

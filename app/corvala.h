@@ -33,6 +33,16 @@ class TDatabase : public TApplication {
 
 extern TDatabase* Database;
 
+// A database named on the command line (a program path): the end of the
+// first frame opens it instead of the default one of the settings.
+extern std::string StartupCatalogue;
+
+// A termination signal (SIGTERM, SIGINT, SIGHUP) ends the program after the
+// frame: unsaved changes go to a recovery copy beside the database, the
+// settings are written as at a normal exit, and a line on stderr says where
+// the copy is. Returns the path of the copy (program path), or empty.
+std::string EndOnSignal(int Signal);
+
 // Constructs the application and runs its start-up ("Corvala" is the title).
 TDatabase* CreateDatabaseApplication();
 

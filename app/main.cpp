@@ -1,9 +1,52 @@
-// The program: the real window, the application object, its frame loop.
-#include "app/corvala.h"
-#include "platform/sdl_backend.h"
+// The program: the command line, its folders, the real window, the
+// application object and its frame loop.
+#include <cstdio>
+#include <string>
 
-int main() {
+#include "app/corvala.h"
+#include "app/cv_launch.h"
+#include "platform/files.h"
+#include "platform/sdl_backend.h"
+#include "platform/signals.h"
+#include "platform/user_folders.h"
+
+#ifndef CORVALA_VERSION
+#define CORVALA_VERSION "unknown"
+#endif
+
+int main(int argc, char** argv) {
+  TLaunchOptions options = ParseCommandLine(argc, argv);
+  if (!options.Error.empty()) {
+    std::fprintf(stderr, "corvala: %s\nViac hovorí \"corvala --help\".\n", options.Error.c_str());
+    return 2;
+  }
+  if (options.Help) {
+    std::fputs(UsageText().c_str(), stdout);
+    return 0;
+  }
+  if (options.Version) {
+    std::printf("corvala %s\n", CORVALA_VERSION);
+    return 0;
+  }
+  // The catalogue is named relative to where the user is, before the
+  // program moves to its data folder.
+  if (!options.Catalogue.empty()) options.Catalogue = platform::AbsolutePath(options.Catalogue);
+  std::string error;
+  StartupCatalogue = CatalogueProgramPath(options, error);
+  if (!error.empty()) {
+    std::fprintf(stderr, "corvala: %s\n", error.c_str());
+    return 2;
+  }
+  TLaunchFolders folders;
+  const std::string problem = PrepareFolders(folders);
+  if (!problem.empty()) {
+    std::fprintf(stderr, "corvala: %s\n", problem.c_str());
+    return 1;
+  }
+
+  platform::CatchTerminationSignals();
   static platform::SdlBackend backend;
+  backend.SetWindowed(options.Window);
   platform::Install(&backend);
   CreateDatabaseApplication();
   Database->Run();

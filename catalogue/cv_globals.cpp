@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cassert>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -100,6 +101,30 @@ std::string WriteDatabaseTo(std::string_view F) {
   std::string message = "Databázu sa nepodarilo uložiť do súboru "_cps + quoted + "!";
   if (result.error == ENOSPC) message += " Na disku nie je miesto."_cps;
   return message;
+}
+
+std::string RecoveryFileName(std::string_view F) {
+  std::string_view stem = F;
+  const std::size_t folder = FolderOf(F).size();
+  if (stem.size() > folder + 4) {
+    std::string extension(stem.substr(stem.size() - 4));
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".cvl") stem.remove_suffix(4);
+  }
+  for (int n = 1; n < 1000; ++n) {
+    std::string name(stem);
+    name += n == 1 ? std::string(".obnova") : ".obnova" + std::to_string(n);
+    name += ".cvl";
+    if (!platform::FileExists(name)) return name;
+  }
+  return {};
+}
+
+std::string SaveRecoveryCopy() {
+  if (!Loaded || !Modified) return {};
+  const std::string target = RecoveryFileName(DatabaseFile);
+  if (target.empty() || !WriteDatabaseTo(target).empty()) return {};
+  return target;
 }
 
 namespace {

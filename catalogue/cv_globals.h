@@ -44,6 +44,17 @@ bool SaveDatabase();
 // recovery copy) uses this too.
 std::string WriteDatabaseTo(std::string_view F);
 
+// The name of a recovery copy of the database file F, beside it: the name
+// without ".cvl", then ".obnova.cvl" (".obnova2.cvl" and on when taken),
+// never F itself nor an existing file. Empty when all are taken.
+std::string RecoveryFileName(std::string_view F);
+// When the loaded database has unsaved changes, writes them to a new file
+// named by RecoveryFileName beside DatabaseFile, which stays untouched, and
+// returns its program path. Empty when there was nothing to save or the copy
+// could not be written. Shows no message (the program is ending) and leaves
+// Modified and DatabaseFile as they are.
+std::string SaveRecoveryCopy();
+
 // Reads the database file F (a program path). On success the new records
 // replace the loaded ones (whose thumbnails are released), DatabaseFile := F,
 // Loaded := true, Modified := false. A file that is not a sound database is

@@ -5,5 +5,5 @@
 TOwned<TAboutForm> AboutForm;
 
 void TAboutForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
 }

@@ -68,7 +68,7 @@ void TAddForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { FormOf(this)->Ac
 void TAddForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) { FormOf(this)->Discard(); }
 
 void TAddForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
   // Creation order is the focus order.
   CreateEdit(NameEdit, 140, 17);
   CreateEdit(NGCEdit, 484, 17);
@@ -82,12 +82,8 @@ void TAddForm::OnCreate() {
   TypeComboBox->CreateComponent(&TypeComboBox, 140, 137, 200);
   for (int t = 0; t < TYPE_OF_NEBULA_COUNT; ++t)
     TypeComboBox->AddItem(TypeOfNebulaText(static_cast<TTypeOfNebula>(t)));
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 239, 245, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
-  CancelButton = new TCancelButton1();
-  CancelButton->CreateComponent(&CancelButton, true, BS_Classic, "Cancel button", 380, 245, DIALOG_BUTTON_WIDTH,
-                                DIALOG_BUTTON_HEIGHT);
+  CreateDialogButton(OKButton, 239, 245);
+  CreateDialogButton(CancelButton, 380, 245);
 }
 
 void TAddForm::OnFree() { FreeBMPPicture(Icon); }

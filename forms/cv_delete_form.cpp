@@ -13,13 +13,9 @@ void TDeleteForm::TYesButton1::OnMouseLeftClick(int32_t, int32_t) { DeleteForm->
 void TDeleteForm::TNoButton1::OnMouseLeftClick(int32_t, int32_t) { DeleteForm->AnswerNo(); }
 
 void TDeleteForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
-  YesButton = new TYesButton1();
-  YesButton->CreateComponent(&YesButton, true, BS_Classic, "Yes button", 55, 140, DIALOG_BUTTON_WIDTH,
-                             DIALOG_BUTTON_HEIGHT);
-  NoButton = new TNoButton1();
-  NoButton->CreateComponent(&NoButton, true, BS_Classic, "No button", 151, 140, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
+  LoadFormIcon(*this);
+  CreateDialogButton(YesButton, 55, 140);
+  CreateDialogButton(NoButton, 151, 140);
   LoadProgramPicture("Pictures\\Questionmark.bmp", Picture1);
   TranColor = TColor{128, 128, 0, 0};
 }

@@ -5,5 +5,5 @@
 TOwned<TEncyclopediaForm> EncyclopediaForm;
 
 void TEncyclopediaForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
 }

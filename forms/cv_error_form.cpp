@@ -18,10 +18,8 @@ int32_t ErrorMessageX(uint32_t TextWidth) {
 void TErrorForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { ErrorForm->Hide(); }
 
 void TErrorForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 103, 140, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
+  LoadFormIcon(*this);
+  CreateDialogButton(OKButton, 103, 140);
   LoadProgramPicture("Pictures\\Exclamationmark.bmp", Picture1);
   TranColor = TColor{128, 128, 0, 0};
 }

@@ -17,13 +17,9 @@ void TExitForm::TYesButton1::OnMouseLeftClick(int32_t, int32_t) {
 void TExitForm::TNoButton1::OnMouseLeftClick(int32_t, int32_t) { ExitForm->Hide(); }
 
 void TExitForm::OnCreate() {
-  YesButton = new TYesButton1();
-  YesButton->CreateComponent(&YesButton, true, BS_Classic, "Yes button", 50, 100, DIALOG_BUTTON_WIDTH,
-                             DIALOG_BUTTON_HEIGHT);
-  NoButton = new TNoButton1();
-  NoButton->CreateComponent(&NoButton, true, BS_Classic, "No button", 150, 100, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  CreateDialogButton(YesButton, 50, 100);
+  CreateDialogButton(NoButton, 150, 100);
+  LoadFormIcon(*this);
 }
 
 void TExitForm::OnShow() {

@@ -19,17 +19,13 @@ void TFileNewForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
 }
 
 void TFileNewForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
   CreateFileFormEdit(PathEdit, 17);
   CreateFileFormEdit(NameEdit, 57);
   CreateFileFormEdit(AuthorEdit, 97);
   CreateFileFormEdit(DescriptionEdit, 137);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 60, 200, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
-  CancelButton = new TCancelButton1();
-  CancelButton->CreateComponent(&CancelButton, true, BS_Classic, "Cancel button", 201, 200, DIALOG_BUTTON_WIDTH,
-                                DIALOG_BUTTON_HEIGHT);
+  CreateDialogButton(OKButton, 60, 200);
+  CreateDialogButton(CancelButton, 201, 200);
 }
 
 void TFileNewForm::OnFree() { FreeBMPPicture(Icon); }

@@ -19,9 +19,7 @@ void TFullscreenForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { Fullscree
 
 void TFullscreenForm::OnCreate() {
   // The title bar lies above the screen; an icon there would never be seen.
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 935, 741, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
+  CreateDialogButton(OKButton, 935, 741);
 }
 
 void TFullscreenForm::OnShow() {

@@ -5,5 +5,5 @@
 TOwned<THelpForm> HelpForm;
 
 void THelpForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
 }

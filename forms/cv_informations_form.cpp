@@ -29,16 +29,12 @@ void TInformationsForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
 }
 
 void TInformationsForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
   CreateFileFormEdit(NameEdit, 17);
   CreateFileFormEdit(AuthorEdit, 57);
   CreateFileFormEdit(DescriptionEdit, 97);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 60, 160, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
-  CancelButton = new TCancelButton1();
-  CancelButton->CreateComponent(&CancelButton, true, BS_Classic, "Cancel button", 201, 160, DIALOG_BUTTON_WIDTH,
-                                DIALOG_BUTTON_HEIGHT);
+  CreateDialogButton(OKButton, 60, 160);
+  CreateDialogButton(CancelButton, 201, 160);
 }
 
 void TInformationsForm::OnFree() { FreeBMPPicture(Icon); }

@@ -149,7 +149,7 @@ void TListForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { ListForm->Hide(
 // ---------------------------------------------------------------- the form
 
 void TListForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
   // Creation order is the focus order: the row holders first.
   for (TOwned<TContainer>& row : Container) {
     row = new TContainer();
@@ -179,9 +179,7 @@ void TListForm::OnCreate() {
   ReviseItemButton->CreateComponent(&ReviseItemButton, false, BS_Classic, "Revise Item button", 20, 495, 110, 27);
   DeleteItemButton = new TDeleteItemButton();
   DeleteItemButton->CreateComponent(&DeleteItemButton, false, BS_Classic, "Delete Item button", 20, 545, 110, 27);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 840, 545, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
+  CreateDialogButton(OKButton, 840, 545);
   SearchEdit = new TEdit();
   SearchEdit->CreateComponent(&SearchEdit, 721, 445, 200, 20);
   if (LoadedFonts.size() > 3 && LoadedFonts[3] != nullptr) SearchEdit->SetFont(LoadedFonts[3]);

@@ -129,10 +129,8 @@ void TListItemForm::TPicturePanel::OnFree() { FreeBMPPicture(Picture); }
 void TListItemForm::TPicturePanel::OnMouseRightClick(int32_t, int32_t) { ShowFullscreenPicture(); }
 
 void TListItemForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 393, 423, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
+  LoadFormIcon(*this);
+  CreateDialogButton(OKButton, 393, 423);
   PicturePanel = new TPicturePanel();
   PicturePanel->CreateComponent(&PicturePanel, false, PS_Classic, 372, 20, 480, 360);
   PicturePanel->Borders = TBorders{true, true, true, true};

@@ -181,7 +181,7 @@ void TMainForm::OnCreate() {
   // The title buttons lie above the screen; the keyboard walks only what is seen.
   FocusableComponents.clear();
   LoadProgramPicture("Pictures\\ScreenPicture.bmp", Texture);
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
 
   StatusBar = new TStatusBar();
   StatusBar->CreateComponent(&StatusBar, false, PS_Classic, 0, 742, 1016, 20);

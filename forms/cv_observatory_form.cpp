@@ -275,7 +275,7 @@ void TFocus_Gate::OnFocus() {
 void TObservatoryForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { ObservatoryForm->Hide(); }
 
 void TObservatoryForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
   LoadProgramPicture("Pictures\\default_thumbnail.bmp", DefaultThumbnail);
   Focus_Nebulas = new TFocus_Nebulas();
   Focus_Nebulas->CreateComponent(&Focus_Nebulas);
@@ -291,9 +291,7 @@ void TObservatoryForm::OnCreate() {
   PositionPanel->Longitude->Target = &Longitude;
   SpeedPanel = new TSpeedPanel();
   SpeedPanel->CreateComponent(&SpeedPanel, false, PS_Classic, 470, 250, 152, 115);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 541, 400, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
+  CreateDialogButton(OKButton, 541, 400);
   platform::Backend& clock = platform::Current();
   UTCDiff = GetUTCDiff(clock.UtcTime(), clock.LocalTime());
   ObservingNebulas.clear();

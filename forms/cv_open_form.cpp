@@ -16,14 +16,10 @@ void TOpenForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
 }
 
 void TOpenForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
   CreateFileFormEdit(PathEdit, 17);
-  OKButton = new TOKButton1();
-  OKButton->CreateComponent(&OKButton, true, BS_Classic, "OK button", 60, 80, DIALOG_BUTTON_WIDTH,
-                            DIALOG_BUTTON_HEIGHT);
-  CancelButton = new TCancelButton1();
-  CancelButton->CreateComponent(&CancelButton, true, BS_Classic, "Cancel button", 201, 80, DIALOG_BUTTON_WIDTH,
-                                DIALOG_BUTTON_HEIGHT);
+  CreateDialogButton(OKButton, 60, 80);
+  CreateDialogButton(CancelButton, 201, 80);
 }
 
 void TOpenForm::OnFree() { FreeBMPPicture(Icon); }

@@ -17,6 +17,8 @@ void TPictureButton::OnDraw() {
   ShowBMPPicture(RealCanvasPos.X1, RealCanvasPos.Y1, Highlighted() ? Picture2 : Picture1);
 }
 
+void LoadFormIcon(TForm& Form) { LoadProgramPicture("Pictures\\Icon.bmp", Form.Icon); }
+
 const TFont& ProgramFont(std::size_t Index) {
   static const TFont kMissing;
   if (Index < LoadedFonts.size() && LoadedFonts[Index] != nullptr) return *LoadedFonts[Index];

@@ -11,6 +11,7 @@
 #include "rastrix/bmp.h"
 #include "rastrix/fnt.h"
 #include "vc/vc_button.h"
+#include "vc/vc_form.h"
 
 class TPictureButton : public TButton {
  public:
@@ -29,24 +30,36 @@ class TPictureButton : public TButton {
 };
 
 class TOKButton : public TPictureButton {
+ public:
+  static constexpr std::string_view DialogTitle = "OK button";
+
  protected:
   std::string_view NormalPictureName() const override { return "Pictures\\OkButton1.bmp"; }
   std::string_view HighlightedPictureName() const override { return "Pictures\\OkButton2.bmp"; }
 };
 
 class TCancelButton : public TPictureButton {
+ public:
+  static constexpr std::string_view DialogTitle = "Cancel button";
+
  protected:
   std::string_view NormalPictureName() const override { return "Pictures\\CancelButton1.bmp"; }
   std::string_view HighlightedPictureName() const override { return "Pictures\\CancelButton2.bmp"; }
 };
 
 class TYesButton : public TPictureButton {
+ public:
+  static constexpr std::string_view DialogTitle = "Yes button";
+
  protected:
   std::string_view NormalPictureName() const override { return "Pictures\\YesButton1.bmp"; }
   std::string_view HighlightedPictureName() const override { return "Pictures\\YesButton2.bmp"; }
 };
 
 class TNoButton : public TPictureButton {
+ public:
+  static constexpr std::string_view DialogTitle = "No button";
+
  protected:
   std::string_view NormalPictureName() const override { return "Pictures\\NoButton1.bmp"; }
   std::string_view HighlightedPictureName() const override { return "Pictures\\NoButton2.bmp"; }
@@ -55,6 +68,19 @@ class TNoButton : public TPictureButton {
 // The size every dialog button is created with.
 inline constexpr uint32_t DIALOG_BUTTON_WIDTH = 84;
 inline constexpr uint32_t DIALOG_BUTTON_HEIGHT = 23;
+
+// Creates a dialog button (OK, Cancel, Yes, No or a "...1" class of one) at
+// (X, Y) of the current parent: focusable, classic style, the dialog size and
+// its class's title.
+template <class TDialogButton>
+void CreateDialogButton(TOwned<TDialogButton>& Slot, int32_t X, int32_t Y) {
+  Slot = new TDialogButton();
+  Slot->CreateComponent(&Slot, true, BS_Classic, TDialogButton::DialogTitle, X, Y, DIALOG_BUTTON_WIDTH,
+                        DIALOG_BUTTON_HEIGHT);
+}
+
+// Loads the program's icon ("Pictures\Icon.bmp") into a form's title bar.
+void LoadFormIcon(TForm& Form);
 
 // Loads a picture the program ships with. A missing picture is not an error
 // worth stopping for: whatever should show it simply shows nothing.

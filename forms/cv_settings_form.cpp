@@ -5,5 +5,5 @@
 TOwned<TSettingsForm> SettingsForm;
 
 void TSettingsForm::OnCreate() {
-  LoadProgramPicture("Pictures\\Icon.bmp", Icon);
+  LoadFormIcon(*this);
 }

@@ -14,10 +14,20 @@
 
 namespace platform {
 
+namespace {
+std::string g_resource_folder;
+}  // namespace
+
+void SetResourceFolder(std::string_view native) { g_resource_folder = native; }
+
 std::string NativePath(std::string_view program_path) {
   std::string utf8 = cp1250::ToUtf8(program_path);
   for (char& c : utf8)
     if (c == '\\') c = '/';
+  if (!g_resource_folder.empty() && (utf8.starts_with("Fonts/") || utf8.starts_with("Pictures/"))) {
+    struct stat st {};
+    if (::stat(utf8.c_str(), &st) != 0) return g_resource_folder + "/" + utf8;
+  }
   return utf8;
 }
 

@@ -14,6 +14,12 @@ namespace platform {
 
 std::string NativePath(std::string_view program_path);
 
+// The folder (native path) that holds the program's own "Fonts" and
+// "Pictures" for an installed program. A name inside those two folders that
+// does not exist in the current folder is then looked up there. Empty (the
+// default) looks in the current folder only.
+void SetResourceFolder(std::string_view native);
+
 // fopen of a program path; mode as for fopen ("rb", "wb", ...). Only regular
 // files open: a FIFO, a device or a folder is refused like a missing file
 // (errno ENOENT), so that no read or write can hang on one.

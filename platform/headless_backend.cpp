@@ -48,6 +48,8 @@ void HeadlessBackend::SetAvailableMemory(uint64_t bytes) { memory_ = bytes; }
 
 void HeadlessBackend::RequestClose() { close_requested_ = true; }
 
+void HeadlessBackend::Expose() { changed_.Invalidate(); }
+
 void HeadlessBackend::OpenDisplay(const char* title, int width, int height) {
   assert(!open_ && "display opened twice");
   assert(width > 0 && height > 0);
@@ -57,6 +59,7 @@ void HeadlessBackend::OpenDisplay(const char* title, int width, int height) {
   height_ = height;
   frame_.clear();
   frame_.reserve(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+  changed_.Reset(width, height);
   ClampCursor();
 }
 
@@ -66,6 +69,11 @@ void HeadlessBackend::Present(const uint8_t* frame) {
   // The capacity was reserved when the display opened, so this never allocates.
   frame_.assign(frame, frame + static_cast<size_t>(width_) * static_cast<size_t>(height_) * 4);
   ++frame_count_;
+  const RowSpan rows = changed_.Take(frame);
+  if (!rows.Empty()) {
+    ++shown_count_;
+    last_shown_ = rows;
+  }
 }
 
 void HeadlessBackend::CloseDisplay() { open_ = false; }

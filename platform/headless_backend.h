@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/changed_rows.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -52,6 +53,9 @@ class HeadlessBackend final : public Backend {
   void SetAvailableMemory(uint64_t bytes);
   // As if the user pressed the window's close button.
   void RequestClose();
+  // As if the window had been uncovered or restored: its picture is gone and
+  // the next frame must be shown whole.
+  void Expose();
 
   // --- What the owner observes ---
 
@@ -64,6 +68,11 @@ class HeadlessBackend final : public Backend {
   const std::vector<uint8_t>& Frame() const { return frame_; }
   // Frames presented since construction.
   uint64_t FrameCount() const { return frame_count_; }
+  // Of those, the frames a window would have been repainted for (the real
+  // backend skips frames equal to the one on the display), and the rows the
+  // last of them changed.
+  uint64_t ShownCount() const { return shown_count_; }
+  RowSpan LastShownRows() const { return last_shown_; }
   CursorShape Cursor() const { return cursor_shape_; }
   // Pointer moves made by the program itself (SetCursorPos).
   uint64_t CursorMoves() const { return cursor_moves_; }
@@ -93,6 +102,9 @@ class HeadlessBackend final : public Backend {
   int height_ = 0;
   std::vector<uint8_t> frame_;
   uint64_t frame_count_ = 0;
+  ChangedRows changed_;
+  uint64_t shown_count_ = 0;
+  RowSpan last_shown_;
 
   std::array<bool, 256> down_{};
   std::array<bool, 256> tapped_{};  // went down since the last query

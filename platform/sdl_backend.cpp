@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <cassert>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 #include <string>
+#include <dirent.h>
 #include <unistd.h>
 
 #include "platform/cp1250.h"
@@ -24,10 +26,54 @@ namespace {
 // Without a vertical sync to wait for, frames are paced at about this rate so
 // that the polling loop does not spin a core at full speed.
 constexpr uint64_t kFallbackFrameMs = 16;
+// Once the picture has stood still for this many frames the loop rests: it
+// waits up to kRestingFrameMs for the next frame, and any input event ends
+// the wait at once, so the answer to the user is as quick as ever.
+constexpr int kFramesBeforeRest = 30;
+constexpr uint64_t kRestingFrameMs = 50;
 
-bool WindowedRequested() {
-  const char* value = std::getenv("CORVALA_WINDOWED");
-  return value != nullptr && value[0] != '\0' && std::strcmp(value, "0") != 0;
+// A graphics driver can reach the hardware only through a device node of the
+// kernel's rendering manager; without one every OpenGL is drawn by the
+// processor, and there is no point in loading it.
+bool GraphicsDevicePresent() {
+  DIR* dir = opendir("/dev/dri");
+  if (dir == nullptr) return false;
+  bool found = false;
+  while (const dirent* entry = readdir(dir))
+    if (std::strncmp(entry->d_name, "card", 4) == 0 || std::strncmp(entry->d_name, "renderD", 7) == 0) found = true;
+  closedir(dir);
+  return found;
+}
+
+// An OpenGL renderer drawn by the processor (Mesa's llvmpipe and its kin,
+// what a machine without a graphics driver gets) costs more for one
+// full-screen texture than SDL's own software renderer, and brings the whole
+// driver into memory with it.
+bool SoftwareOpenGl(SDL_Renderer* renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr) return false;
+  if (std::strncmp(info.name, "opengl", 6) != 0) return false;
+  using GetString = const unsigned char* (*)(unsigned int);
+  const auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  if (get_string == nullptr) return false;
+  constexpr unsigned int kGlRenderer = 0x1F01;
+  const auto* name = reinterpret_cast<const char*>(get_string(kGlRenderer));
+  if (name == nullptr) return false;
+  for (const char* software : {"llvmpipe", "softpipe", "Software Rasterizer", "swrast", "SVGA3D"})
+    if (std::strstr(name, software) != nullptr) return true;
+  return false;
+}
+
+// The largest whole factor by which a width x height window still fits the
+// desktop's usable area, at least 1.
+int WindowScale(int width, int height) {
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+  // Room for the title bar and borders the window manager adds.
+  constexpr int kDecoration = 64;
+  int scale = 1;
+  while (width * (scale + 1) <= usable.w && height * (scale + 1) + kDecoration <= usable.h) ++scale;
+  return scale;
 }
 
 int MouseButtonKey(uint8_t button) {
@@ -60,6 +106,9 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
 
   // A click that brings the window to the front is a click for the program too.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // SIGINT and SIGTERM end the program (platform/signals.h); SDL would turn
+  // them into a close request, which asks a question nobody answers.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // The frame is drawn in whole pixels; keep them sharp when scaled.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
@@ -71,12 +120,13 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
 
   // Window titles are Windows-1250 in the program and UTF-8 for SDL.
   const std::string utf8_title = cp1250::ToUtf8(title != nullptr ? title : "");
-  const bool windowed = WindowedRequested();
+  const bool windowed = windowed_;
   const uint32_t flags = windowed ? SDL_WINDOW_SHOWN : SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
   // A full-screen window is created at the desktop's size and place to begin
   // with: without a window manager to honour the full-screen request it would
   // otherwise stay frame-sized while SDL believes it fills the screen.
-  SDL_Rect place{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height};
+  const int scale = windowed ? WindowScale(width, height) : 1;
+  SDL_Rect place{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * scale, height * scale};
   SDL_Rect desktop{};
   if (!windowed && SDL_GetDisplayBounds(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) place = desktop;
   window_ = SDL_CreateWindow(utf8_title.c_str(), place.x, place.y, place.w, place.h, flags);
@@ -85,9 +135,7 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
     close_requested_ = true;
     return;
   }
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  CreateRenderer();
   if (renderer_ == nullptr) {
     std::fprintf(stderr, "corvala: no renderer for the window (%s)\n", SDL_GetError());
     SDL_DestroyWindow(window_);
@@ -115,28 +163,65 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderPresent(renderer_);
+  changed_.Reset(width, height);
+  shown_count_ = 0;
   last_present_ms_ = SDL_GetTicks64();
+}
+
+void SdlBackend::CreateRenderer() {
+  // A renderer named by the user (SDL_RENDER_DRIVER) is taken as it is.
+  const bool chosen = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
+  if (chosen || GraphicsDevicePresent()) {
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+  }
+  if (renderer_ != nullptr && !chosen && SoftwareOpenGl(renderer_)) {
+    SDL_DestroyRenderer(renderer_);
+    renderer_ = nullptr;
+  }
+  if (renderer_ == nullptr) {
+    // The window's own surface, put to the X server directly, rather than a
+    // texture of yet another OpenGL renderer behind it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  }
+}
+
+const char* SdlBackend::RendererName() const {
+  SDL_RendererInfo info{};
+  if (renderer_ == nullptr || SDL_GetRendererInfo(renderer_, &info) != 0 || info.name == nullptr) return "";
+  return info.name;
 }
 
 void SdlBackend::Present(const uint8_t* frame) {
   assert(open_ && "Present without an open display");
   assert(frame != nullptr);
-  if (renderer_ != nullptr) {
-    if (texture_ != nullptr) SDL_UpdateTexture(texture_, nullptr, frame, width_ * 4);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    if (texture_ != nullptr) SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+  bool presented = false;
+  const bool hidden =
+      window_ == nullptr || (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0;
+  if (renderer_ != nullptr && texture_ != nullptr && !hidden) {
+    const RowSpan rows = changed_.Take(frame);
+    if (!rows.Empty()) {
+      const SDL_Rect area{0, rows.first, width_, rows.count};
+      SDL_UpdateTexture(texture_, &area, frame + static_cast<size_t>(rows.first) * width_ * 4, width_ * 4);
+      // The window's previous picture is undefined after a present, so the
+      // whole texture is drawn again; only the upload was saved.
+      SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+      SDL_RenderClear(renderer_);
+      SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+      SDL_RenderPresent(renderer_);
+      ++shown_count_;
+      presented = true;
+    }
   }
-  Pace();
+  Pace(presented);
   DrainEvents();
 }
 
-void SdlBackend::Pace() {
-  const bool hidden =
-      window_ == nullptr || (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0;
+void SdlBackend::Pace(bool presented) {
+  still_frames_ = presented ? 0 : std::min(still_frames_ + 1, kFramesBeforeRest);
   const uint64_t now = SDL_GetTicks64();
-  if (vsync_ && !hidden) {
+  if (vsync_ && presented) {
     // Some drivers accept a vertical sync and then never wait for it; after
     // a run of frames faster than any display refreshes the timer takes over.
     instant_presents_ = now - last_present_ms_ < 4 ? instant_presents_ + 1 : 0;
@@ -145,6 +230,13 @@ void SdlBackend::Pace() {
       return;
     }
     vsync_ = false;
+  }
+  if (still_frames_ >= kFramesBeforeRest && sdl_started_) {
+    const uint64_t due = last_present_ms_ + kRestingFrameMs;
+    // A null event leaves whatever arrives in the queue for DrainEvents.
+    if (now < due) SDL_WaitEventTimeout(nullptr, static_cast<int>(due - now));
+    last_present_ms_ = SDL_GetTicks64();
+    return;
   }
   const uint64_t due = last_present_ms_ + kFallbackFrameMs;
   if (now < due) SDL_Delay(static_cast<uint32_t>(due - now));
@@ -162,9 +254,26 @@ void SdlBackend::DrainEvents() {
         break;
       case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) close_requested_ = true;
+        // The window lost its picture or got a new size: show the next frame
+        // whole even if it did not change.
+        switch (event.window.event) {
+          case SDL_WINDOWEVENT_EXPOSED:
+          case SDL_WINDOWEVENT_SHOWN:
+          case SDL_WINDOWEVENT_RESTORED:
+          case SDL_WINDOWEVENT_MAXIMIZED:
+          case SDL_WINDOWEVENT_SIZE_CHANGED:
+            changed_.Invalidate();
+            break;
+          default:
+            break;
+        }
         // Key releases that happen elsewhere never arrive; forget what is held
         // so that no key stays down for ever.
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) ReleaseAllKeys();
+        break;
+      case SDL_RENDER_TARGETS_RESET:
+      case SDL_RENDER_DEVICE_RESET:
+        changed_.Invalidate();
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP: {

@@ -3,12 +3,15 @@
 // fit with black bars where the aspect ratios differ, input polled from SDL's
 // event queue once a frame, and the clocks of the C library.
 //
-// Setting the environment variable CORVALA_WINDOWED=1 opens an ordinary
-// window of the frame's size instead, which is handier while debugging.
+// A frame equal to the one on the display is not shown again, and of a
+// changed frame only its changed rows are uploaded: a program at rest then
+// costs little more than its input polling. SetWindowed asks for an ordinary
+// window instead of the full screen.
 
 #include <array>
 #include <cstdint>
 
+#include "platform/changed_rows.h"
 #include "platform/platform.h"
 
 struct SDL_Window;
@@ -29,6 +32,15 @@ class SdlBackend final : public Backend {
   // CloseDisplay, and when the window could not be created (the program then
   // runs on without a visible result).
   bool HasWindow() const { return renderer_ != nullptr; }
+  // Before OpenDisplay: an ordinary window of the frame's size, enlarged by
+  // the largest whole factor the desktop has room for, instead of the whole
+  // screen.
+  void SetWindowed(bool windowed) { windowed_ = windowed; }
+  // Frames shown on the window since OpenDisplay (the others were equal to
+  // the one already there, or the window was hidden).
+  uint64_t ShownCount() const { return shown_count_; }
+  // The SDL renderer in use ("opengl", "software", ...), empty without one.
+  const char* RendererName() const;
 
   void OpenDisplay(const char* title, int width, int height) override;
   void Present(const uint8_t* frame) override;
@@ -49,7 +61,8 @@ class SdlBackend final : public Backend {
   void SetKeyState(int vk, bool down);
   void ReleaseAllKeys();
   void ReadMousePosition();
-  void Pace();
+  void Pace(bool presented);
+  void CreateRenderer();
 
   bool open_ = false;
   bool sdl_started_ = false;
@@ -60,7 +73,11 @@ class SdlBackend final : public Backend {
   SDL_Texture* texture_ = nullptr;
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;
+  bool windowed_ = false;
   bool vsync_ = false;
+  ChangedRows changed_;
+  uint64_t shown_count_ = 0;
+  int still_frames_ = 0;  // frames in a row that showed nothing new
   int instant_presents_ = 0;
   uint64_t last_present_ms_ = 0;
 

@@ -11,7 +11,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev   # the fuzz targets (libFuzzer) and the clang build
   zlib1g-dev           # compressed golden screenshots of the end-to-end tests
-  xvfb xdotool x11-apps imagemagick   # the real-window test and screenshots
+  xvfb xdotool x11-apps imagemagick   # the real-window test, screenshots, the menu icon
+  desktop-file-utils dpkg-dev          # checking the desktop entry; `make deb`
 )
 
 missing=()

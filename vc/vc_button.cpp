@@ -3,6 +3,7 @@
 #include "platform/vk.h"
 #include "rastrix/fnt.h"
 #include "rastrix/primitives.h"
+#include "vc/vc_bevel.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ constexpr Rgb DARK{113, 111, 100};
 
 void Use(Rgb c, uint8_t alpha) { SetColor(c.R, c.G, c.B, alpha); }
 void UseBg(const TColor& c, uint8_t alpha) { SetColor(c.R, c.G, c.B, alpha); }
+TColor Bevel(Rgb c) { return TColor{c.B, c.G, c.R, 0}; }
 
 }  // namespace
 
@@ -132,22 +134,9 @@ void TButton::Draw() {
     // ancestor therefore repaints only the canvas and its title.
 
     const auto normalBody = [&] {
-      Use(WHITE, a);
-      Line(X1, Y1, X2 - 1, Y1);
-      Use(LIGHT, a);
-      Line(X1 + 1, Y1 + 1, X2 - 2, Y1 + 1);
-      Use(WHITE, a);
-      Line(X1, Y1 + 1, X1, Y2 - 1);
-      Use(LIGHT, a);
-      Line(X1 + 1, Y1 + 2, X1 + 1, Y2 - 2);
-      Use(SHADE, a);
-      Line(X1 + 1, Y2 - 1, X2 - 1, Y2 - 1);
-      Use(DARK, a);
-      Line(X1, Y2, X2, Y2);
-      Use(SHADE, a);
-      Line(X2 - 1, Y1 + 1, X2 - 1, Y2 - 2);
-      Use(DARK, a);
-      Line(X2, Y1, X2, Y2 - 1);
+      const TViewport edge{X1, Y1, X2, Y2};
+      DrawBevelRing(edge, 0, Bevel(WHITE), Bevel(DARK), a);
+      DrawBevelRing(edge, 1, Bevel(LIGHT), Bevel(SHADE), a);
       UseBg(Background, a);
       FillRectangle(X1 + 2, Y1 + 2, X1 + 4, Y2 - 2);
       FillRectangle(X1 + 5, Y2 - 4, X2 - 2, Y2 - 2);

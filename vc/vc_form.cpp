@@ -1,11 +1,14 @@
 #include "vc/vc_form.h"
 
+#include "vc/vc_bevel.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "platform/platform.h"
 #include "rastrix/fnt.h"
 #include "rastrix/primitives.h"
+#include "vc/vc_bevel.h"
 
 namespace {
 
@@ -401,32 +404,17 @@ void TForm::Draw() {
     const uint8_t a = AlphaBlending;
     SetViewport(SCREEN_VIEWPORT.X1, SCREEN_VIEWPORT.Y1, SCREEN_VIEWPORT.X2, SCREEN_VIEWPORT.Y2);
 
-    // Bevelled frame, outermost line first.
-    Stroke(241, 239, 226, a, X1 + 1, Y1, X2 - 1, Y1);
-    Stroke(255, 255, 255, a, X1 + 2, Y1 + 1, X2 - 2, Y1 + 1);
-    Stroke(212, 208, 200, a, X1 + 3, Y1 + 2, X2 - 3, Y1 + 2);
-    Stroke(236, 233, 216, a, X1 + 4, Y1 + 3, X2 - 4, Y1 + 3);
-    Stroke(241, 239, 226, a, X1, Y1, X1, Y2 - 1);
-    Stroke(255, 255, 255, a, X1 + 1, Y1 + 1, X1 + 1, Y2 - 2);
-    Stroke(212, 208, 200, a, X1 + 2, Y1 + 2, X1 + 2, Y2 - 3);
-    Stroke(236, 233, 216, a, X1 + 3, Y1 + 3, X1 + 3, Y2 - 4);
-    Stroke(113, 111, 100, a, X1, Y2, X2, Y2);
-    Stroke(172, 168, 153, a, X1 + 1, Y2 - 1, X2 - 1, Y2 - 1);
-    Stroke(212, 208, 200, a, X1 + 2, Y2 - 2, X2 - 2, Y2 - 2);
-    Stroke(236, 233, 216, a, X1 + 3, Y2 - 3, X2 - 3, Y2 - 3);
-    Stroke(113, 111, 100, a, X2, Y1, X2, Y2 - 1);
-    Stroke(172, 168, 153, a, X2 - 1, Y1 + 1, X2 - 1, Y2 - 2);
-    Stroke(212, 208, 200, a, X2 - 2, Y1 + 2, X2 - 2, Y2 - 3);
-    Stroke(236, 233, 216, a, X2 - 3, Y1 + 3, X2 - 3, Y2 - 4);
+    // Bevelled frame: four raised rings, outermost first.
+    const TViewport frame{X1, Y1, X2, Y2};
+    DrawBevelRing(frame, 0, TColor{226, 239, 241, 0}, TColor{100, 111, 113, 0}, a);
+    DrawBevelRing(frame, 1, TColor{255, 255, 255, 0}, TColor{153, 168, 172, 0}, a);
+    DrawBevelRing(frame, 2, TColor{200, 208, 212, 0}, TColor{200, 208, 212, 0}, a);
+    DrawBevelRing(frame, 3, TColor{216, 233, 236, 0}, TColor{216, 233, 236, 0}, a);
     Stroke(236, 233, 216, a, X1 + 4, Y1 + 29, X2 - 4, Y1 + 29);
-    Stroke(172, 168, 153, a, X1 + 4, Y1 + 30, X2 - 5, Y1 + 30);
-    Stroke(113, 111, 100, a, X1 + 5, Y1 + 31, X2 - 6, Y1 + 31);
-    Stroke(172, 168, 153, a, X1 + 4, Y1 + 31, X1 + 4, Y2 - 5);
-    Stroke(113, 111, 100, a, X1 + 5, Y1 + 32, X1 + 5, Y2 - 6);
-    Stroke(241, 239, 226, a, X1 + 5, Y2 - 5, X2 - 5, Y2 - 5);
-    Stroke(255, 255, 255, a, X1 + 4, Y2 - 4, X2 - 4, Y2 - 4);
-    Stroke(241, 239, 226, a, X2 - 5, Y1 + 31, X2 - 5, Y2 - 6);
-    Stroke(255, 255, 255, a, X2 - 4, Y1 + 30, X2 - 4, Y2 - 5);
+    // The canvas sits in a sunken frame of two rings below the title bar.
+    const TViewport well{X1 + 4, Y1 + 30, X2 - 4, Y2 - 4};
+    DrawBevelRing(well, 0, TColor{153, 168, 172, 0}, TColor{255, 255, 255, 0}, a);
+    DrawBevelRing(well, 1, TColor{100, 111, 113, 0}, TColor{226, 239, 241, 0}, a);
 
     // Title gradient: colour A at the right end, nearly B at the left.
     const bool active = ActiveForm == Adress;

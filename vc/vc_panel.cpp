@@ -5,6 +5,7 @@
 #include "platform/vk.h"
 #include "rastrix/fnt.h"
 #include "rastrix/primitives.h"
+#include "vc/vc_bevel.h"
 #include "vc/vc_button.h"
 
 namespace {
@@ -87,42 +88,11 @@ void TPanel::Draw() {
     // Raised: light top-left, dark bottom-right; sunken swaps the two.
     const bool raised = PanelStyle == PS_Classic;
     const auto use = [a](uint8_t r, uint8_t g, uint8_t b) { SetColor(r, g, b, a); };
-    const auto outerLight = [&] { raised ? use(255, 255, 255) : use(113, 111, 100); };
-    const auto innerLight = [&] { raised ? use(241, 239, 226) : use(172, 168, 153); };
-    const auto outerDark = [&] { raised ? use(113, 111, 100) : use(255, 255, 255); };
-    const auto innerDark = [&] { raised ? use(172, 168, 153) : use(241, 239, 226); };
-    if (Borders.Up) {
-      outerLight();
-      Line(X1, Y1, X2 - 1, Y1);
-    }
-    if (Borders.Left) {
-      outerLight();
-      Line(X1, Y1 + 1, X1, Y2 - 1);
-    }
-    if (Borders.Up) {
-      innerLight();
-      Line(X1 + 1, Y1 + 1, X2 - 2, Y1 + 1);
-    }
-    if (Borders.Left) {
-      innerLight();
-      Line(X1 + 1, Y1 + 2, X1 + 1, Y2 - 2);
-    }
-    if (Borders.Down) {
-      outerDark();
-      Line(X1, Y2, X2, Y2);
-    }
-    if (Borders.Right) {
-      outerDark();
-      Line(X2, Y1, X2, Y2 - 1);
-    }
-    if (Borders.Down) {
-      innerDark();
-      Line(X1 + 1, Y2 - 1, X2 - 1, Y2 - 1);
-    }
-    if (Borders.Right) {
-      innerDark();
-      Line(X2 - 1, Y1 + 1, X2 - 1, Y2 - 2);
-    }
+    const TColor outerLight{255, 255, 255, 0}, innerLight{226, 239, 241, 0};
+    const TColor outerDark{100, 111, 113, 0}, innerDark{153, 168, 172, 0};
+    const TViewport edge{X1, Y1, X2, Y2};
+    DrawBevelRing(edge, 0, raised ? outerLight : outerDark, raised ? outerDark : outerLight, a, Borders);
+    DrawBevelRing(edge, 1, raised ? innerLight : innerDark, raised ? innerDark : innerLight, a, Borders);
 
     if (Adress != nullptr && Adress == Focused) {
       use(0, 0, 0);

@@ -10,7 +10,7 @@
 #include "catalogue/cv_settings.h"
 #include "platform/cp1250.h"
 #include "tools/cvltool/catalogue_csv.h"
-#include "tools/cvltool/csv.h"
+#include "tools/csv/csv.h"
 
 namespace catalogue_test {
 namespace {

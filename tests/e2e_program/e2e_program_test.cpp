@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -337,6 +338,72 @@ TEST_F(ProgramRun, RecordsAddedListedSortedRevisedSearchedDeletedAndSaved) {
             "number,name,ngc,ra_hours,dec_degrees,distance_ly,magnitude,type,picture,description\r\n"
             "2,Ľadová šťastná hmlovina,-7,0.5,0,2000,4,H1,,Tretia\r\n"
             "1,Éterická hmlovina II,31,5.58333,10,300,12,Planetárna hmlovina,,Druhá\r\n");
+}
+
+std::string ReadGzip(const fs::path& name) {
+  std::string out;
+  gzFile f = gzopen(name.c_str(), "rb");
+  if (f == nullptr) return out;
+  char buffer[65536];
+  int n = 0;
+  while ((n = gzread(f, buffer, sizeof buffer)) > 0) out.append(buffer, static_cast<std::size_t>(n));
+  gzclose(f);
+  return out;
+}
+
+// Compares a screenshot with its golden image pixel for pixel; on a
+// difference writes FILE.diff.bmp (differing pixels red). With
+// CORVALA_UPDATE_GOLDEN=1 a missing golden image is written from the shot.
+void ExpectGolden(const fs::path& shot, const fs::path& golden) {
+  const std::string actual = ReadFile(shot);
+  ASSERT_GT(actual.size(), 54u) << shot;
+  if (!fs::exists(golden) && std::getenv("CORVALA_UPDATE_GOLDEN") != nullptr) {
+    gzFile f = gzopen(golden.c_str(), "wb9");
+    ASSERT_NE(f, nullptr);
+    gzwrite(f, actual.data(), static_cast<unsigned>(actual.size()));
+    gzclose(f);
+  }
+  const std::string expected = ReadGzip(golden);
+  ASSERT_EQ(expected.size(), actual.size()) << golden;
+  std::string diff = actual;
+  std::size_t differing = 0;
+  for (std::size_t p = 54; p + 2 < actual.size(); p += 3) {
+    if (actual.compare(p, 3, expected, p, 3) == 0) continue;
+    ++differing;
+    diff[p] = 0;
+    diff[p + 1] = 0;
+    diff[p + 2] = static_cast<char>(255);
+  }
+  if (differing > 0) WriteFile(fs::path(shot.string() + ".diff.bmp"), diff);
+  EXPECT_EQ(differing, 0u) << shot << " differs from " << golden;
+}
+
+TEST_F(ProgramRun, ObservatoryShowsTheSkyOverBratislavaAndFollowsSpeedsInputsAndPointer) {
+  const fs::path source(CORVALA_SOURCE_DIR);
+  fs::copy(source / "data" / "samples", dir_ / "samples", fs::copy_options::recursive);
+  ASSERT_EQ(std::system(("cd '" + dir_.string() + "' && '" CVLTOOL_PATH
+                         "' import samples/hmloviny.csv samples/Hmloviny.cvl --path 'samples\\Hmloviny.cvl' "
+                         "--name Hmloviny > /dev/null")
+                            .c_str()),
+            0);
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("samples\\Hmloviny.cvl"));
+  ASSERT_EQ(Run(ReadFile(source / "tests/e2e_program/scripts/observatory.replay")), 0)
+      << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("night.dump", "observatory"),
+            "observatory utc=2026-12-08 21:30 residual=180 speed=1 latitude=48.15000 longitude=17.11000 listed=26 "
+            "focused=-1");
+  EXPECT_NE(Line("hover.dump", "observatory").find(" focused=7"), std::string::npos);
+  // One real second: a minute at the fast speed, a hundred at the fastest.
+  EXPECT_EQ(Line("fast.dump", "observatory").substr(0, 57),
+            "observatory utc=2026-12-08 21:31 residual=1500 speed=2 la");
+  EXPECT_EQ(Line("veryfast.dump", "observatory").substr(0, 57),
+            "observatory utc=2026-12-08 23:13 residual=3900 speed=3 la");
+  EXPECT_NE(Line("typed.dump", "observatory").find("utc=2030-12-08 23:17"), std::string::npos);
+  EXPECT_NE(Line("typed.dump", "observatory").find("latitude=40.50000"), std::string::npos);
+  EXPECT_NE(FormLine("item.dump", "Výpis položky").find("visible=1"), std::string::npos);
+  EXPECT_NE(Line("item.dump", "item-view"), R"(item-view name="")");
+  ExpectGolden(dir_ / "night.bmp", source / "tests/e2e_program/golden/observatory-night.bmp.gz");
+  ExpectGolden(dir_ / "hover.bmp", source / "tests/e2e_program/golden/observatory-hover.bmp.gz");
 }
 
 }  // namespace

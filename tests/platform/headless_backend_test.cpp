@@ -89,6 +89,40 @@ TEST(HeadlessBackend, PresentKeepsACopyOfTheFrame) {
   EXPECT_FALSE(host.DisplayOpen());
 }
 
+// Only frames that differ from the one on the display reach it, with the span
+// of rows that changed; an expose shows the next frame whole.
+TEST(HeadlessBackend, ShowsOnlyChangedFramesAndRepaintsAfterAnExpose) {
+  HeadlessBackend host;
+  host.OpenDisplay("Corvala", 3, 6);
+  std::vector<uint8_t> frame(3 * 6 * 4, 9);
+  host.Present(frame.data());
+  EXPECT_EQ(host.ShownCount(), 1u);
+  EXPECT_EQ(host.LastShownRows().first, 0);
+  EXPECT_EQ(host.LastShownRows().count, 6);
+  host.Present(frame.data());
+  host.Present(frame.data());
+  EXPECT_EQ(host.ShownCount(), 1u);
+  EXPECT_EQ(host.FrameCount(), 3u);
+
+  frame[1 * 12 + 5] = 1;   // row 1
+  frame[3 * 12 + 11] = 1;  // row 3, its last byte
+  host.Present(frame.data());
+  EXPECT_EQ(host.ShownCount(), 2u);
+  EXPECT_EQ(host.LastShownRows().first, 1);
+  EXPECT_EQ(host.LastShownRows().count, 3);
+  frame[5 * 12] = 2;  // the last row alone
+  host.Present(frame.data());
+  EXPECT_EQ(host.LastShownRows().first, 5);
+  EXPECT_EQ(host.LastShownRows().count, 1);
+
+  host.Expose();
+  host.Present(frame.data());
+  EXPECT_EQ(host.ShownCount(), 4u);
+  EXPECT_EQ(host.LastShownRows().count, 6);
+  host.Present(frame.data());
+  EXPECT_EQ(host.ShownCount(), 4u);
+}
+
 TEST(HeadlessBackend, CloseRequestIsTakenOnce) {
   HeadlessBackend host;
   EXPECT_FALSE(host.TakeCloseRequest());

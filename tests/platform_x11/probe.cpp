@@ -459,6 +459,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   probe.Frames(20);
+  Note(std::string("renderer ") + probe.backend().RendererName());
 
   auto screen = Capture(probe);
   if (!screen) {
@@ -470,6 +471,10 @@ int main(int argc, char** argv) {
     CheckPointer(probe, screen->width, screen->height);
     CheckKeys(probe);
     CheckCloseRequest(probe);
+    // Hundreds of equal frames went by; only the first and those after the
+    // window was mapped or exposed reach the screen.
+    const uint64_t shown = probe.backend().ShownCount();
+    if (shown > 10) Fail(std::to_string(shown) + " equal frames were shown again");
   }
   probe.backend().CloseDisplay();
   if (g_failures == 0) Note("all checks passed");

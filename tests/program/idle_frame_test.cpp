@@ -70,5 +70,25 @@ TEST_F(IdleFrameTest, FileFormsItemViewAndFullScreenPicture) {
   EXPECT_EQ(Measure(30), 0);
 }
 
+// At rest the main window's picture changes only with its clock, so a window
+// is repainted once a second, not every frame.
+TEST_F(IdleFrameTest, MainWindowAtRestIsShownOnlyWhenTheClockChanges) {
+  Start();
+  Frame(3);
+  uint64_t shown = backend_.ShownCount();
+  for (int i = 0; i < 60; ++i) {
+    Database->RunFrame();
+    backend_.Advance(16);
+  }
+  // About a second went by: at most the clock's one change.
+  EXPECT_LE(backend_.ShownCount() - shown, 1u);
+  shown = backend_.ShownCount();
+  backend_.Advance(1000);
+  Frame();
+  EXPECT_EQ(backend_.ShownCount() - shown, 1u);
+  // The clock is the status bar; nothing above it was shown again.
+  EXPECT_GE(backend_.LastShownRows().first, 700);
+}
+
 }  // namespace
 }  // namespace program_test

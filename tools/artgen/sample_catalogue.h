@@ -11,9 +11,10 @@ namespace art {
 
 using CsvRow = std::vector<std::string>;
 
-// Splits RFC 4180 text into records of fields (quotes removed, "" unescaped).
-// A quote inside an unquoted field, text after a closing quote, or an
-// unterminated quoted field is an error, reported with its line.
+// Splits RFC 4180 text into records of fields (quotes removed, "" unescaped)
+// with the tools' CSV reader (tools/csv). A quote inside an unquoted field,
+// text after a closing quote, or an unterminated quoted field is an error,
+// reported with its line.
 bool ParseCsv(std::string_view text, std::vector<CsvRow>& rows, std::string& error);
 
 inline constexpr const char* kCatalogueHeader[] = {"number",      "name",      "ngc",  "ra_hours", "dec_degrees",

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/cp1250.h"
-#include "tools/cvltool/csv.h"
+#include "tools/csv/csv.h"
 
 namespace catalogue_csv {
 

@@ -1,6 +1,7 @@
 #include "tools/replay/program_hooks.h"
 
 #include <exception>
+#include <cstdio>
 #include <string>
 
 #include "app/corvala.h"
@@ -8,6 +9,7 @@
 #include "forms/cv_list_form.h"
 #include "forms/cv_list_item_form.h"
 #include "forms/cv_main_form.h"
+#include "forms/cv_observatory_form.h"
 #include "platform/cp1250.h"
 #include "platform/headless_backend.h"
 #include "rastrix/display.h"
@@ -56,6 +58,22 @@ std::string ItemViewStateLine() {
   line += " picture=" + std::to_string(panel.Picture.ImageWidth) + "x" + std::to_string(panel.Picture.ImageHeight);
   line += '\n';
   return line;
+}
+
+// The observatory: its simulated UTC instant with the milliseconds into the
+// minute, the speed, the position, how many nebulae the map lists and which
+// one is focused (-1 none).
+std::string ObservatoryStateLine() {
+  std::string line = "observatory";
+  if (!ObservatoryForm) return line + "\n";
+  const TObservatoryForm& o = *ObservatoryForm;
+  char text[160];
+  std::snprintf(text, sizeof text,
+                " utc=%04d-%02d-%02d %02d:%02d residual=%d speed=%d latitude=%.5f longitude=%.5f listed=%zu "
+                "focused=%d\n",
+                o.UTCTime.Year, o.UTCTime.Month, o.UTCTime.Day, o.UTCTime.Hour, o.UTCTime.Minute, o.Residual,
+                static_cast<int>(o.Speed), o.Latitude, o.Longitude, o.ObservingNebulas.size(), o.FocusedNebula);
+  return line + text;
 }
 
 // The list form: how many records it shows, the selected row, the sort
@@ -145,7 +163,7 @@ std::string ProgramCommand(std::string_view Text) {
 Application ProgramApplication() {
   return Application{
       []() -> TApplication* { return CreateDatabaseApplication(); },
-      []() { return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine() + ListStateLine(); },
+      []() { return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine() + ListStateLine() + ObservatoryStateLine(); },
       &ProgramCommand,
   };
 }

@@ -18,6 +18,9 @@ std::string MainFormStateLine();
 // One line on the item view: the record's name, the picture load's result
 // code and the loaded picture's size.
 std::string ItemViewStateLine();
+// One line on the observatory: simulated UTC instant, milliseconds into the
+// minute, speed, position, nebulae listed on the map and the focused one.
+std::string ObservatoryStateLine();
 // "modify NAME" renames the loaded database and marks it modified;
 // "close-request" is the desktop asking the window to close. Returns an empty
 // text when done, else the reason.

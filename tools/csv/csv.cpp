@@ -1,4 +1,4 @@
-#include "tools/cvltool/csv.h"
+#include "tools/csv/csv.h"
 
 namespace csv {
 

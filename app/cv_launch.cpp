@@ -1,0 +1,123 @@
+#include "app/cv_launch.h"
+
+#include <unistd.h>
+
+#include <cstring>
+#include <string_view>
+
+#include "catalogue/cv_settings.h"
+#include "platform/cp1250.h"
+#include "platform/files.h"
+#include "platform/user_folders.h"
+
+namespace {
+
+constexpr std::string_view kDefaultFont = "Fonts/Tahoma_10pt_normal.fnt";
+// The sample catalogue, relative to the shared folder and to the data folder.
+constexpr std::string_view kSampleFolder = "samples";
+constexpr std::string_view kSampleCatalogue = "samples\\Hmloviny.cvl";
+
+bool NativeFileExists(const std::string& path) { return access(path.c_str(), R_OK) == 0; }
+
+}  // namespace
+
+TLaunchOptions ParseCommandLine(int argc, const char* const* argv) {
+  TLaunchOptions o;
+  bool options_end = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (!options_end && a == "--") {
+      options_end = true;
+    } else if (!options_end && (a == "--window" || a == "-w")) {
+      o.Window = true;
+    } else if (!options_end && (a == "--version" || a == "-v")) {
+      o.Version = true;
+    } else if (!options_end && (a == "--help" || a == "-h")) {
+      o.Help = true;
+    } else if (!options_end && a.size() > 1 && a[0] == '-') {
+      o.Error = "neznáma voľba \"" + std::string(a) + "\"";
+      return o;
+    } else if (!o.Catalogue.empty()) {
+      o.Error = "otvoriť sa dá iba jeden katalóg";
+      return o;
+    } else if (a.empty()) {
+      o.Error = "prázdny názov katalógu";
+      return o;
+    } else {
+      o.Catalogue = a;
+    }
+  }
+  return o;
+}
+
+std::string UsageText() {
+  return "Použitie: corvala [VOĽBA]... [KATALÓG.cvl]\n"
+         "Katalóg hmlovín a hvezdáreň. Bez mena súboru otvorí katalóg z nastavení.\n"
+         "\n"
+         "  -w, --window    okno 1024 x 768 (zväčšené celým násobkom, ak sa zmestí)\n"
+         "                  namiesto celej obrazovky\n"
+         "  -v, --version   vypíše verziu a skončí\n"
+         "  -h, --help      vypíše tento text a skončí\n"
+         "\n"
+         "Nainštalovaný program má nastavenia, katalógy a snímky obrazovky v priečinku\n"
+         "$XDG_DATA_HOME/corvala (inak ~/.local/share/corvala).\n"
+         "SIGTERM, SIGINT a SIGHUP program ukončia; neuložené zmeny katalógu sa uložia\n"
+         "do súboru MENO.obnova.cvl vedľa neho.\n";
+}
+
+std::string PrepareFolders(TLaunchFolders& Folders) {
+  Folders = {};
+  // Fonts in the current folder: the program works here as it always has.
+  if (NativeFileExists(std::string(kDefaultFont))) {
+    Folders.DataFolder = platform::AbsolutePath(".");
+    return {};
+  }
+  const std::string bin = platform::ExecutableFolder();
+  const std::string shared = bin.empty() ? std::string() : bin + "/../share/corvala";
+  if (shared.empty() || !NativeFileExists(shared + "/" + std::string(kDefaultFont)))
+    return "písma programu sa nenašli ani v tomto priečinku (" + platform::AbsolutePath(".") + "), ani v " +
+           (shared.empty() ? std::string("priečinku programu") : platform::AbsolutePath(shared));
+  Folders.Installed = true;
+  Folders.SharedFolder = platform::AbsolutePath(shared);
+
+  const std::string home = platform::DataHome();
+  if (home.empty()) return "nie je známy domovský priečinok (HOME ani XDG_DATA_HOME)";
+  Folders.DataFolder = home + "/corvala";
+  Folders.FirstStart = !platform::FolderExists(Folders.DataFolder);
+  if (!platform::MakeFolders(Folders.DataFolder))
+    return "priečinok " + Folders.DataFolder + " sa nepodarilo vytvoriť";
+  if (chdir(Folders.DataFolder.c_str()) != 0) return "do priečinka " + Folders.DataFolder + " sa nedá prejsť";
+  platform::SetResourceFolder(Folders.SharedFolder);
+
+  if (Folders.FirstStart) {
+    // The first start opens the sample catalogue, a copy the user may change.
+    const std::string samples = Folders.SharedFolder + "/" + std::string(kSampleFolder);
+    if (platform::FolderExists(samples) &&
+        platform::CopyFolderContents(samples, Folders.DataFolder + "/" + std::string(kSampleFolder)) &&
+        platform::FileExists(kSampleCatalogue)) {
+      TSettings first;
+      first.ImplicitDatabase = kSampleCatalogue;
+      first.UseImplicitDatabase = true;
+      const TSettings kept = Settings;
+      Settings = first;
+      WriteSettings();
+      Settings = kept;
+    }
+  }
+  return {};
+}
+
+std::string CatalogueProgramPath(const TLaunchOptions& Options, std::string& Error) {
+  Error.clear();
+  if (Options.Catalogue.empty()) return {};
+  const cp1250::Conversion name = cp1250::FromUtf8(Options.Catalogue);
+  if (!name.ok) {
+    Error = "názov \"" + Options.Catalogue + "\" má znak, ktorý program nevie zapísať";
+    return {};
+  }
+  if (!platform::FileExists(name.text)) {
+    Error = "súbor \"" + Options.Catalogue + "\" neexistuje";
+    return {};
+  }
+  return name.text;
+}

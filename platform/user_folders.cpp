@@ -1,0 +1,49 @@
+#include "platform/user_folders.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+std::string ExecutableFolder() {
+  std::error_code error;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : exe.parent_path().string();
+}
+
+std::string DataHome() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  // Relative values are invalid by the XDG rules and are ignored.
+  if (xdg != nullptr && xdg[0] == '/') return xdg;
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return std::string(home) + "/.local/share";
+  return {};
+}
+
+bool MakeFolders(const std::string& native) {
+  std::error_code error;
+  fs::create_directories(native, error);
+  return FolderExists(native);
+}
+
+bool FolderExists(const std::string& native) {
+  std::error_code error;
+  return fs::is_directory(native, error);
+}
+
+bool CopyFolderContents(const std::string& from, const std::string& to) {
+  std::error_code error;
+  fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::skip_existing, error);
+  return !error;
+}
+
+std::string AbsolutePath(const std::string& native) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(native, error);
+  return error ? native : absolute.lexically_normal().string();
+}
+
+}  // namespace platform
