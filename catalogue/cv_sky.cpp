@@ -48,14 +48,25 @@ double SiderealAngle(const TNormalDate& Date, double Longit) {
   return ReduceAngle(dj2000 * 0.985647 + 100.46 + Longit + ut);
 }
 
+TSkyAngle SkyAngle(double X) { return {DSin(X), DCos(X)}; }
+
+double HourAngleElevation(double HA, const TSkyAngle& Decl, const TSkyAngle& Lat) {
+  return DASin(Decl.Sin * Lat.Sin + Decl.Cos * Lat.Cos * DCos(HA));
+}
+
+double HourAngleAzimuth(double HA, const TSkyAngle& Decl, const TSkyAngle& Lat) {
+  // Sine over cosine of the same angle: exactly what DTan gives.
+  double azimut = DATan2(DSin(HA), DCos(HA) * Lat.Sin - Decl.Sin / Decl.Cos * Lat.Cos) + 180;
+  if (azimut >= 360) azimut -= 360;
+  return azimut;
+}
+
 double HourAngleElevation(double HA, double Decl, double Lat) {
-  return DASin(DSin(Decl) * DSin(Lat) + DCos(Decl) * DCos(Lat) * DCos(HA));
+  return HourAngleElevation(HA, SkyAngle(Decl), SkyAngle(Lat));
 }
 
 double HourAngleAzimuth(double HA, double Decl, double Lat) {
-  double azimut = DATan2(DSin(HA), DCos(HA) * DSin(Lat) - DTan(Decl) * DCos(Lat)) + 180;
-  if (azimut >= 360) azimut -= 360;
-  return azimut;
+  return HourAngleAzimuth(HA, SkyAngle(Decl), SkyAngle(Lat));
 }
 
 double HourAngle(double LST, double RA) { return ReduceAngle(LST - RA * 15); }

@@ -34,6 +34,15 @@ double SiderealAngle(const TNormalDate& Date, double Longit);
 double HourAngle(double LST, double RA);
 double HourAngleElevation(double HA, double Decl, double Lat);
 double HourAngleAzimuth(double HA, double Decl, double Lat);
+// The same with the sine and cosine of the declination and the latitude
+// computed once by the caller; the results are identical to the last bit.
+struct TSkyAngle {
+  double Sin;
+  double Cos;
+};
+TSkyAngle SkyAngle(double X);
+double HourAngleElevation(double HA, const TSkyAngle& Decl, const TSkyAngle& Lat);
+double HourAngleAzimuth(double HA, const TSkyAngle& Decl, const TSkyAngle& Lat);
 
 // Offset of a map point from the map centre, Y pointing up, for a map of the
 // given diameter (the horizon on its rim, the zenith in its centre).

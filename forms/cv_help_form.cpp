@@ -1,9 +1,129 @@
 #include "forms/cv_help_form.h"
 
-#include "forms/cv_picture_buttons.h"
+#include "platform/cp1250.h"
 
 TOwned<THelpForm> HelpForm;
 
+namespace {
+
+constexpr TPageLink BackLink(int32_t HTimes) { return TPageLink{"<- Register"_cp, 0, HTimes, 0, false, 10}; }
+constexpr TPageLink RegisterLink(std::string_view Title, int32_t K) {
+  return TPageLink{Title, K - 1, K, 10 * K, false, 0};
+}
+
+// --- 0: register ---
+
+constexpr TPageBlock kRegisterBlocks[] = {
+    {BK_Text, 6, 0,
+     "Pomoc opisuje, ako sa program Corvala ovláda myšou a klávesnicou, a odpovedá na otázky, ktoré si "
+     "nový používateľ kladie najčastejšie. Kliknite na kapitolu; odkaz „<- Register“ na jej konci vás "
+     "vráti sem."_cp},
+};
+constexpr TPageLink kRegisterLinks[] = {
+    RegisterLink("Ovládanie"_cp, 2),
+    RegisterLink("FAQ"_cp, 3),
+    RegisterLink("Technická podpora"_cp, 4),
+};
+
+// --- 1: control ---
+
+constexpr TPageBlock kControlingBlocks[] = {
+    {BK_SubHeading, 3, 0, "Ovládanie myškou"_cp},
+    {BK_Text, 4, 0,
+     "Tlačidlá, položky ponúk a záložky sa stláčajú ľavým tlačidlom myši. Okno presuniete ťahaním za "
+     "titulný pruh, kliknutím ho vysuniete dopredu. Dlhú stránku posúva posuvník: jeho šípky, kliknutie "
+     "na dráhu alebo ťahanie jazdca. Nad odkazom sa ukazovateľ zmení na ruku."_cp},
+    {BK_Text, 10, 0,
+     "Vo hvezdárni stačí ukázať na obrázok hmloviny a hmlovina sa označí bielym rámikom; dvojklik otvorí "
+     "jej záznam. Hvezdáreň ukazuje aj azimut a výšku miesta pod ukazovateľom. Vo výpise položiek kliknutie na "
+     "hlavičku stĺpca zoradí záznamy podľa neho, ďalšie kliknutie obráti poradie."_cp},
+    {BK_SubHeading, 16, 0, "Ovládanie klávesnicou"_cp},
+    {BK_Text, 17, 0,
+     "Tab presúva zameranie na ďalší prvok okna a Enter stlačí zamerané tlačidlo. Keď podržíte Ctrl a "
+     "stlačíte Shift, prepnete na ďalšie otvorené okno. Šípky sa pohybujú v ponukách, v riadkoch výpisu a "
+     "po posuvníku, ktorý má zameranie; Esc zavrie podponuku. Print Screen uloží obraz obrazovky do "
+     "priečinka SnapShots. Vo výpise položiek Enter zobrazí vybraný záznam, medzerník ho otvorí na úpravu "
+     "a Delete ho po potvrdení odstráni. Vo hvezdárni Tab prechádza hmloviny na mape zhora nadol a Enter "
+     "otvorí záznam označenej hmloviny."_cp},
+    {BK_Text, 27, 0,
+     "V textovom poli sa píše ako na slovenskej klávesnici: horný rad dáva ľ š č ť ž ý á í é, číslice so "
+     "Shiftom; dĺžeň a mäkčeň sa stláčajú pred písmenom. Čísla, znamienko mínus a desatinnú bodku je "
+     "najľahšie písať na numerickej klávesnici."_cp},
+};
+constexpr TPageLink kControlingLinks[] = {BackLink(32)};
+
+// --- 2: questions ---
+
+constexpr TPageBlock kFAQBlocks[] = {
+    {BK_Bold, 3, 0, "Kde sú uložené moje katalógy?"_cp},
+    {BK_Text, 4, 0,
+     "Katalóg je súbor s príponou .cvl tam, kam ho uložíte. Meno súboru sa píše vzhľadom na pracovný "
+     "priečinok programu, s oddeľovačom „\\“, napríklad samples\\Hmloviny.cvl."_cp},
+    {BK_Bold, 8, 0, "Ako sa pri spustení otvorí môj katalóg?"_cp},
+    {BK_Text, 9, 0,
+     "V Nastaveniach na strane Databáza napíšte meno súboru, zaškrtnite Použiť predvolenú databázu a "
+     "stlačte OK. Katalóg sa otvorí pri ďalšom spustení."_cp},
+    {BK_Bold, 13, 0, "Prečo sa obrázok hmloviny nezobrazí?"_cp},
+    {BK_Text, 14, 0,
+     "Obrázok musí byť nekomprimovaný súbor BMP s 8 alebo 24 bitmi na bod a jeho meno sa píše vzhľadom na "
+     "priečinok katalógu. Ak súbor chýba alebo je poškodený, okno záznamu vypíše dôvod."_cp},
+    {BK_Bold, 18, 0, "Ako nastavím svoje miesto pozorovania?"_cp},
+    {BK_Text, 19, 0,
+     "V Nastaveniach na strane Pozícia zadajte zemepisnú šírku a dĺžku v stupňoch s desatinnou bodkou, "
+     "sever a východ kladne (Bratislava 48.14860 a 17.10770). Hvezdáreň ich použije pri ďalšom otvorení."_cp},
+    {BK_Bold, 23, 0, "Ako prenesiem vlastný zoznam hmlovín?"_cp},
+    {BK_Text, 24, 0,
+     "Uložte ho ako CSV v kódovaní UTF-8 so stĺpcami number, name, ngc, ra_hours, dec_degrees, "
+     "distance_ly, magnitude, type, picture, description a zavolajte cvltool import zoznam.csv "
+     "zoznam.cvl. Príkaz cvltool check zoznam.cvl katalóg overí, cvltool export ho vypíše späť do CSV."_cp},
+};
+constexpr TPageLink kFAQLinks[] = {BackLink(30)};
+
+// --- 3: support ---
+
+constexpr TPageBlock kTechSupportBlocks[] = {
+    {BK_Text, 3, 0,
+     "Ak program nerobí, čo má, zapíšte si, čo ste robili, a priložte obraz obrazovky z priečinka "
+     "SnapShots (kláves Print Screen) a katalóg, s ktorým chyba nastala. Chybu, ktorú viete zopakovať, "
+     "možno opísať aj skriptom pre corvala-replay, ktorý program spustí bez okna a prehrá vaše kroky."_cp},
+    {BK_Text, 9, 0,
+     "Súbor cv_settings.ini v priečinku programu obsahuje nastavenia; keď ho zmažete, program sa spustí s "
+     "predvolenými hodnotami. Katalóg, ktorý program odmietne otvoriť, zostane nezmenený."_cp},
+};
+constexpr TPageLink kTechSupportLinks[] = {BackLink(14)};
+
+}  // namespace
+
+const std::array<TPageContent, HELP_PAGE_COUNT> HelpPages = {{
+    {"Register"_cp, 1, kRegisterBlocks, kRegisterLinks},
+    {"Ovládanie"_cp, 16, kControlingBlocks, kControlingLinks},
+    {"FAQ"_cp, 14, kFAQBlocks, kFAQLinks},
+    {"Technická podpora"_cp, 1, kTechSupportBlocks, kTechSupportLinks},
+}};
+
+void THelpForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { HelpForm->Hide(); }
+
+TBookPageTemplate* THelpForm::Page(std::size_t I) const {
+  const std::array<TBookPageTemplate*, HELP_PAGE_COUNT> pages = {BookRegister.Get(), BookControling.Get(),
+                                                                 BookFAQ.Get(), BookTechSupport.Get()};
+  return I < pages.size() ? pages[I] : nullptr;
+}
+
 void THelpForm::OnCreate() {
   LoadFormIcon(*this);
+  CreateDialogButton(OKButton, 203, 360);
+  CreateBookPage(BookRegister, &Book);
+  CreateBookPage(BookControling, &Book);
+  CreateBookPage(BookFAQ, &Book);
+  CreateBookPage(BookTechSupport, &Book);
+  Book = new TBook();
+  Book->CreateComponent(&Book, 5, 5, 463, 320);
+  for (std::size_t i = 0; i < HELP_PAGE_COUNT; ++i) Book->AddBookPage(Page(i)->Adress, Page(i)->Content().NumOfLines);
+  Book->ChangePageNumber(BookRegister->PageIndex);
+  Book->SetFont(BookFont());
+  Book->ChangeLineSize(BookFontHeight() + 10);
 }
+
+void THelpForm::OnFree() { FreeBMPPicture(Icon); }
+
+void THelpForm::OnShow() { OKButton->CatchFocus(); }

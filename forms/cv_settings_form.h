@@ -1,11 +1,87 @@
 #pragma once
-// The settings: the default database and the default observer position.
+// The settings: the default database opened at start and the default observer
+// position the observatory starts from, on two pages of a page control. The
+// form edits a working copy; only OK stores it into Settings.
 
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "catalogue/cv_settings.h"
+#include "forms/cv_picture_buttons.h"
+#include "vc/vc_check_box.h"
+#include "vc/vc_edit.h"
 #include "vc/vc_form.h"
+#include "vc/vc_page_control.h"
+
+// A coordinate as typed: optional leading blanks, an optional sign, digits
+// with an optional decimal point (always ".", whatever the locale) and an
+// optional exponent, nothing after. The '-' key of the Slovak keyboard types
+// a soft hyphen (0xAD), which counts as a minus sign.
+std::optional<double> ParseCoordinate(std::string_view Text);
+// Fixed-point with five decimals, no leading spaces: 48.14500, -17.00000.
+std::string FormatCoordinate(double Value);
+
+// An edit field that checks its value when Enter is pressed in it and when it
+// loses the focus.
+class TSettingsTextInput : public TEdit {
+ public:
+  void OnLostFocus() override { ApplyNewValue(); }
+  void OnAccept() override { ApplyNewValue(); }
+  virtual void ApplyNewValue() {}
+};
+
+class TLatitudeEdit : public TSettingsTextInput {
+ public:
+  void ApplyNewValue() override;
+};
+
+class TLongitudeEdit : public TSettingsTextInput {
+ public:
+  void ApplyNewValue() override;
+};
+
+class TDatabaseSet : public TPage {
+ public:
+  TOwned<TEdit> PathEdit;
+  TOwned<TCheckBox> UsePathBox;
+
+  void OnCreate() override;
+  void OnDraw() override;
+};
+
+class TPositionSet : public TPage {
+ public:
+  TOwned<TLongitudeEdit> LongitudeEdit;
+  TOwned<TLatitudeEdit> LatitudeEdit;
+
+  void OnCreate() override;
+  void OnDraw() override;
+};
 
 class TSettingsForm : public TForm {
  public:
+  class TOKButton1 : public TOKButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+  class TCancelButton1 : public TCancelButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+
+  TOwned<TDatabaseSet> DatabaseSet;
+  TOwned<TPositionSet> PositionSet;
+  TOwned<TPageControl> Layer;
+  TOwned<TOKButton1> OKButton;
+  TOwned<TCancelButton1> CancelButton;
+  bool Load_Settings = true;
+  TSettings Tmp_Settings;  // holds the last accepted latitude and longitude
+
   void OnCreate() override;
+  void OnFree() override;
+  void OnShow() override;
+  void OnHide() override;
 };
 
 extern TOwned<TSettingsForm> SettingsForm;

@@ -230,8 +230,12 @@ uint32_t GetTextLength(const TFont& Font, std::string_view Text) {
   return static_cast<uint32_t>(std::min<uint64_t>(length, std::numeric_limits<uint32_t>::max()));
 }
 
-void WriteAlignedText(int32_t X, int32_t Y, int32_t MaxWidth, const TFont& Font, std::string_view Text) {
-  if (Text.empty()) return;
+namespace {
+
+// Word-wraps Text to MaxWidth as WriteAlignedText draws it, calling
+// Put(x, y, word) for every word it would write; returns the y of the last row.
+template <class TPut>
+int64_t LayOutAligned(int32_t X, int32_t Y, int32_t MaxWidth, const TFont& Font, std::string_view Text, TPut Put) {
   const int64_t gap = GetTextLength(Font, std::string_view(reinterpret_cast<const char*>(&Font.BreakChar), 1));
   const int64_t line_height = Font.PixHeight;
   int64_t cx = X, cy = Y;
@@ -250,12 +254,28 @@ void WriteAlignedText(int32_t X, int32_t Y, int32_t MaxWidth, const TFont& Font,
         cy += line_height;
         cx = X;
       }
-      // Positions beyond the 32-bit range cannot be on the screen.
-      if (cx <= std::numeric_limits<int32_t>::max() && cy <= std::numeric_limits<int32_t>::max())
-        WriteText(static_cast<int32_t>(cx), static_cast<int32_t>(cy), Font, word);
+      Put(cx, cy, word);
       cx += length + gap;
     }
     if (space == std::string_view::npos) break;
     start = space + 1;
   }
+  return cy;
+}
+
+}  // namespace
+
+void WriteAlignedText(int32_t X, int32_t Y, int32_t MaxWidth, const TFont& Font, std::string_view Text) {
+  if (Text.empty()) return;
+  LayOutAligned(X, Y, MaxWidth, Font, Text, [&Font](int64_t cx, int64_t cy, std::string_view word) {
+    // Positions beyond the 32-bit range cannot be on the screen.
+    if (cx <= std::numeric_limits<int32_t>::max() && cy <= std::numeric_limits<int32_t>::max())
+      WriteText(static_cast<int32_t>(cx), static_cast<int32_t>(cy), Font, word);
+  });
+}
+
+uint32_t CountAlignedTextRows(int32_t MaxWidth, const TFont& Font, std::string_view Text) {
+  if (Text.empty() || Font.PixHeight == 0) return 0;
+  const int64_t last = LayOutAligned(0, 0, MaxWidth, Font, Text, [](int64_t, int64_t, std::string_view) {});
+  return static_cast<uint32_t>(last / Font.PixHeight + 1);
 }

@@ -50,3 +50,5 @@ void FreeFNTFont(TFont& Font);
 void WriteText(int32_t X, int32_t Y, const TFont& Font, std::string_view Text);
 uint32_t GetTextLength(const TFont& Font, std::string_view Text);
 void WriteAlignedText(int32_t X, int32_t Y, int32_t MaxWidth, const TFont& Font, std::string_view Text);
+// The number of rows WriteAlignedText takes for Text (0 for an empty text).
+uint32_t CountAlignedTextRows(int32_t MaxWidth, const TFont& Font, std::string_view Text);

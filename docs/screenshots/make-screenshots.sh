@@ -254,3 +254,32 @@ frames 2
 shot delete-question.bmp
 SCRIPT
 shoot add-form list-form delete-question
+
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+click 787 55
+click 432 242
+move 600 690
+frames 2
+shot settings-form.bmp
+click 442 548
+click 241 469
+click 320 385
+move 600 690
+frames 2
+shot encyclopedia-page.bmp
+click 511 577
+click 880 121
+click 310 276
+move 600 690
+frames 2
+shot help-control.bmp
+click 511 577
+click 880 403
+move 600 690
+frames 2
+shot about-form.bmp
+SCRIPT
+shoot settings-form encyclopedia-page help-control about-form

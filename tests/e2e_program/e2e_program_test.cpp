@@ -233,6 +233,65 @@ TEST_F(ProgramRun, ARecordShownInTheItemViewOpensItsPictureFullScreen) {
   EXPECT_NE(FormLine("back.dump", "Výpis položky").find("visible=1"), std::string::npos);
 }
 
+// The settings form's fields and the encyclopedia's links on the screen.
+constexpr const char* kPositionTab = "432 242";
+constexpr const char* kDatabaseTab = "362 242";
+constexpr const char* kFirstEdit = "547 352";   // file name, or latitude
+constexpr const char* kSecondEdit = "547 402";  // longitude
+constexpr const char* kUseDefaultBox = "346 399";
+constexpr const char* kSettingsOK = "442 548";
+constexpr const char* kEncyclopediaButton = "241 469";
+
+// Clicks a field and empties it ("0.00000" has seven characters).
+std::string ClearField(const char* at) {
+  std::string s = std::string("click ") + at + "\npress END\n";
+  for (int i = 0; i < 8; ++i) s += "press BACK\n";
+  return s;
+}
+
+TEST_F(ProgramRun, SettingsTypedIntoTheFormAreWrittenAtExitAndOpenTheCatalogueNextTime) {
+  WriteFile(dir_ / "moje.cvl", Catalogue("Moje", 3));
+  const std::string script = std::string("frames 2\nclick ") + kSettingsButton + "\nclick " + kPositionTab + "\n" +
+                             ClearField(kFirstEdit) + "type 91\npress RETURN\nframes 1\ndump refused.dump\n" +
+                             "press RETURN\n" + ClearField(kFirstEdit) + "type 48.5\npress RETURN\n" +
+                             ClearField(kSecondEdit) + "type 17.25\nclick " + kDatabaseTab + "\nclick " + kFirstEdit +
+                             "\ntype moje.cvl\nclick " + kUseDefaultBox + "\nclick " + kSettingsOK +
+                             "\ndump stored.dump\nclick " + kExitButton + "\nclick " + kExitYes + "\n";
+  ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_NE(FormLine("refused.dump", "Chyba").find("visible=1 modal=1"), std::string::npos);
+  EXPECT_NE(FormLine("stored.dump", "Nastavenia").find("visible=0"), std::string::npos);
+  EXPECT_NE(Line("stored.dump", "database").find("loaded=0"), std::string::npos);  // only at the next start
+
+  TSettings expected;
+  expected.ImplicitDatabase = "moje.cvl";
+  expected.UseImplicitDatabase = true;
+  expected.Latitude = 48.5;
+  expected.Longitude = 17.25;
+  std::string bytes;
+  EncodeSettings(expected, bytes);
+  EXPECT_EQ(ReadFile(dir_ / "cv_settings.ini"), bytes);
+
+  ASSERT_EQ(Run("frames 2\ndump restarted.dump\n"), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("restarted.dump", "database"), "database loaded=1 modified=0 records=3 terminate=0");
+  EXPECT_EQ(Line("restarted.dump", "database-file"), R"(database-file path="moje.cvl" name="Moje")");
+}
+
+TEST_F(ProgramRun, TheEncyclopediaIsWalkedThroughItsLinks) {
+  // Contents link k (from 2) stands at 209 + 27 k on the screen; the
+  // emission page's in-text link at 209 + 12 x 17 - 10; the planetary page's
+  // link back, scrolled to its last line (13), at 209 + 30 x 17 - 13 x 17.
+  const std::string script = std::string("frames 2\nclick ") + kEncyclopediaButton +
+                             "\ndump contents.dump\nclick 320 385\ndump emission.dump\nclick 320 416\n"
+                             "dump planetary.dump\nmove 747 520\ndown LBUTTON\nwait 1500\nup LBUTTON\n"
+                             "dump end.dump\nclick 310 511\ndump back.dump\n";
+  ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("contents.dump", "books"), "books encyclopedia=0,0,27 help=0,0,27");
+  EXPECT_EQ(Line("emission.dump", "books"), "books encyclopedia=5,0,17 help=0,0,27");
+  EXPECT_EQ(Line("planetary.dump", "books"), "books encyclopedia=8,0,17 help=0,0,27");
+  EXPECT_EQ(Line("end.dump", "books"), "books encyclopedia=8,13,17 help=0,0,27");
+  EXPECT_EQ(Line("back.dump", "books"), "books encyclopedia=0,0,27 help=0,0,27");
+}
+
 // The file menu's entries and the database menu's first one.
 constexpr const char* kFileMenu = "click 241 50\n";
 constexpr const char* kNewItem = "move 200 96\nclick 200 96\nframes 1\n";

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -190,6 +191,51 @@ TEST(RecalculateNebulas, ThumbnailsStandWhereTheReferenceSeesTheObjects) {
     ++placed;
   }
   EXPECT_GT(placed, 40);
+}
+
+// The list equals the straightforward building: RaToAzim per record, the
+// default size, and a stable sort by top edge and left edge. Positions on a
+// coarse grid make many ties.
+TEST(RecalculateNebulas, EqualsTheStraightforwardBuildingRecordForRecord) {
+  TNebulas records;
+  for (int32_t n = 0; n < 4000; ++n) {
+    TNebula r;
+    r.IndexOfItem = n + 1;
+    r.Rect = (n * 7919 % 2400) / 100.0;
+    r.Dec = (n * 104729 % 180) - 89.5;
+    records.push_back(r);
+  }
+  records.push_back(records[17]);
+  records.back().IndexOfItem = 4001;
+  for (const TNormalDate& when : {kInstant, TNormalDate{2000, 1, 1, 0, 0}, TNormalDate{2499, 12, 31, 23, 59}}) {
+    for (const double latitude : {48.1486, -33.9, 0.0}) {
+      struct Expected {
+        int32_t Record;
+        TViewport Area;
+      };
+      std::vector<Expected> expected;
+      for (std::size_t i = 0; i < records.size(); ++i) {
+        double az = 0;
+        double el = 0;
+        RaToAzim(records[i].Rect, records[i].Dec, when, 17.1077, latitude, az, el);
+        if (el < 0) continue;
+        double x = 0;
+        double y = 0;
+        PositionOnSky(az, el, 400, x, y);
+        expected.push_back({static_cast<int32_t>(i), ThumbnailArea(x, y, 32, 32)});
+      }
+      std::stable_sort(expected.begin(), expected.end(), [](const Expected& a, const Expected& b) {
+        return a.Area.Y1 != b.Area.Y1 ? a.Area.Y1 < b.Area.Y1 : a.Area.X1 < b.Area.X1;
+      });
+      TObservingNebulas list;
+      RecalculateNebulas(records, static_cast<int32_t>(records.size()), when, latitude, 17.1077, list, -1, false);
+      ASSERT_EQ(list.size(), expected.size());
+      for (std::size_t k = 0; k < list.size(); ++k) {
+        ASSERT_EQ(list[k].Record, expected[k].Record) << k;
+        ASSERT_EQ(list[k].SkyArea, expected[k].Area) << k;
+      }
+    }
+  }
 }
 
 }  // namespace

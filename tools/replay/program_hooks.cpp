@@ -8,6 +8,8 @@
 #include "catalogue/cv_globals.h"
 #include "forms/cv_list_form.h"
 #include "forms/cv_list_item_form.h"
+#include "forms/cv_encyclopedia_form.h"
+#include "forms/cv_help_form.h"
 #include "forms/cv_main_form.h"
 #include "forms/cv_observatory_form.h"
 #include "platform/cp1250.h"
@@ -136,6 +138,16 @@ std::string MainFormStateLine() {
   return line;
 }
 
+std::string BooksStateLine() {
+  const auto state = [](const TBook* B) {
+    if (B == nullptr) return std::string("-");
+    return std::to_string(B->GetPageNumber()) + "," + std::to_string(B->GetLine()) + "," +
+           std::to_string(B->GetLineSize());
+  };
+  return "books encyclopedia=" + state(EncyclopediaForm ? EncyclopediaForm->Book.Get() : nullptr) +
+         " help=" + state(HelpForm ? HelpForm->Book.Get() : nullptr) + "\n";
+}
+
 std::string ProgramCommand(std::string_view Text) {
   const std::size_t space = Text.find(' ');
   const std::string_view verb = Text.substr(0, space);
@@ -163,7 +175,10 @@ std::string ProgramCommand(std::string_view Text) {
 Application ProgramApplication() {
   return Application{
       []() -> TApplication* { return CreateDatabaseApplication(); },
-      []() { return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine() + ListStateLine() + ObservatoryStateLine(); },
+      []() {
+        return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine() + ListStateLine() +
+               ObservatoryStateLine() + BooksStateLine();
+      },
       &ProgramCommand,
   };
 }

@@ -18,6 +18,9 @@ std::string MainFormStateLine();
 // One line on the item view: the record's name, the picture load's result
 // code and the loaded picture's size.
 std::string ItemViewStateLine();
+// One line on the two books: the shown page, the scroll line and the line
+// size of each, as "books encyclopedia=P,L,S help=P,L,S".
+std::string BooksStateLine();
 // One line on the observatory: simulated UTC instant, milliseconds into the
 // minute, speed, position, nebulae listed on the map and the focused one.
 std::string ObservatoryStateLine();
