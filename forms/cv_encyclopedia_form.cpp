@@ -69,7 +69,7 @@ constexpr TPageBlock kFormationBlocks[] = {
     {BK_Text, 20, 0,
      "Druhou cestou je koniec hviezdneho života. Hviezda podobná Slnku na konci svojho vývoja odvrhne "
      "vonkajšie vrstvy a jej obnažené horúce jadro ich rozžiari: vznikne planetárna hmlovina. Hmotná "
-     "hviezda končí výbuchom supernovy, ktorého rozpínajúce sa trosky tvoria pozostatok supernovy. Taký "
+     "hviezda končí výbuchom supernovy, ktorého rozpínajúce sa trosky tvoria pozostatok supernovy. Taká "
      "je aj Krabia hmlovina (M1) v Býkovi, pozostatok výbuchu, ktorý v roku 1054 zaznamenali čínski "
      "hvezdári."_cp},
     {BK_Text, 28, 0,
@@ -119,7 +119,7 @@ constexpr TPageBlock kTaxonomyBlocks[] = {
      "hmlovinu, pozostatok supernovy, Herbigov-Harov objekt, oblasti H1 a H2, reflexnú a tmavú hmlovinu. "
      "Posledná zo štyroch skupín vzniká na konci života hviezd:"_cp},
     {BK_Text, 28, 10,
-     "Svetelný obal, ktorý odvrhla hviezda podobná Slnku a ktorý rozžiarilo jej obnažené horúce jadro."_cp},
+     "Žiariaci obal, ktorý odvrhla hviezda podobná Slnku a ktorý rozžiarilo jej obnažené horúce jadro."_cp},
 };
 constexpr TPageLink kTaxonomyLinks[] = {
     BackLink(32),
@@ -140,7 +140,7 @@ constexpr TPageBlock kEmissionBlocks[] = {
     {BK_Picture, 3, 0, "Pictures\\OrionNebula.bmp", SIDE_PICTURE_X, "obr.: hmlovina v Orióne"_cp},
     {BK_Text, 13, 0,
      "Najčastejšie sú však oblasti H\u00A0II, oblaky ionizovaného vodíka okolo mladých hviezd. Na fotografiách "
-     "majú sýtu ružovočervenú farbu čiary H-alfa, oko v ďalekohľade vidí skôr šedozelený nádych, lebo je "
+     "majú sýtu ružovočervenú farbu čiary H-alfa, oko v ďalekohľade vidí skôr sivozelený nádych, lebo je "
      "v šere citlivejšie na zelené svetlo kyslíka."_cp},
     {BK_SubHeading, 18, 0, "Veľká hmlovina v Orióne"_cp},
     {BK_Text, 19, 0,
@@ -212,8 +212,9 @@ constexpr TPageBlock kDarkBlocks[] = {
      SIDE_TEXT_WIDTH},
     {BK_Picture, 3, 0, "Pictures\\HorseHead.bmp", SIDE_PICTURE_X, "obr.: hmlovina Konská hlava"_cp},
     {BK_Text, 13, 0,
-     "Najznámejšia je Konská hlava (Barnard 33) v Orióne, asi 1400 svetelných rokov od nás, ktorá sa "
-     "odráža od žiariaceho pásu IC\u00A0434. Voľným okom vidno letnú Veľkú trhlinu Mliečnej cesty od Labute po "
+     "Najznámejšia je Konská hlava (Barnard 33) v Orióne, asi 1400 svetelných rokov od nás, ktorej "
+     "silueta sa črtá na pozadí žiariaceho pásu IC\u00A0434. Voľným okom vidno letnú Veľkú trhlinu Mliečnej cesty od "
+     "Labute po "
      "Strelca a na južnej oblohe Uhoľné vrece pri Južnom kríži. E. E. Barnard zapísal do katalógu 370 "
      "tmavých hmlovín. Najmenšie sú Bokove globuly, v ktorých vznikajú hviezdy."_cp},
 };
@@ -233,12 +234,12 @@ constexpr TPageBlock kPlanetaryBlocks[] = {
      "päť miliárd rokov, skončí aj Slnko. Na obrázku je NGC\u00A06302 v Škorpiónovi."_cp},
     {BK_Text, 19, 0,
      "Najznámejšia je Prstencová hmlovina (M57) v Lýre medzi hviezdami Beta a Gama, vzdialená asi 2600 "
-     "svetelných rokov. Jasná je Činka (M27) v Líštičke, vo Veľkej medvedici leží Sova (M97). Helix (NGC "
-     "7293) vo Vodnárovi, asi 650 svetelných rokov od nás, patrí k najbližším a na oblohe je veľký takmer "
+     "svetelných rokov. Jasná je Činka (M27) v Líštičke, vo Veľkej medvedici leží Sova (M97). Helix ("
+     "NGC\u00A07293) vo Vodnárovi, asi 650 svetelných rokov od nás, patrí k najbližším a na oblohe je veľký takmer "
      "ako pol Mesiaca."_cp},
     {BK_Text, 25, 0,
      "Planetárne hmloviny sú malé, no jasné, preto znesú veľké zväčšenie a filter OIII ich výrazne "
-     "zvýrazní. Centrálnu hviezdu M57, slabšiu ako 15 magnitúd, však uvidíte len veľkým ďalekohľadom."_cp},
+     "zvýrazní. Centrálnu hviezdu M57, slabšiu ako 15. magnitúda, však uvidíte len veľkým ďalekohľadom."_cp},
 };
 constexpr TPageLink kPlanetaryLinks[] = {BackLink(30)};
 

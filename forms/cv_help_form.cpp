@@ -31,20 +31,20 @@ constexpr TPageBlock kControlingBlocks[] = {
     {BK_SubHeading, 3, 0, "Ovládanie myškou"_cp},
     {BK_Text, 4, 0,
      "Tlačidlá, položky ponúk a záložky sa stláčajú ľavým tlačidlom myši. Okno presuniete ťahaním za "
-     "titulný pruh, kliknutím ho vysuniete dopredu. Dlhú stránku posúva posuvník: jeho šípky, kliknutie "
-     "na dráhu alebo ťahanie jazdca. Nad odkazom sa ukazovateľ zmení na ruku."_cp},
+     "titulný pruh, kliknutím doň ho prenesiete do popredia. Dlhú stránku posúva posuvník: jeho šípky, "
+     "kliknutie na dráhu alebo ťahanie jazdca. Nad odkazom sa ukazovateľ zmení na ruku."_cp},
     {BK_Text, 10, 0,
      "Vo hvezdárni stačí ukázať na obrázok hmloviny a hmlovina sa označí bielym rámikom; dvojklik otvorí "
-     "jej záznam. Hvezdáreň ukazuje aj azimut a výšku miesta pod ukazovateľom. Vo výpise položiek kliknutie na "
-     "hlavičku stĺpca zoradí záznamy podľa neho, ďalšie kliknutie obráti poradie."_cp},
+     "jej záznam. Hvezdáreň ukazuje aj azimut a výšku miesta pod ukazovateľom. Vo výpise položiek "
+     "kliknutie na hlavičku stĺpca zoradí záznamy podľa neho, ďalšie kliknutie obráti poradie."_cp},
     {BK_SubHeading, 16, 0, "Ovládanie klávesnicou"_cp},
     {BK_Text, 17, 0,
      "Tab presúva zameranie na ďalší prvok okna a Enter stlačí zamerané tlačidlo. Keď podržíte Ctrl a "
-     "stlačíte Shift, prepnete na ďalšie otvorené okno. Šípky sa pohybujú v ponukách, v riadkoch výpisu a "
-     "po posuvníku, ktorý má zameranie; Esc zavrie podponuku. Print Screen uloží obraz obrazovky do "
-     "priečinka SnapShots. Vo výpise položiek Enter zobrazí vybraný záznam, medzerník ho otvorí na úpravu "
-     "a Delete ho po potvrdení odstráni. Vo hvezdárni Tab prechádza hmloviny na mape zhora nadol a Enter "
-     "otvorí záznam označenej hmloviny."_cp},
+     "stlačíte Shift, prepnete na ďalšie otvorené okno. Šípkami sa pohybujete v ponukách, v riadkoch "
+     "výpisu a po posuvníku, ktorý má zameranie; Esc zavrie podponuku. Print Screen uloží obraz obrazovky "
+     "do priečinka SnapShots. Vo výpise položiek Enter zobrazí vybraný záznam, medzerník ho otvorí na "
+     "úpravu a Delete ho po potvrdení odstráni. Vo hvezdárni Tab prechádza hmloviny na mape zhora nadol a "
+     "Enter otvorí záznam označenej hmloviny."_cp},
     {BK_Text, 27, 0,
      "V textovom poli sa píše ako na slovenskej klávesnici: horný rad dáva ľ š č ť ž ý á í é, číslice so "
      "Shiftom; dĺžeň a mäkčeň sa stláčajú pred písmenom. Čísla, znamienko mínus a desatinnú bodku je "
