@@ -6,47 +6,20 @@
 // filter and copy done from scratch.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <utility>
 
 #include "app/corvala.h"
+#include "bench/runtime_folder.h"
 #include "catalogue/cv_list_view.h"
 #include "catalogue/cv_sort.h"
 #include "forms/cv_list_form.h"
 #include "platform/headless_backend.h"
 #include "tools/cvltool/catalogue_generator.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr int32_t kRecords = 20000;
-
-class RuntimeFolder {
- public:
-  RuntimeFolder() {
-    char pattern[] = "/tmp/corvala-bench-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) return;
-    path_ = pattern;
-    const fs::path data = fs::path(CORVALA_SOURCE_DIR) / "data";
-    fs::copy(data / "Fonts", fs::path(path_) / "Fonts", fs::copy_options::recursive);
-    fs::copy(data / "Pictures", fs::path(path_) / "Pictures", fs::copy_options::recursive);
-    previous_ = fs::current_path();
-    fs::current_path(path_);
-  }
-  ~RuntimeFolder() {
-    if (path_.empty()) return;
-    fs::current_path(previous_);
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-
- private:
-  std::string path_;
-  fs::path previous_;
-};
 
 void LoadGenerated() {
   NewDatabase("big.cvl", "Big", "", "");

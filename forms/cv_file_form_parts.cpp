@@ -25,3 +25,8 @@ void DrawFileNameNote(const TViewport& Canvas, int32_t LineY) {
   WriteAlignedText(Canvas.X1 + 20, Canvas.Y1 + LineY + 10, 315, font, "Pozn.: Názov súboru zapisujte v tvare:"_cp);
   WriteAlignedText(Canvas.X1 + 60, Canvas.Y1 + LineY + 25, 315, font, "Cesta\\Meno.cvl.");
 }
+
+void DrawFileNameForm(const TViewport& Canvas) {
+  DrawFileFormLabels(Canvas, {{"Názov súboru: "_cp, 20}});
+  DrawFileNameNote(Canvas, 120);
+}

@@ -24,3 +24,7 @@ void DrawFileFormLabels(const TViewport& Canvas, std::initializer_list<TFileForm
 // The separator line at LineY and, below it, the two note lines on the form
 // of a file name.
 void DrawFileNameNote(const TViewport& Canvas, int32_t LineY);
+
+// The whole drawing of the forms that ask for one file name (open, save as):
+// its label beside the edit at Y = 17 and the note below the line at 120.
+void DrawFileNameForm(const TViewport& Canvas);

@@ -4,7 +4,6 @@
 
 #include "forms/cv_file_form_parts.h"
 #include "forms/cv_question_form2.h"
-#include "platform/cp1250.h"
 
 TOwned<TOpenForm> OpenForm;
 
@@ -25,8 +24,7 @@ void TOpenForm::OnCreate() {
 void TOpenForm::OnFree() { FreeBMPPicture(Icon); }
 
 void TOpenForm::OnDraw() {
-  DrawFileFormLabels(RealCanvasPos, {{"Názov súboru: "_cp, 20}});
-  DrawFileNameNote(RealCanvasPos, 120);
+  DrawFileNameForm(RealCanvasPos);
 }
 
 void TOpenForm::OnCheck() {

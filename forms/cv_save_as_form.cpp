@@ -4,7 +4,6 @@
 
 #include "catalogue/cv_database_workflow.h"
 #include "forms/cv_file_form_parts.h"
-#include "platform/cp1250.h"
 
 TOwned<TSaveAsForm> SaveAsForm;
 
@@ -32,8 +31,7 @@ void TSaveAsForm::OnCreate() {
 void TSaveAsForm::OnFree() { FreeBMPPicture(Icon); }
 
 void TSaveAsForm::OnDraw() {
-  DrawFileFormLabels(RealCanvasPos, {{"Názov súboru: "_cp, 20}});
-  DrawFileNameNote(RealCanvasPos, 120);
+  DrawFileNameForm(RealCanvasPos);
 }
 
 void TSaveAsForm::OnCheck() {

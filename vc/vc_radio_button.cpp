@@ -2,20 +2,12 @@
 
 #include <algorithm>
 
-#include "rastrix/fnt.h"
 #include "rastrix/primitives.h"
 
 namespace {
 
-constexpr int32_t kMarker = 13;      // outer size of the round marker
-constexpr int32_t kTitleX = 17;      // where the title starts
-constexpr TColor kWhite{255, 255, 255, 0};
-constexpr TColor kPressed{216, 233, 236, 0};
-
-uint32_t PixHeight(const TFont* font) { return font != nullptr ? font->PixHeight : 0; }
-uint32_t TextLength(const TFont* font, std::string_view text) {
-  return font != nullptr ? GetTextLength(*font, text) : 0;
-}
+constexpr int32_t kMarker = 13;  // outer size of the round marker
+constexpr int32_t kTitleX = 17;  // where the title starts
 
 }  // namespace
 
@@ -32,85 +24,23 @@ void TRadioPanel::OnDraw() {
   SetViewport(cv.X1, cv.Y1, cv.X2, cv.Y2);
 }
 
-void TRadioPanel::MouseArrive(int32_t X_, int32_t Y_) {
-  TPanel::MouseArrive(X_, Y_);
-  RequestHand();
-}
-
-void TRadioPanel::MouseLeave(int32_t X_, int32_t Y_) {
-  TPanel::MouseLeave(X_, Y_);
-  ReleaseHand();
-}
-
-void TRadioButton::TTitlePanel::MouseArrive(int32_t X_, int32_t Y_) {
-  TLabel::MouseArrive(X_, Y_);
-  RequestHand();
-}
-
-void TRadioButton::TTitlePanel::MouseLeave(int32_t X_, int32_t Y_) {
-  TLabel::MouseLeave(X_, Y_);
-  ReleaseHand();
-}
-
-int32_t TRadioButton::PanelY() const {
-  const int32_t h = static_cast<int32_t>(PixHeight(Font)) + 10;
-  return h >= kMarker ? 0 : (kMarker - h) / 2;
-}
+TRadioButton::TRadioButton() : TChoiceControl(kMarker, kTitleX) {}
 
 void TRadioButton::CreateComponent(PComponentBase Adress_, int32_t X_, int32_t Y_, std::string_view Title_) {
-  Font = LoadedFonts.empty() ? nullptr : LoadedFonts[0];
-  const int32_t height = std::max<int32_t>(static_cast<int32_t>(PixHeight(Font)) + 2 + 8, kMarker);
-  Title = std::string(Title_);
-  Checked = false;
-  TContainer::CreateComponent(Adress_, X_, Y_, TextLength(Font, Title) + kTitleX + 10 + 8,
-                              static_cast<uint32_t>(height));
+  const int32_t height = BeginCreate(Adress_, X_, Y_, Title_);
   RadioPanel = new TRadioPanel();
-  RadioPanel->CreateComponent(&RadioPanel, false, PS_Circle, 0, (height - kMarker) / 2, 5, 5);
-  RadioPanel->Checked = Checked;
-  RadioPanel->Background = kWhite;
+  RadioPanel->CreateComponent(&RadioPanel, false, PS_Circle, 0, MarkerY(height), 5, 5);
   RadioPanel->Font = Font;
-  TitlePanel = new TTitlePanel();
-  TitlePanel->CreateComponent(&TitlePanel, true, kTitleX, PanelY(), Title);
-  AlphaBlending = 0;
-  OnCreate();
-  ActualComponent = MotherComponent;
+  FinishCreate();
 }
 
-void TRadioButton::DimensionChange() {
-  Width = static_cast<int32_t>(TextLength(Font, Title)) + kTitleX + 10 + 8;
-  Height = std::max<int32_t>(static_cast<int32_t>(PixHeight(Font)) + 2 + 8, kMarker);
-  if (TitlePanel) TitlePanel->SetY(PanelY());
-  TContainer::DimensionChange();
-}
-
-void TRadioButton::Check() {
-  TContainer::Check();
-  TRadioPanel& marker = *RadioPanel;
-  TTitlePanel& title = *TitlePanel;
-  marker.AlphaBlending = AlphaBlending;
-  title.AlphaBlending = AlphaBlending;
-  if (marker.PMouseLeftClick) title.CatchFocus();
-  if (!marker.PMouseLeftDown && !marker.Enter_Pressed) marker.Background = kWhite;
-  // Enter on the focused title arrives as its click.
-  if ((marker.PMouseLeftClick || title.PMouseLeftClick) && !Checked) {
-    Checked = true;
-    for (PComponentBase entry : Neighbours) {
-      if (auto* other = DerefAs<TRadioButton>(entry); other != nullptr && other != this) other->Checked = false;
-    }
-    OnChange();
+void TRadioButton::Picked() {
+  if (Checked) return;
+  Checked = true;
+  for (PComponentBase entry : Neighbours) {
+    if (auto* other = DerefAs<TRadioButton>(entry); other != nullptr && other != this) other->Checked = false;
   }
-  if (marker.PMouseLeftDown || marker.Enter_Pressed || title.PMouseLeftDown || title.Enter_Pressed)
-    marker.Background = kPressed;
-  marker.Checked = Checked;
-}
-
-void TRadioButton::CatchFocus() {
-  if (TitlePanel) TitlePanel->CatchFocus();
-}
-
-void TRadioButton::SetFont(TFont* Font_) {
-  if (TitlePanel) TitlePanel->SetFont(Font_);
-  TContainer::SetFont(Font_);
+  OnChange();
 }
 
 void TRadioButton::AddNeighbour(PComponentBase Neighbour) {
@@ -130,14 +60,4 @@ void TRadioButton::AddNeighbour(PComponentBase Neighbour) {
     for (PComponentBase peer : group)
       if (peer != member) button->Neighbours.push_back(peer);
   }
-}
-
-void TRadioButton::ChangeTitle(std::string_view Title_) {
-  Title = std::string(Title_);
-  if (TitlePanel) {
-    TitlePanel->Title = Title;
-    TitlePanel->DimensionChange();
-  }
-  DimensionChange();
-  OnDimensionChange();
 }

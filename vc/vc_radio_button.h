@@ -10,55 +10,33 @@
 // button, unchecks the rest of its group and calls OnChange.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
-#include "vc/vc_container.h"
-#include "vc/vc_label.h"
-#include "vc/vc_panel.h"
+#include "vc/vc_choice_control.h"
 
 // The round marker with its dot.
-class TRadioPanel : public TPanel {
+class TRadioPanel : public TChoiceMark {
  public:
-  bool Checked = false;
-
   void OnDraw() override;
-  void MouseArrive(int32_t X_, int32_t Y_) override;
-  void MouseLeave(int32_t X_, int32_t Y_) override;
 };
 
-class TRadioButton : public TContainer {
+class TRadioButton : public TChoiceControl {
  public:
-  // The title label: the part that holds the keyboard focus.
-  class TTitlePanel : public TLabel {
-   public:
-    void MouseArrive(int32_t X_, int32_t Y_) override;
-    void MouseLeave(int32_t X_, int32_t Y_) override;
-  };
+  TRadioButton();
 
   TOwned<TRadioPanel> RadioPanel;
-  TOwned<TTitlePanel> TitlePanel;
   Array_Of_PComponentBase Neighbours;  // the other buttons of the group
-  std::string Title;                   // Windows-1250
-  bool Checked = false;                // set freely by code; OnChange reports users only
 
   // An unchecked button at (X, Y) in the component under construction, in the
   // first loaded font: title length + 35 pixels wide, at least 13 tall.
   void CreateComponent(PComponentBase Adress_, int32_t X_, int32_t Y_, std::string_view Title_);
 
-  void DimensionChange() override;
-  void Check() override;
-  void CatchFocus() override;
-  void SetFont(TFont* Font_) override;
-  // A user checked this button.
-  virtual void OnChange() {}
-
   // Joins the button Neighbour designates, with its group, to this button's
   // group. Anything but a radio button is ignored.
   void AddNeighbour(PComponentBase Neighbour);
-  void ChangeTitle(std::string_view Title_);
-  const std::string& GetTitle() const { return Title; }
 
- private:
-  int32_t PanelY() const;
+ protected:
+  TChoiceMark& Mark() override { return *RadioPanel; }
+  // Checks an unchecked button and unchecks the rest of its group.
+  void Picked() override;
 };
