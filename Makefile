@@ -8,7 +8,7 @@ CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE
 # Where `make install` puts the program; DESTDIR stages it elsewhere.
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench fonts art clean install uninstall deb
+.PHONY: run test build deps bench fonts art clean install uninstall deb asan fuzz
 
 deps:
 	@./scripts/install-deps.sh
@@ -23,6 +23,32 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# The whole test suite again with AddressSanitizer, UndefinedBehaviorSanitizer
+# and LeakSanitizer, in a build folder of its own.
+ASAN_DIR := build-asan
+asan: deps
+	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Release -DCORVALA_SANITIZE=ON $(CMAKE_LAUNCHER) >/dev/null
+	@cmake --build $(ASAN_DIR) -j$(JOBS)
+	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j$(JOBS)
+
+# Each fuzz target runs FUZZ_SECONDS under libFuzzer (clang, with ASan and
+# UBSan). New inputs collect in build-fuzz/corpus, crashes in build-fuzz/findings;
+# a finding worth keeping is copied to tests/fuzz/corpus so the test run replays it.
+FUZZ_DIR := build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= cvl bmp fnt settings csv replay_script
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCORVALA_FUZZ=ON $(CMAKE_LAUNCHER) >/dev/null
+	@cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzz_programs
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/findings/$$t; \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_DIR)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/findings/$$t/ $(FUZZ_DIR)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
+	done
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
@@ -47,4 +73,4 @@ art: build
 	@./scripts/regen-art.sh
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -161,7 +161,7 @@ std::string EndOnSignal(int Signal) {
 }
 
 void TDatabase::Epilogue() {
-  if (!WriteSettings())
+  if (SettingsWorthWriting() && !WriteSettings())
     std::fprintf(stderr, "corvala: Nastavenia sa nepodarilo zapísať do súboru \"%s\".\n",
                  platform::NativePath(SETTINGS_FILE).c_str());
   FreeThumbnails();
@@ -196,7 +196,7 @@ bool SaveSnapshot() {
   platform::CreateFolder("SnapShots");
   const TViewport all = Database != nullptr ? Database->AllScreen : TViewport{0, 0, 1023, 1023};
   if (SaveBMPPicture(all, name)) return true;
-  std::string message("Snímku obrazovky sa nepodarilo uložiť do súboru \""_cp);
+  std::string message = "Snímku obrazovky sa nepodarilo uložiť do súboru \""_cps;
   message.append(name);
   message.append("\"!");
   ShowErrorMessage(message);

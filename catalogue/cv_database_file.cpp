@@ -104,25 +104,25 @@ TDatabaseCheck DecodeDatabase(std::string_view Bytes, TDatabaseInfo& Info, TNebu
 
 std::string DatabaseErrorMessage(const TDatabaseCheck& Check, std::string_view F) {
   std::string quoted = std::string("\"") + std::string(F) + "\"";
-  std::string file = std::string("Súbor "_cp) + quoted;
+  std::string file = "Súbor "_cps + quoted;
   switch (Check.Error) {
     case TDatabaseError::None:
       return {};
     case TDatabaseError::NotCorvala:
-      return file + std::string(" nebol vytvorený v Corvala!"_cp);
+      return file + " nebol vytvorený v Corvala!"_cps;
     case TDatabaseError::TooShort:
-      return file + std::string(" je poškodený: chýba mu hlavička databázy!"_cp);
+      return file + " je poškodený: chýba mu hlavička databázy!"_cps;
     case TDatabaseError::BadCount:
-      return file + std::string(" je poškodený: neplatný počet záznamov!"_cp);
+      return file + " je poškodený: neplatný počet záznamov!"_cps;
     case TDatabaseError::BadLength:
-      return file + std::string(" je poškodený: dĺžka nezodpovedá počtu záznamov!"_cp);
+      return file + " je poškodený: dĺžka nezodpovedá počtu záznamov!"_cps;
     case TDatabaseError::BadType:
-      return file + std::string(" je poškodený: záznam č. "_cp) + std::to_string(Check.Record) +
-             std::string(" má neplatný typ hmloviny!"_cp);
+      return file + " je poškodený: záznam č. "_cps + std::to_string(Check.Record) +
+             " má neplatný typ hmloviny!"_cps;
     case TDatabaseError::CannotOpen:
-      return file + std::string(" sa nedá otvoriť!"_cp);
+      return file + " sa nedá otvoriť!"_cps;
     case TDatabaseError::CannotRead:
-      return file + std::string(" sa nedá prečítať!"_cp);
+      return file + " sa nedá prečítať!"_cps;
   }
   return {};
 }

@@ -55,7 +55,7 @@ bool DatabaseFileCreatable(std::string_view P) {
 
 TWorkflowStep RequestOpen(std::string_view P, TWorkflowFinished Finished) {
   if (!DatabaseFileExists(P)) {
-    std::string message("Súbor \""_cp);
+    std::string message = "Súbor \""_cps;
     message.append(P);
     message.append("\" neexistuje!"_cp);
     ShowErrorMessage(message);

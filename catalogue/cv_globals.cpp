@@ -1,6 +1,7 @@
 #include "catalogue/cv_globals.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cassert>
 #include <cctype>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include "catalogue/cv_database_workflow.h"
+#include "platform/byte_order.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
 
@@ -65,39 +67,40 @@ void FreeThumbnails() {
 
 // ---------------------------------------------------------------- database file
 
-namespace {
-
-// Writes the loaded database to Target through a new file in the same folder
-// that then replaces Target, so a failed write never destroys what was there.
-bool WriteDatabaseFile(const std::string& Target) {
-  std::string bytes;
-  EncodeDatabase(DatabaseInfo, Nebulas, bytes);
-  std::string temporary = Target + "~";
-  bool ok = false;
-  if (std::FILE* f = platform::OpenFile(temporary, "wb")) {
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    bool flushed = std::fflush(f) == 0;
-    bool closed = std::fclose(f) == 0;
-    ok = written && flushed && closed && platform::RenameFile(temporary, Target);
-    if (!ok) platform::RemoveFile(temporary);
-  }
-  return ok;
-}
-
-}  // namespace
-
 bool SaveDatabase() {
   SpecificalCode = {'C', 'V', 'L'};
   if (!Loaded) {
     Modified = false;
     return true;
   }
-  if (!WriteDatabaseFile(DatabaseFile)) {
-    ShowErrorMessage(std::string("Databázu sa nepodarilo uložiť do súboru \""_cp) + DatabaseFile + "\"!");
+  const std::string error = WriteDatabaseTo(DatabaseFile);
+  if (!error.empty()) {
+    ShowErrorMessage(error);
     return false;
   }
   Modified = false;
   return true;
+}
+
+std::string WriteDatabaseTo(std::string_view F) {
+  std::string bytes;
+  EncodeDatabase(DatabaseInfo, Nebulas, bytes);
+  // The old file is replaced only once the new one is completely on disk.
+  const platform::WriteResult result = platform::ReplaceFile(F, bytes);
+  const std::string quoted = "\"" + std::string(F) + "\"";
+  switch (result.failure) {
+    case platform::WriteFailure::None:
+      return {};
+    case platform::WriteFailure::ReadOnly:
+      return "Súbor "_cps + quoted + " je len na čítanie, databáza sa neuložila!"_cps;
+    case platform::WriteFailure::NotRegular:
+      return quoted + " nie je obyčajný súbor, databáza sa doň neuloží!"_cps;
+    case platform::WriteFailure::Io:
+      break;
+  }
+  std::string message = "Databázu sa nepodarilo uložiť do súboru "_cps + quoted + "!";
+  if (result.error == ENOSPC) message += " Na disku nie je miesto."_cps;
+  return message;
 }
 
 std::string RecoveryFileName(std::string_view F) {
@@ -120,14 +123,15 @@ std::string RecoveryFileName(std::string_view F) {
 std::string SaveRecoveryCopy() {
   if (!Loaded || !Modified) return {};
   const std::string target = RecoveryFileName(DatabaseFile);
-  if (target.empty() || !WriteDatabaseFile(target)) return {};
+  if (target.empty() || !WriteDatabaseTo(target).empty()) return {};
   return target;
 }
 
 namespace {
 
 // Reads the whole file; a missing signature is recognised from the first
-// bytes, before the rest is read.
+// bytes, and a length that does not fit the record count from the header,
+// before the rest is read.
 TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
   platform::File f = platform::Open(F, "rb");
   if (!f) return TDatabaseError::CannotOpen;
@@ -136,12 +140,17 @@ TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
   std::memcpy(SpecificalCode.data(), signature, 3);
   if (got < 3 || std::string_view(signature, 3) != "CVL") return TDatabaseError::NotCorvala;
   const int64_t size = platform::FileLength(f.get());
-  constexpr int64_t kLargest =
-      static_cast<int64_t>(DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * std::size_t(MAX_NUMBER_OF_ITEMS));
   if (size < 0) return TDatabaseError::CannotRead;
-  if (size > kLargest) return TDatabaseError::BadLength;
-  bytes.resize(static_cast<std::size_t>(size));
+  if (size < static_cast<int64_t>(DATABASE_HEADER_SIZE)) return TDatabaseError::TooShort;
+  bytes.resize(DATABASE_HEADER_SIZE);
   if (std::fread(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) return TDatabaseError::CannotRead;
+  const int32_t count = le::GetInt32(bytes.data() + cvl_header::NumberOfItems);
+  if (count < 0 || count > MAX_NUMBER_OF_ITEMS) return TDatabaseError::BadCount;
+  const auto expected = static_cast<int64_t>(DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * std::size_t(count));
+  if (size != expected) return TDatabaseError::BadLength;
+  bytes.resize(static_cast<std::size_t>(size));
+  const std::size_t rest = bytes.size() - DATABASE_HEADER_SIZE;
+  if (std::fread(bytes.data() + DATABASE_HEADER_SIZE, 1, rest, f.get()) != rest) return TDatabaseError::CannotRead;
   return TDatabaseError::None;
 }
 

@@ -38,6 +38,12 @@ extern uint32_t DatabaseReplaced;
 // Without a loaded database it writes nothing, clears Modified and succeeds.
 bool SaveDatabase();
 
+// Writes the loaded database (header and records) to the file F the same
+// safe way, leaving the program's state alone; the empty text on success,
+// otherwise the Slovak message saying why. A save to another name (a
+// recovery copy) uses this too.
+std::string WriteDatabaseTo(std::string_view F);
+
 // The name of a recovery copy of the database file F, beside it: the name
 // without ".cvl", then ".obnova.cvl" (".obnova2.cvl" and on when taken),
 // never F itself nor an existing file. Empty when all are taken.

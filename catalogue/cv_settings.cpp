@@ -19,38 +19,58 @@ void EncodeSettings(const TSettings& Value, std::string& Out) {
   le::AppendDouble(Out, Value.Longitude);
 }
 
-bool DecodeSettings(std::string_view Bytes, TSettings& Value) {
+bool DecodeSettings(std::string_view Bytes, TSettings& Value, bool* Mended) {
   if (Bytes.size() < SETTINGS_RECORD_SIZE) return false;
-  auto use = static_cast<unsigned char>(Bytes[256]);
   double latitude = le::GetDouble(Bytes.data() + 257);
   double longitude = le::GetDouble(Bytes.data() + 265);
-  if (use > 1) return false;
   // The observatory starts from these; a wild value would only show an empty sky.
-  if (!(latitude >= -90 && latitude <= 90) || !(longitude >= -180 && longitude <= 180)) return false;
+  const bool latitudeOk = latitude >= -90 && latitude <= 90;
+  const bool longitudeOk = longitude >= -180 && longitude <= 180;
+  if (Mended != nullptr) *Mended = !latitudeOk || !longitudeOk;
   auto length = static_cast<unsigned char>(Bytes[0]);
   Value.ImplicitDatabase = Bytes.substr(1, length);
-  Value.UseImplicitDatabase = use == 1;
-  Value.Latitude = latitude;
-  Value.Longitude = longitude;
+  Value.UseImplicitDatabase = Bytes[256] != 0;
+  Value.Latitude = latitudeOk ? latitude : 0.0;
+  Value.Longitude = longitudeOk ? longitude : 0.0;
   return true;
 }
 
+TSettingsFile SettingsFileState = TSettingsFile::Missing;
+
+namespace {
+
+// The settings as read, to tell whether the user has changed them since.
+std::string g_read;
+
+std::string Encoded(const TSettings& Value) {
+  std::string bytes;
+  EncodeSettings(Value, bytes);
+  return bytes;
+}
+
+}  // namespace
+
 bool ReadSettings(std::string_view FileName) {
   Settings = TSettings();
+  SettingsFileState = TSettingsFile::Missing;
   platform::File f = platform::Open(FileName, "rb");
-  if (!f) return false;
-  std::string bytes(SETTINGS_RECORD_SIZE, '\0');
-  std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f.get());
-  bytes.resize(got);
-  return DecodeSettings(bytes, Settings);
+  if (f) {
+    std::string bytes(SETTINGS_RECORD_SIZE, '\0');
+    std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f.get());
+    bytes.resize(got);
+    bool mended = false;
+    if (!DecodeSettings(bytes, Settings, &mended)) SettingsFileState = TSettingsFile::Refused;
+    else SettingsFileState = mended ? TSettingsFile::Mended : TSettingsFile::Accepted;
+  }
+  g_read = Encoded(Settings);
+  return SettingsFileState == TSettingsFile::Accepted || SettingsFileState == TSettingsFile::Mended;
+}
+
+bool SettingsWorthWriting() {
+  if (SettingsFileState == TSettingsFile::Missing || SettingsFileState == TSettingsFile::Accepted) return true;
+  return Encoded(Settings) != g_read;
 }
 
 bool WriteSettings(std::string_view FileName) {
-  std::string bytes;
-  EncodeSettings(Settings, bytes);
-  std::FILE* f = platform::OpenFile(FileName, "wb");
-  if (f == nullptr) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  bool closed = std::fclose(f) == 0;
-  return written && closed;
+  return platform::ReplaceFile(FileName, Encoded(Settings)).ok();
 }

@@ -22,13 +22,24 @@ inline constexpr std::string_view SETTINGS_FILE = "cv_settings.ini";
 extern TSettings Settings;
 
 void EncodeSettings(const TSettings& Value, std::string& Out);
-// False when the bytes are not a record this program wrote: fewer than 273
-// bytes, a Boolean byte other than 0 or 1, or a coordinate that is not a
-// number within its range. Value is then untouched.
-bool DecodeSettings(std::string_view Bytes, TSettings& Value);
+// False, with Value untouched, when the bytes are fewer than a record. The
+// flag byte is a Boolean: any byte but 0 is true. A coordinate that is no
+// number within its range reads as 0, and *Mended (when given) tells so;
+// the path is kept all the same.
+bool DecodeSettings(std::string_view Bytes, TSettings& Value, bool* Mended = nullptr);
 
-// Reads the settings file into Settings; a missing or untrustworthy file
-// leaves the defaults there and returns false. The program goes on either way.
+// What the last ReadSettings found in the file.
+enum class TSettingsFile { Missing, Accepted, Mended, Refused };
+extern TSettingsFile SettingsFileState;
+
+// Reads the settings file into Settings; true when it gave the settings
+// (perhaps mended). A missing or refused file leaves the defaults there and
+// returns false. The program goes on either way.
 bool ReadSettings(std::string_view FileName = SETTINGS_FILE);
-// Writes Settings; false when the file could not be written completely.
+// Whether shutdown should write Settings: a file that was refused or mended
+// is only replaced once the settings differ from what was read from it, so
+// nothing the program could not read is destroyed for nothing.
+bool SettingsWorthWriting();
+// Replaces the file with Settings the safe way (a new file renamed over the
+// old one); false when it could not be written, the old file then intact.
 bool WriteSettings(std::string_view FileName = SETTINGS_FILE);

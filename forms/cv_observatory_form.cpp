@@ -60,7 +60,7 @@ bool ParseReal(std::string_view Text, double& Value) {
 }
 
 std::string RangeMessage(int32_t MinValue, int32_t MaxValue) {
-  return std::string("Vstupný údaj mimo rozsah <"_cp) + std::to_string(MinValue) + "," + std::to_string(MaxValue) + "> !";
+  return "Vstupný údaj mimo rozsah <"_cps + std::to_string(MinValue) + "," + std::to_string(MaxValue) + "> !";
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ void TTimeInput::Restore() { SetText(std::to_string(ObservatoryForm->LocalPart(T
 void TTimeInput::ApplyNewValue() {
   TObservatoryForm& form = *ObservatoryForm;
   if (!ParseInteger(Text, IntValue)) {
-    Refuse(InputName + std::string(" musí byť celé číslo!"_cp));
+    Refuse(InputName + " musí byť celé číslo!"_cps);
     return;
   }
   if (IntValue > MaxValue || IntValue < MinValue) {
@@ -131,7 +131,7 @@ void TPositionInput::Restore() {
 
 void TPositionInput::ApplyNewValue() {
   if (!ParseReal(Text, RealValue)) {
-    Refuse(InputName + std::string(" musí byť reálne číslo!"_cp));
+    Refuse(InputName + " musí byť reálne číslo!"_cps);
     return;
   }
   if (RealValue > MaxValue || RealValue < MinValue) {

@@ -39,6 +39,9 @@ class TSaveQuestionForm : public TForm {
   void AnswerYes();
   void AnswerNo();
 
+  // The question as drawn in the last frame.
+  const std::string& Question() const { return question_; }
+
  private:
   std::string question_;  // kept between frames so that drawing does not allocate
 };

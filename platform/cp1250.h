@@ -102,3 +102,10 @@ template <cp1250::Literal L>
 constexpr std::string_view operator""_cp() {
   return L.view();
 }
+
+// The same as a std::string. Spelled as a literal of its own because
+// clang 14 crashes on a std::string constructed from a _cp literal.
+template <cp1250::Literal L>
+std::string operator""_cps() {
+  return std::string(L.view());
+}

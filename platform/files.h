@@ -20,7 +20,9 @@ std::string NativePath(std::string_view program_path);
 // default) looks in the current folder only.
 void SetResourceFolder(std::string_view native);
 
-// fopen of a program path; mode as for fopen ("rb", "wb", ...).
+// fopen of a program path; mode as for fopen ("rb", "wb", ...). Only regular
+// files open: a FIFO, a device or a folder is refused like a missing file
+// (errno ENOENT), so that no read or write can hang on one.
 std::FILE* OpenFile(std::string_view program_path, const char* mode);
 
 // An open file that closes itself. Readers use this so that every early
@@ -40,5 +42,33 @@ bool RemoveFile(std::string_view program_path);
 bool CreateFolder(std::string_view program_path);
 // Replaces `to` with `from` in one step where the file system allows it.
 bool RenameFile(std::string_view from, std::string_view to);
+
+enum class WriteFailure {
+  None,
+  NotRegular,  // the name is taken by a folder, a FIFO, a device ...
+  ReadOnly,    // the file has no write permission
+  Io,          // creating, writing, syncing or renaming failed (errno in `error`)
+};
+
+struct WriteResult {
+  WriteFailure failure = WriteFailure::None;
+  int error = 0;  // errno of the failed step
+  bool ok() const { return failure == WriteFailure::None; }
+};
+
+// Replaces the contents of a file so that it holds either all of its old or
+// all of its new bytes at every moment, a power cut included: the bytes go to
+// a file of a short name of its own in the same folder, are synced, renamed
+// over the file, and the folder is synced. An existing file keeps its
+// permission bits; a symbolic link stays a link and its target gets the new
+// bytes. A file without write permission and a name that is not a regular
+// file are refused, untouched. After a failure no temporary file is left.
+WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes);
+
+// Injected faults for tests: the hook is asked before each step of
+// ReplaceFile and returns an errno value to make that step fail, 0 to let it run.
+enum class FileStep { CreateTemporary, Write, SyncFile, Rename, SyncFolder };
+using FileFaultHook = int (*)(FileStep step);
+void SetFileFaultHook(FileFaultHook hook);
 
 }  // namespace platform

@@ -9,6 +9,7 @@ packages=(
   libfreetype-dev      # the font generator (tools/fntgen)
   fonts-dejavu-core fonts-liberation2 fonts-ebgaramond   # sources of the program's fonts
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-dev   # the fuzz targets (libFuzzer) and the clang build
   zlib1g-dev           # compressed golden screenshots of the end-to-end tests
   xvfb xdotool x11-apps imagemagick   # the real-window test, screenshots, the menu icon
   desktop-file-utils dpkg-dev          # checking the desktop entry; `make deb`

@@ -1,7 +1,10 @@
 #include "vc/vc_app.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/vk.h"
 #include "rastrix/rastrix.h"
@@ -42,8 +45,16 @@ void TApplication::Create(const char* ApplicationName) {
   default_font_ = new TFont();
   LoadedFonts.push_back(default_font_);
   uint8_t result = 0;
-  LoadFNTFont("Fonts\\Tahoma_10pt_normal.fnt", *default_font_, result);
-  if (result != 0) Free();
+  constexpr std::string_view kDefaultFont = "Fonts\\Tahoma_10pt_normal.fnt";
+  LoadFNTFont(kDefaultFont, *default_font_, result);
+  if (result != 0) {
+    // Every title is drawn with it, so nothing could be shown: say so where
+    // the user who started the program can see it, and fail.
+    std::fprintf(stderr, "%s: Predvolené písmo \"%s\" chýba alebo je poškodené (kód %u).\n", ApplicationName,
+                 platform::NativePath(kDefaultFont).c_str(), unsigned{result});
+    Release(this);
+    EndProcess(1);
+  }
   OnCreate();
 }
 

@@ -29,7 +29,8 @@ class TApplication {
   bool ClearingVirtualScreen = true;  // clear to black before drawing each frame
 
   // Opens the display, loads the default font (entry 0 of LoadedFonts) and
-  // runs OnCreate. Without the default font the program ends at once (Free).
+  // runs OnCreate. Without the default font the program says so on stderr
+  // and ends at once with exit status 1.
   void Create(const char* ApplicationName);
   void Run();
   // One pass of the frame loop, in the loop's exact order.

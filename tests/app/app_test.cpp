@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -174,20 +175,31 @@ TEST_F(AppTest, FreeReleasesFormsTopFirstAndEndsWithStatusZero) {
   EXPECT_FALSE(f1);
 }
 
-TEST_F(AppTest, MissingDefaultFontEndsTheProgramAtOnce) {
+TEST_F(AppTest, AMissingOrDamagedDefaultFontEndsTheProgramWithAMessageAndAFailure) {
   const std::filesystem::path empty = std::filesystem::temp_directory_path() / "corvala_app_test_nofont";
+  std::filesystem::remove_all(empty);
   std::filesystem::create_directories(empty);
   std::filesystem::current_path(empty);
   ASSERT_EQ(FreeApplication(), 0);
-  auto* second = new TTestApplication();
-  int status = -1;
-  try {
-    second->Create("again");
-  } catch (const ProcessEnded& e) {
-    status = e.status;
+  for (int damaged = 0; damaged < 2; ++damaged) {
+    if (damaged) {
+      std::filesystem::create_directory("Fonts");
+      std::ofstream("Fonts/Tahoma_10pt_normal.fnt") << "not a font";
+    }
+    auto* second = new TTestApplication();
+    int status = -1;
+    testing::internal::CaptureStderr();
+    try {
+      second->Create("again");
+    } catch (const ProcessEnded& e) {
+      status = e.status;
+    }
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err.find("Fonts/Tahoma_10pt_normal.fnt"), std::string::npos) << err;
+    EXPECT_FALSE(host.DisplayOpen()) << "the failed start-up has released everything";
   }
-  EXPECT_EQ(status, 0);
-  EXPECT_FALSE(host.DisplayOpen()) << "the failed start-up has released everything";
+  std::filesystem::remove_all(empty);
 }
 
 TEST_F(AppTest, CloseRequestReachesTheHook) {

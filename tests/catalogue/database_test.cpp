@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <string>
@@ -7,6 +11,7 @@
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_sort.h"
 #include "platform/cp1250.h"
+#include "platform/files.h"
 
 namespace catalogue_test {
 namespace {
@@ -55,8 +60,8 @@ std::string HandFile(std::string_view path, std::string_view name, std::string_v
 }
 
 const std::vector<HandRecord> kTwo = {
-    {1, std::string("Veľká hmlovina v Orióne"_cp), 1976, 5.588, -5.39, 1344, 4.0, 5, "orion.bmp", "M 42"},
-    {2, std::string("Prstencová"_cp), 6720, 18.893, 33.029, 2300, 8.8, 0, "", std::string("Lýra"_cp)},
+    {1, "Veľká hmlovina v Orióne"_cps, 1976, 5.588, -5.39, 1344, 4.0, 5, "orion.bmp", "M 42"},
+    {2, "Prstencová"_cps, 6720, 18.893, 33.029, 2300, 8.8, 0, "", "Lýra"_cps},
 };
 
 using DatabaseFileTest = CatalogueTest;
@@ -176,7 +181,7 @@ TEST_F(DatabaseFileTest, RejectsAWrongSignatureAndKeepsTheLoadedDatabase) {
     WriteFile(f, bytes);
     EXPECT_FALSE(LoadDatabase(f)) << name;
     ASSERT_EQ(RecentMessages().size(), 1u) << name;
-    EXPECT_EQ(RecentMessages()[0], std::string("Súbor \""_cp) + f + std::string("\" nebol vytvorený v Corvala!"_cp));
+    EXPECT_EQ(RecentMessages()[0], "Súbor \""_cps + f + "\" nebol vytvorený v Corvala!"_cps);
     ExpectUnchanged(before, scratch_);
   }
 }
@@ -208,7 +213,7 @@ TEST_F(DatabaseFileTest, RefusesDamagedFilesWithAMessageAndKeepsTheLoadedDatabas
     EXPECT_FALSE(LoadDatabase(f)) << name;
     ASSERT_EQ(RecentMessages().size(), 1u) << name;
     const std::string& message = RecentMessages()[0];
-    EXPECT_EQ(message.find(std::string("Súbor \""_cp) + f + "\" "), 0u) << name;
+    EXPECT_EQ(message.find("Súbor \""_cps + f + "\" "), 0u) << name;
     EXPECT_NE(message.find("poškodený"_cp), std::string::npos) << name;
     ExpectUnchanged(before, scratch_);
   }
@@ -251,30 +256,61 @@ TEST_F(DatabaseFileTest, NewDatabaseBindsTheCutPath) {
   EXPECT_EQ(DatabaseInfo.NumberOfItems, 0);
 }
 
+int DiskFull(platform::FileStep step) { return step == platform::FileStep::Write ? ENOSPC : 0; }
+
 TEST_F(DatabaseFileTest, AFailedSaveKeepsTheOldFileAndStaysModified) {
   const std::string f = scratch_.File("keep.cvl");
   const std::string old = HandFile("keep", "Stará"_cp, "", "", kTwo, '\0');
   WriteFile(f, old);
   ASSERT_TRUE(LoadDatabase(f));
   DeleteNebula(0);
-  // The new file cannot be created where it has to go.
-  std::filesystem::create_directory(f + "~");
+  platform::SetFileFaultHook(&DiskFull);
   ClearRecentMessages();
   EXPECT_FALSE(SaveDatabase());
+  platform::SetFileFaultHook(nullptr);
   EXPECT_TRUE(Modified);
   EXPECT_EQ(ReadFile(f), old);
   ASSERT_EQ(RecentMessages().size(), 1u);
   EXPECT_EQ(RecentMessages()[0],
-            std::string("Databázu sa nepodarilo uložiť do súboru \""_cp) + f + "\"!");
+            "Databázu sa nepodarilo uložiť do súboru \""_cps + f + "\"! Na disku nie je miesto."_cps);
 
-  std::filesystem::remove(f + "~");
+  // A file without write permission is refused, not replaced.
+  ::chmod(f.c_str(), 0444);
+  EXPECT_FALSE(SaveDatabase());
+  EXPECT_TRUE(Modified);
+  EXPECT_EQ(ReadFile(f), old);
+  EXPECT_EQ(RecentMessages().back(), "Súbor \""_cps + f + "\" je len na čítanie, databáza sa neuložila!"_cps);
+
+  ::chmod(f.c_str(), 0600);
   EXPECT_TRUE(SaveDatabase());
   EXPECT_FALSE(Modified);
   EXPECT_EQ(ReadFile(f).size(), kHeader + kRecord);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch_.Path()), std::filesystem::directory_iterator()), 1);
 
   NewDatabase(scratch_.File("missing/folder.cvl"), "", "", "");
   EXPECT_FALSE(SaveDatabase());
   EXPECT_TRUE(Modified);
+}
+
+TEST_F(DatabaseFileTest, AFifoIsNoDatabaseAndALengthIsCheckedBeforeTheRecordsAreRead) {
+  ASSERT_EQ(::mkfifo(scratch_.File("pipe.cvl").c_str(), 0600), 0);
+  EXPECT_FALSE(platform::FileExists(scratch_.File("pipe.cvl")));
+  EXPECT_FALSE(LoadDatabase(scratch_.File("pipe.cvl")));  // returns instead of waiting for a writer
+
+  // One record announced, 600 MB present (a sparse file): refused without reading them.
+  std::string header = HandFile("", "", "", "", kTwo, '\0').substr(0, kHeader);
+  PutI32(header, 771, 1);
+  const std::string big = scratch_.File("big.cvl");
+  WriteFile(big, header);
+  std::filesystem::resize_file(big, 600u << 20);
+  struct rusage before {}, after {};
+  ::getrusage(RUSAGE_SELF, &before);
+  ClearRecentMessages();
+  EXPECT_FALSE(LoadDatabase(big));
+  ::getrusage(RUSAGE_SELF, &after);
+  EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 100 * 1024) << "kilobytes more at the peak";
+  ASSERT_EQ(RecentMessages().size(), 1u);
+  EXPECT_NE(RecentMessages()[0].find("dĺžka nezodpovedá"_cp), std::string::npos);
 }
 
 TEST_F(DatabaseFileTest, ThumbnailsComeFromTheFilesFolder) {

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -5,6 +6,7 @@
 
 #include "catalogue_fixture.h"
 #include "catalogue/cv_settings.h"
+#include "platform/files.h"
 
 namespace catalogue_test {
 namespace {
@@ -52,30 +54,60 @@ TEST_F(CatalogueTest, SettingsAreReadFromAHandBuiltRecord) {
   EXPECT_TRUE(ReadSettings(f));
 }
 
-TEST_F(CatalogueTest, UntrustworthySettingsFallBackToTheDefaults) {
+TEST_F(CatalogueTest, ASettingsFileIsReadAsFarAsItCanBe) {
   const std::string f = scratch_.File("cv_settings.ini");
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  const std::string cases[] = {
-      HandSettings("x", 1, 10, 10).substr(0, 272),
-      HandSettings("x", 2, 10, 10),
-      HandSettings("x", 1, nan, 10),
-      HandSettings("x", 1, 90.5, 10),
-      HandSettings("x", 1, 10, -180.5),
-      "",
-  };
-  for (const std::string& bytes : cases) {
+  // The flag is a Boolean: any byte but 0 asks for the database.
+  WriteFile(f, HandSettings("x.cvl", 2, 10, 20));
+  EXPECT_TRUE(ReadSettings(f));
+  EXPECT_EQ(SettingsFileState, TSettingsFile::Accepted);
+  EXPECT_TRUE(Settings.UseImplicitDatabase);
+
+  // A coordinate out of its range reads as 0; the path and the other coordinate stay.
+  const std::string mended[] = {HandSettings("x.cvl", 1, nan, 20), HandSettings("x.cvl", 1, 90.5, 20),
+                                HandSettings("x.cvl", 1, 10, -180.5)};
+  for (const std::string& bytes : mended) {
+    WriteFile(f, bytes);
+    EXPECT_TRUE(ReadSettings(f));
+    EXPECT_EQ(SettingsFileState, TSettingsFile::Mended);
+    EXPECT_EQ(Settings.ImplicitDatabase, "x.cvl");
+    EXPECT_TRUE(Settings.UseImplicitDatabase);
+    EXPECT_TRUE(Settings.Latitude == 0.0 || Settings.Longitude == 0.0);
+    EXPECT_TRUE(Settings.Latitude == 10.0 || Settings.Longitude == 20.0);
+  }
+
+  for (const std::string& bytes : {HandSettings("x", 1, 10, 10).substr(0, 272), std::string()}) {
     WriteFile(f, bytes);
     Settings.ImplicitDatabase = "left over";
-    Settings.UseImplicitDatabase = true;
-    Settings.Latitude = 1;
     EXPECT_FALSE(ReadSettings(f));
+    EXPECT_EQ(SettingsFileState, TSettingsFile::Refused);
     EXPECT_TRUE(Settings.ImplicitDatabase.Empty());
     EXPECT_FALSE(Settings.UseImplicitDatabase);
-    EXPECT_EQ(Settings.Latitude, 0.0);
-    EXPECT_EQ(Settings.Longitude, 0.0);
   }
   EXPECT_FALSE(ReadSettings(scratch_.File("no such file.ini")));
+  EXPECT_EQ(SettingsFileState, TSettingsFile::Missing);
   EXPECT_TRUE(RecentMessages().empty()) << "a bad settings file is no reason to bother the user";
+}
+
+int FailingWrite(platform::FileStep step) { return step == platform::FileStep::Write ? EIO : 0; }
+
+TEST_F(CatalogueTest, SettingsAreReplacedWholeOrNotAtAll) {
+  const std::string f = scratch_.File("cv_settings.ini");
+  const std::string old = HandSettings("moja\\Hmloviny.cvl", 1, 48, 17);
+  WriteFile(f, old);
+  ASSERT_TRUE(ReadSettings(f));
+  Settings.Latitude = 12;
+  platform::SetFileFaultHook(&FailingWrite);
+  EXPECT_FALSE(WriteSettings(f));
+  platform::SetFileFaultHook(nullptr);
+  EXPECT_EQ(ReadFile(f), old);
+
+  // A refused file is left alone until the user changes the settings.
+  WriteFile(f, "short");
+  EXPECT_FALSE(ReadSettings(f));
+  EXPECT_FALSE(SettingsWorthWriting());
+  Settings.Latitude = 12;
+  EXPECT_TRUE(SettingsWorthWriting());
 }
 
 }  // namespace

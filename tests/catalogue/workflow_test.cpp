@@ -41,7 +41,7 @@ TEST_F(WorkflowTest, PathChecksLeaveFilesAsTheyWere) {
   EXPECT_FALSE(DatabaseFileExists(scratch_.Path())) << "a folder is no database file";
 
   EXPECT_EQ(RequestNew(scratch_.File("chyba/c.cvl"), "", "", "", &Record), TWorkflowStep::Refused);
-  EXPECT_EQ(RecentMessages().back(), "\"" + scratch_.File("chyba/c.cvl") + std::string("\" je neplatná cesta!"_cp));
+  EXPECT_EQ(RecentMessages().back(), "\"" + scratch_.File("chyba/c.cvl") + "\" je neplatná cesta!"_cps);
   EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::Refused});
   EXPECT_FALSE(Loaded);
 }

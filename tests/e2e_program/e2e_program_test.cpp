@@ -195,12 +195,15 @@ TEST_F(ProgramRun, AFileThatIsNotADatabaseIsReportedAndNothingIsLoaded) {
 }
 
 TEST_F(ProgramRun, PrintScreenWritesTheWholeFrameNamedFromTheLocalClock) {
+  // A user's file that happens to carry the name of the old folder probe.
+  fs::create_directory(dir_ / "SnapShots");
+  WriteFile(dir_ / "SnapShots" / "test", "moje poznámky");
   ASSERT_EQ(Run("clock 2026-12-06 22:05:09 utc+60\nframes 2\npress SNAPSHOT\nframes 1\n"), 0)
       << ReadFile(dir_ / "stderr.txt");
   const fs::path shot = dir_ / "SnapShots" / "6_12_2026_23_5_9.bmp";
   ASSERT_TRUE(fs::exists(shot));
   EXPECT_EQ(fs::file_size(shot), 2359350u);
-  EXPECT_FALSE(fs::exists(dir_ / "SnapShots" / "test"));
+  EXPECT_EQ(ReadFile(dir_ / "SnapShots" / "test"), "moje poznámky");
 }
 
 TEST_F(ProgramRun, TheHighlightAndTheOpenWindowsListFollowTheMouse) {

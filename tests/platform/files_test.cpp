@@ -43,7 +43,7 @@ TEST(Files, FolderAndFileOperationsUseProgramPaths) {
   EXPECT_FALSE(CreateFolder(folder_cp));  // already there
 
   const std::string a = folder_cp + "\\a.bin";
-  const std::string b = folder_cp + "\\" + std::string("Kôň.bin"_cp);
+  const std::string b = folder_cp + "\\" + "Kôň.bin"_cps;
   EXPECT_FALSE(FileExists(a));
   ASSERT_TRUE(Write(a, "first"));
   ASSERT_TRUE(Write(b, "second"));

@@ -452,7 +452,7 @@ int CheckWithoutDisplay() {
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "--without-display") == 0) return CheckWithoutDisplay();
   Probe probe;
-  const std::string title("Skúška ôčka"_cp);  // exercises the title's conversion
+  const std::string title = "Skúška ôčka"_cps;  // exercises the title's conversion
   probe.backend().OpenDisplay(title.c_str(), kWidth, kHeight);
   if (!probe.backend().HasWindow()) {
     Fail("no window could be opened");

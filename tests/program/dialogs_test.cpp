@@ -113,7 +113,14 @@ TEST_F(DialogTest, AFailedSaveBeforeExitKeepsTheProgramRunning) {
 }
 
 TEST_F(DialogTest, QuestionNamesTheDatabase) {
-  EXPECT_EQ(SaveQuestionText(), "Uložiť zmeny do databázy: "_cp);
+  StartWithDatabase();
+  Change();
+  AskToQuit();
+  Frame();
+  ExitForm->YesButton->OnMouseLeftClick(-1, -1);
+  Frame();
+  ASSERT_TRUE(QuestionForm3->Visible);
+  EXPECT_EQ(QuestionForm3->Question(), "Uložiť zmeny do databázy: Zmenená"_cps);
 }
 
 TEST_F(DialogTest, EnterConfirmsTheFocusedYesButton) {

@@ -1,6 +1,7 @@
 // The new, open, save-as and information forms: their OK and Cancel, the
 // path checks and messages, the save question, and what a refused file
 // leaves alone.
+#include <cerrno>
 #include <filesystem>
 
 #include "catalogue/cv_database_file.h"
@@ -14,6 +15,7 @@
 #include "forms/cv_question_form.h"
 #include "forms/cv_save_as_form.h"
 #include "platform/cp1250.h"
+#include "platform/files.h"
 #include "platform/vk.h"
 #include "program_fixture.h"
 
@@ -189,7 +191,8 @@ TEST_F(FileFormTest, SaveAsOverwritesWithoutAskingAndAFailedWriteKeepsTheOldFile
   Modified = true;
 
   // The temporary file cannot be made: the old file, the binding and the changes stay.
-  fs::create_directory(Path("b.cvl~"));
+  platform::SetFileFaultHook(
+      [](platform::FileStep step) { return step == platform::FileStep::CreateTemporary ? EACCES : 0; });
   SaveAsForm->Show(ST_Unmodal);
   SaveAsForm->PathEdit->SetText("b.cvl");
   SaveAsForm->OKButton->OnMouseLeftClick(-1, -1);
@@ -199,7 +202,7 @@ TEST_F(FileFormTest, SaveAsOverwritesWithoutAskingAndAFailedWriteKeepsTheOldFile
   EXPECT_EQ(DatabaseFile, "a.cvl");
   EXPECT_TRUE(Modified);
   EXPECT_TRUE(SaveAsForm->Visible);
-  fs::remove(Path("b.cvl~"));
+  platform::SetFileFaultHook(nullptr);
 
   SaveAsForm->PathEdit->SetText("b.cvl");
   SaveAsForm->OKButton->OnMouseLeftClick(-1, -1);

@@ -1,6 +1,8 @@
 // The program's idle frames allocate nothing: the main window with its clock
 // ticking, a hovered button, an open menu and a dialog are checked, drawn and
 // presented from memory that already exists.
+#include <string>
+
 #include "forms/cv_exit_form.h"
 #include "forms/cv_file_new_form.h"
 #include "forms/cv_fullscreen_form.h"
@@ -28,6 +30,12 @@ class IdleFrameTest : public ProgramTest {
 };
 
 TEST_F(IdleFrameTest, MainWindowHoverOpenMenuAndDialog) {
+  // The counter itself works; otherwise every measure below would read 0.
+  const long before = test_support::AllocationCount();
+  std::string* volatile probe = new std::string(100, 'x');
+  delete probe;
+  ASSERT_GE(test_support::AllocationCount() - before, 1);
+
   WriteFile(Path("a.cvl"), DatabaseBytes("Hmloviny", 3));
   Start();
   Frame();

@@ -1,5 +1,6 @@
 // Start-up: fonts, the 21 forms in their order with titles, sizes and flags,
 // and what the end of the first frames and shutdown do with the settings file.
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,7 +26,8 @@ struct Expected {
   uint32_t Height;
 };
 
-const std::vector<Expected> kForms = {
+// An array: clang 14 crashes on a global std::vector of _cp literals.
+constexpr std::array<Expected, 21> kForms = {{
     {"Databáza"_cp, 1024, 768},
     {"Koniec", 293, 150},
     {"Chyba", 300, 180},
@@ -47,7 +49,7 @@ const std::vector<Expected> kForms = {
     {"Encyklopédia"_cp, 500, 400},
     {"Pomoc", 500, 400},
     {"O programe", 600, 362},
-};
+}};
 
 TEST_F(ProgramTest, CreatesEveryFormOnceInOrderAndShowsOnlyTheMainForm) {
   Start();
@@ -166,6 +168,17 @@ TEST_F(ProgramTest, ShortSettingsFileCountsAsMissing) {
   EXPECT_FALSE(Loaded);
   EXPECT_FALSE(Settings.UseImplicitDatabase);
   EXPECT_TRUE(Settings.ImplicitDatabase.Empty());
+}
+
+TEST_F(ProgramTest, ASettingsFileThatWasRefusedSurvivesShutdownUntilTheSettingsChange) {
+  WriteFile(Path("cv_settings.ini"), "not a settings record");
+  Start();
+  Frame();
+  Database->Epilogue();
+  EXPECT_EQ(ReadFile(Path("cv_settings.ini")), "not a settings record");
+  Settings.Latitude = 48;  // as the settings form would
+  Database->Epilogue();
+  EXPECT_EQ(ReadFile(Path("cv_settings.ini")).size(), SETTINGS_RECORD_SIZE);
 }
 
 TEST_F(ProgramTest, TerminateEndsTheLoopAfterThatFrameIsPresented) {

@@ -171,6 +171,14 @@ TEST_F(DoubleClickTest, TwoClicks800MsApartPairAndTheThirdStartsAgain) {
   EXPECT_EQ(Take(), (Events{"root.LeftDown", "root.LeftClick"}));
 }
 
+TEST_F(DoubleClickTest, ExactlyOneSecondApartStillPairsAndOneMillisecondMoreDoesNot) {
+  ClickAndWait(1000);
+  ClickAndWait(1001);  // pairs with the first, 1000 ms after it
+  ClickAndWait(1001);  // starts again
+  ClickAndWait(1001);
+  EXPECT_EQ(Count(Take(), "root.LeftDouble"), 1);
+}
+
 TEST_F(DoubleClickTest, TwoClicks1200MsApartStayPlain) {
   ClickAndWait(1200);
   ClickAndWait(1200);

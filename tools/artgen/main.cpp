@@ -165,9 +165,10 @@ bool Samples(const std::string& csv_path, const std::string& out_dir) {
     jobs.emplace_back(picture, static_cast<art::NebulaType>(*type));
   }
   bool ok = true;
-  for (const auto& [picture, type] : jobs)
+  // Not a structured binding: clang 14 cannot capture one in a lambda.
+  for (const auto& job : jobs)
     ok &= Render(
-        300, 200, false, [&](Canvas& c) { art::PaintSample(c, picture, type); }, out_dir + "/" + picture);
+        300, 200, false, [&](Canvas& c) { art::PaintSample(c, job.first, job.second); }, out_dir + "/" + job.first);
   return ok;
 }
 

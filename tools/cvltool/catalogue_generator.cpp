@@ -91,7 +91,7 @@ Naming MakeName(Random& random) {
   } else if (u < 0.50) {
     n.Name = "IC " + Number(random.Between(1, 5386));
   } else if (u < 0.62) {
-    n.Name = std::string("Hmlovina "_cp) + std::string(random.Pick(kNouns));
+    n.Name = "Hmlovina "_cps + std::string(random.Pick(kNouns));
   } else if (u < 0.72) {
     n.Name = std::string(random.Pick(kNamed));
   } else if (u < 0.82) {

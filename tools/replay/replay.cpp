@@ -16,6 +16,17 @@
 #include "vc/vc_base.h"
 #include "vc/vc_form.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define CORVALA_LEAK_CHECK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CORVALA_LEAK_CHECK 1
+#endif
+#endif
+#ifdef CORVALA_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace replay {
 
 namespace {
@@ -276,6 +287,11 @@ int64_t FramesOf(const Command& c) {
 [[noreturn]] void End(int status) {
   std::fflush(stdout);
   std::fflush(stderr);
+#ifdef CORVALA_LEAK_CHECK
+  // _Exit skips the sanitizer's own check at exit, so run it here: memory the
+  // program can no longer reach is a leak (and ends the run with its status).
+  __lsan_do_leak_check();
+#endif
   // Without static destructors: the program's own objects stay as they are.
   std::_Exit(status);
 }

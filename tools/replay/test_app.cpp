@@ -110,7 +110,7 @@ class TKeyLogWindow : public TForm {
     // The log keeps the latest entries only.
     while (Title.size() > 60) {
       const std::size_t cut = Title.find(' ', 8);
-      Title = std::string("Záznam:"_cp) + Title.substr(cut);
+      Title = "Záznam:"_cps + Title.substr(cut);
     }
   }
 };
