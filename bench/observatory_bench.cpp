@@ -8,7 +8,6 @@
 // insertion) for comparison.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -20,6 +19,7 @@
 #include "catalogue/cv_settings.h"
 #include "forms/cv_observatory_form.h"
 #include "platform/headless_backend.h"
+#include "bench/runtime_folder.h"
 #include "tools/cvltool/catalogue_csv.h"
 #include "tools/cvltool/catalogue_generator.h"
 
@@ -27,20 +27,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A scratch copy of the program's runtime folders with one catalogue, entered for the run.
+// The program's runtime folders with one catalogue, in a scratch folder entered for the run.
 class ObservatoryRun {
  public:
   // Records == 0: the sample catalogue.
   explicit ObservatoryRun(int32_t Records) {
-    char pattern[] = "/tmp/corvala-bench-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) return;
-    path_ = pattern;
     const fs::path data = fs::path(CORVALA_SOURCE_DIR) / "data";
-    fs::copy(data / "Fonts", fs::path(path_) / "Fonts", fs::copy_options::recursive);
-    fs::copy(data / "Pictures", fs::path(path_) / "Pictures", fs::copy_options::recursive);
-    previous_ = fs::current_path();
-    fs::current_path(path_);
-
     TNebulas records;
     if (Records > 0) {
       catalogue_generator::TOptions options;
@@ -48,7 +40,7 @@ class ObservatoryRun {
       records = catalogue_generator::Generate(Records, options);
       catalogue_generator::WriteThumbnails(records, "");
     } else {
-      fs::copy(data / "samples", fs::path(path_), fs::copy_options::recursive);
+      fs::copy(data / "samples", fs::current_path(), fs::copy_options::recursive);
       std::ifstream in(data / "samples" / "hmloviny.csv", std::ios::binary);
       std::ostringstream text;
       text << in.rdbuf();
@@ -81,10 +73,6 @@ class ObservatoryRun {
   ~ObservatoryRun() {
     ReleaseDatabaseApplication();
     platform::Install(nullptr);
-    if (path_.empty()) return;
-    fs::current_path(previous_);
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
   }
   void Frame() {
     backend_.Advance(16);
@@ -92,9 +80,8 @@ class ObservatoryRun {
   }
 
  private:
+  RuntimeFolder folder_;  // first in, last out: the program is released before its folder goes
   platform::HeadlessBackend backend_;
-  std::string path_;
-  fs::path previous_;
 };
 
 // Generated catalogue size; 0 stands for the sample catalogue.
