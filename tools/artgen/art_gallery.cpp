@@ -316,8 +316,14 @@ void NeutralHydrogen(Canvas& c, uint32_t seed, double angle, bool comet) {
 enum class HiiShape { Cloud, Rosette, Pillars, Trifid, Lagoon, Continent, Heart, Orion };
 
 void Cluster(Canvas& c, Rng& rng, double x, double y, double spread, int n, double flux) {
-  for (int i = 0; i < n; ++i)
-    Star(c, x + rng.Gauss() * spread, y + rng.Gauss() * spread, flux * rng.Uniform(0.5, 1.5), {0.8, 0.88, 1.0}, true);
+  for (int i = 0; i < n; ++i) {
+    // Drawn one by one, in the order the committed pictures were made with, so
+    // every compiler draws the same stars.
+    double star_flux = flux * rng.Uniform(0.5, 1.5);
+    double sy = y + rng.Gauss() * spread;
+    double sx = x + rng.Gauss() * spread;
+    Star(c, sx, sy, star_flux, {0.8, 0.88, 1.0}, true);
+  }
 }
 
 void Emission(Canvas& c, uint32_t seed, HiiShape shape) {
