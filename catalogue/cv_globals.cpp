@@ -87,7 +87,10 @@ std::string WriteDatabaseTo(std::string_view F) {
   EncodeDatabase(DatabaseInfo, Nebulas, bytes);
   // The old file is replaced only once the new one is completely on disk.
   const platform::WriteResult result = platform::ReplaceFile(F, bytes);
-  const std::string quoted = "\"" + std::string(F) + "\"";
+  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "..." + std::string.
+  std::string quoted = "\"";
+  quoted += F;
+  quoted += '"';
   switch (result.failure) {
     case platform::WriteFailure::None:
       return {};
