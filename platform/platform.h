@@ -6,6 +6,7 @@
 // one is installed at a time.
 
 #include <cstdint>
+#include <string>
 
 namespace platform {
 
@@ -59,6 +60,23 @@ class Backend {
 
   // Available physical memory in bytes.
   virtual uint64_t AvailableMemory() = 0;
+
+  // Typed text. A backend with a real keyboard lets the system's layout make
+  // the characters (dead keys, AltGr, CapsLock, compose); one without (the
+  // headless backend) leaves typing to the program's own key table.
+  virtual bool TypesText() { return false; }
+  // The characters typed since the last call, in order, as Windows-1250
+  // bytes (a character the code page lacks is dropped); replaces `text`.
+  virtual void TakeTypedText(std::string& text) { text.clear(); }
+
+  // Mouse-wheel notches turned since the last call, positive away from the
+  // user (scrolling up).
+  virtual int TakeWheelNotches() { return 0; }
+
+  // The longest the next Present may rest waiting for input when nothing on
+  // the screen changed, in milliseconds: the program knows when it must draw
+  // again (a clock's next second, a caret's blink). 0 asks for no rest.
+  virtual void SetIdleWait(uint32_t ms) { (void)ms; }
 };
 
 // The installed backend; it is a contract violation to ask before one is installed.
