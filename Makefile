@@ -8,7 +8,7 @@ CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE
 # Where `make install` puts the program; DESTDIR stages it elsewhere.
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench fonts art clean install uninstall deb asan fuzz
+.PHONY: run test build deps bench fonts art ngc clean install uninstall deb asan fuzz
 
 deps:
 	@./scripts/install-deps.sh
@@ -73,6 +73,10 @@ fonts: build
 
 art: build
 	@./scripts/regen-art.sh
+
+# The NGC/IC nebulae from OpenNGC (kstars-data, installed when missing).
+ngc:
+	@./scripts/regen-ngc.sh
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -25,6 +25,21 @@ add_custom_target(sample_catalogue ALL DEPENDS ${sample_cvl})
 install(FILES ${sample_cvl} DESTINATION ${CORVALA_SHARE}/samples)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/samples/ DESTINATION ${CORVALA_SHARE}/samples FILES_MATCHING PATTERN "*.bmp")
 
+# The NGC/IC nebulae (data/catalogues, from OpenNGC) lie beside the sample
+# catalogue, whose pictures they share; the first start copies both.
+set(ngc_cvl ${CMAKE_BINARY_DIR}/samples/NGC-IC.cvl)
+add_custom_command(
+  OUTPUT ${ngc_cvl}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/samples
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${ngc_cvl}
+  COMMAND $<TARGET_FILE:cvltool> import ${CMAKE_SOURCE_DIR}/data/catalogues/ngc-ic.csv ${ngc_cvl}
+          --path "samples\\NGC-IC.cvl" --name "NGC/IC" --author "OpenNGC (Mattia Verga), CC-BY-SA-4.0"
+          --description "Hmloviny katalógov NGC a IC z databázy OpenNGC"
+  DEPENDS cvltool ${CMAKE_SOURCE_DIR}/data/catalogues/ngc-ic.csv
+  VERBATIM)
+add_custom_target(ngc_catalogue ALL DEPENDS ${ngc_cvl})
+install(FILES ${ngc_cvl} DESTINATION ${CORVALA_SHARE}/samples)
+
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/corvala.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/corvala.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 

@@ -29,6 +29,7 @@ constexpr TAboutLine kLines[] = {
     {4, LEFT, 242, "Plné znenie licencií je priložené k písmam v priečinku Fonts/LICENSES."_cp, CREDIT_WIDTH},
     {4, LEFT, 266, "Obrázky hmlovín v encyklopédii a v ukážkovom katalógu sú kresby programu, nie fotografie."_cp,
      CREDIT_WIDTH},
+    {4, LEFT, 290, "Údaje NGC/IC: OpenNGC, CC-BY-SA-4.0"_cp, CREDIT_WIDTH},
 };
 
 }  // namespace

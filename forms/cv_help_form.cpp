@@ -76,8 +76,13 @@ constexpr TPageBlock kFAQBlocks[] = {
      "Uložte ho ako CSV v kódovaní UTF-8 so stĺpcami number, name, ngc, ra_hours, dec_degrees, "
      "distance_ly, magnitude, type, picture, description a zavolajte cvltool import zoznam.csv "
      "zoznam.cvl. Príkaz cvltool check zoznam.cvl katalóg overí, cvltool export ho vypíše späť do CSV."_cp},
+    {BK_Bold, 29, 0, "Kde nájdem hmloviny katalógov NGC a IC?"_cp},
+    {BK_Text, 30, 0,
+     "Vedľa vzorového katalógu leží katalóg NGC-IC.cvl so všetkými hmlovinami katalógov NGC a IC z "
+     "databázy OpenNGC. V okne Otvoriť súbor napíšte samples\\NGC-IC.cvl, alebo program spustite "
+     "príkazom corvala samples/NGC-IC.cvl."_cp},
 };
-constexpr TPageLink kFAQLinks[] = {BackLink(30)};
+constexpr TPageLink kFAQLinks[] = {BackLink(35)};
 
 // --- 3: support ---
 

@@ -72,7 +72,12 @@ void ListCellText(const TNebula& r, int Column, std::string& Text) {
     case 2: AppendWhole(Text, r.NGC); break;
     case 3: AppendReal(Text, r.Rect); break;
     case 4: AppendReal(Text, r.Dec); break;
-    case 5: AppendReal(Text, r.Distance); break;
+    case 5:
+      if (DistanceUnknown(r.Distance))
+        Text.assign(UnknownDistanceText());
+      else
+        AppendReal(Text, r.Distance);
+      break;
     case 6: AppendReal(Text, r.Magnitude); break;
     case 7: Text.assign(TypeOfNebulaText(r.TypeOfNebula)); break;
     case 8: Text.assign(r.Picture.View()); break;

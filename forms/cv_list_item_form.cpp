@@ -33,6 +33,9 @@ struct TLabelLine {
 
 }  // namespace
 
+bool DistanceUnknown(double Distance) { return Distance == 0; }
+std::string_view UnknownDistanceText() { return "neznáma"_cp; }
+
 std::string_view PictureLoadMessage(uint8_t Result_) {
   switch (Result_) {
     case 0: return {};
@@ -76,7 +79,7 @@ void ShowListItem(const TNebula& S) {
   form.NGC = std::to_string(S.NGC);
   form.Rect = Fixed3(S.Rect);
   form.Dec = Fixed3(S.Dec);
-  form.Distance = Fixed3(S.Distance);
+  form.Distance = DistanceUnknown(S.Distance) ? std::string(UnknownDistanceText()) : Fixed3(S.Distance);
   form.Magnitude = Fixed3(S.Magnitude);
   // A type byte outside the known ones (from a damaged file) shows no text.
   form.TypeOfNebula.assign(S.TypeOfNebula < TYPE_OF_NEBULA_COUNT ? TypeOfNebulaText(S.TypeOfNebula)

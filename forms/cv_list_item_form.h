@@ -67,6 +67,11 @@ void ShowListItem(const TNebula& S);
 // The message for a picture load's result code (empty for 0).
 std::string_view PictureLoadMessage(uint8_t Result_);
 
+// A distance of 0 marks one that is not known (most of the NGC/IC nebulae):
+// the list and the item view say so instead of showing a distance of nothing.
+bool DistanceUnknown(double Distance);
+std::string_view UnknownDistanceText();
+
 // Where a picture of W x H goes in an area of AW x AH, relative to the area's
 // top-left corner: scaled down to fit, aspect kept, never enlarged, centred.
 struct TFittedPicture {

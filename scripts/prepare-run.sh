@@ -21,6 +21,12 @@ if [ -x "$cvltool" ] && [ -e "$src/data/samples/hmloviny.csv" ] && [ ! -e "$run/
     --path 'samples\Hmloviny.cvl' --name "Hmloviny" --author "Corvala" \
     --description "Vzorový katalóg známych hmlovín všetkých siedmich typov" >/dev/null
 fi
+# The NGC/IC nebulae beside it, built from their CSV once as well.
+if [ -x "$cvltool" ] && [ -e "$src/data/catalogues/ngc-ic.csv" ] && [ ! -e "$run/samples/NGC-IC.cvl" ]; then
+  "$cvltool" import "$src/data/catalogues/ngc-ic.csv" "$run/samples/NGC-IC.cvl" \
+    --path 'samples\NGC-IC.cvl' --name "NGC/IC" --author "OpenNGC (Mattia Verga), CC-BY-SA-4.0" \
+    --description "Hmloviny katalógov NGC a IC z databázy OpenNGC" >/dev/null
+fi
 # A first start opens the sample catalogue; a user's own settings are never overwritten.
 if [ ! -e "$run/cv_settings.ini" ] && [ -x "$src/build/tools/cvltool/cvltool" ] && [ -e "$run/samples/Hmloviny.cvl" ]; then
   "$src/build/tools/cvltool/cvltool" settings "$run/cv_settings.ini" 'samples\Hmloviny.cvl' || true

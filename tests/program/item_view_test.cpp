@@ -8,6 +8,7 @@
 
 #include "tests/support/bmp_builder.h"
 #include "forms/cv_fullscreen_form.h"
+#include "forms/cv_list_form.h"
 #include "forms/cv_list_item_form.h"
 #include "platform/cp1250.h"
 #include "program_fixture.h"
@@ -99,6 +100,19 @@ TEST_F(ItemViewTest, ShowsTheRecordsTextsAndAWidePictureFittedIntoThePanel) {
   EXPECT_EQ(ScreenPixel(c.X1 + 20 + 439, top), (Rgb{0, 0, 0}));
   EXPECT_EQ(ScreenPixel(c.X1 + 20, top + 220), (Rgb{0, 0, 0}));
   EXPECT_EQ(ScreenPixel(c.X1 + 1, c.Y2 - 1), (Rgb{30, 0, 0}));  // the caption bar
+}
+
+TEST_F(ItemViewTest, AnUnknownDistanceIsSaidSoInTheItemViewAndTheList) {
+  std::string cell;
+  for (double distance : {0.0, 1e-5, -3.0}) {
+    TNebula s = Record("");
+    s.Distance = distance;
+    ShowListItem(s);
+    ListCellText(s, 5, cell);
+    const bool unknown = distance == 0;
+    EXPECT_EQ(ListItemForm->Distance == "neznáma"_cp, unknown) << distance;
+    EXPECT_EQ(cell == "neznáma"_cp, unknown) << distance;
+  }
 }
 
 TEST_F(ItemViewTest, ASmallPictureIsShownUnscaledAndCentred) {
