@@ -7,6 +7,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "app/corvala.h"
@@ -15,6 +19,7 @@
 #include "catalogue/cv_sort.h"
 #include "forms/cv_list_form.h"
 #include "platform/headless_backend.h"
+#include "tools/cvltool/catalogue_csv.h"
 #include "tools/cvltool/catalogue_generator.h"
 
 namespace {
@@ -28,14 +33,30 @@ void LoadGenerated() {
   ++DatabaseRevision;
 }
 
-// The program started with the list form shown over the generated records.
+// A committed catalogue, read as cvltool reads it.
+void LoadCsv(const char* Relative) {
+  std::ifstream in(std::string(CORVALA_SOURCE_DIR) + "/" + Relative, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  std::string error;
+  NewDatabase("csv.cvl", "Csv", "", "");
+  if (!catalogue_csv::Import(text.str(), Nebulas, error)) throw std::runtime_error(Relative + (": " + error));
+  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
+  ++DatabaseRevision;
+}
+
+// The program started with the list form shown over the generated records,
+// or over a committed catalogue's.
 class ShownList {
  public:
-  ShownList() {
+  explicit ShownList(const char* Csv = nullptr) {
     platform::Install(&backend_);
     CreateDatabaseApplication();
     Database->RunFrame();
-    LoadGenerated();
+    if (Csv != nullptr)
+      LoadCsv(Csv);
+    else
+      LoadGenerated();
     ListForm->Show(ST_Unmodal);
     Frames(3);
   }
@@ -71,6 +92,16 @@ void BM_ListFormSettledFrame(benchmark::State& state) {
   for (auto _ : state) list.Frames(1);
 }
 BENCHMARK(BM_ListFormSettledFrame)->Unit(benchmark::kMillisecond);
+
+// The same over the real catalogues: argument 0 the sample, 1 the NGC/IC nebulae.
+void BM_ListFormSettledFrameCatalogue(benchmark::State& state) {
+  ShownList list(state.range(0) == 0 ? "data/samples/hmloviny.csv" : "data/catalogues/ngc-ic.csv");
+  ListForm->PropertyButtons[1]->OnMouseLeftClick(-1, -1);
+  list.Frames(2);
+  for (auto _ : state) list.Frames(1);
+  state.counters["records"] = DatabaseInfo.NumberOfItems;
+}
+BENCHMARK(BM_ListFormSettledFrameCatalogue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Each iteration clicks the next header: a new key or the other direction.
 void BM_ListFormFrameAfterHeaderClick(benchmark::State& state) {

@@ -283,3 +283,48 @@ frames 2
 shot about-form.bmp
 SCRIPT
 shoot settings-form encyclopedia-page help-control about-form
+
+# The NGC/IC nebulae: the list sorted by name, the observatory over
+# Bratislava on a winter evening and over Sydney a few hours later.
+ngc_layout() {
+  layout 'samples\NGC-IC.cvl'
+  "$build/tools/cvltool/cvltool" import "$src/data/catalogues/ngc-ic.csv" "$work/run/samples/NGC-IC.cvl" \
+    --path 'samples\NGC-IC.cvl' --name "NGC/IC" >/dev/null
+  "$build/tools/cvltool/cvltool" settings "$work/run/cv_settings.ini" 'samples\NGC-IC.cvl' \
+    --latitude "$1" --longitude "$2" >/dev/null
+}
+ngc_layout 48.1486 17.1077
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+click 148 120
+click 150 213
+frames 2
+click 183 130
+frames 2
+click 183 130
+frames 2
+move 600 720
+frames 2
+shot ngc-ic-list.bmp
+click 953 657
+frames 2
+click 147 402
+move 300 450
+move 301 450
+frames 2
+shot ngc-ic-observatory-bratislava.bmp
+SCRIPT
+shoot ngc-ic-list ngc-ic-observatory-bratislava
+
+ngc_layout -33.8688 151.2093
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 11:30:00 utc+660
+frames 3
+click 147 402
+move 300 450
+move 301 450
+frames 2
+shot ngc-ic-observatory-sydney.bmp
+SCRIPT
+shoot ngc-ic-observatory-sydney

@@ -6,6 +6,8 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -463,6 +465,64 @@ TEST_F(ProgramRun, ObservatoryShowsTheSkyOverBratislavaAndFollowsSpeedsInputsAnd
   EXPECT_NE(Line("item.dump", "item-view"), R"(item-view name="")");
   ExpectGolden(dir_ / "night.bmp", source / "tests/e2e_program/golden/observatory-night.bmp.gz");
   ExpectGolden(dir_ / "hover.bmp", source / "tests/e2e_program/golden/observatory-hover.bmp.gz");
+}
+
+// The built NGC/IC catalogue opens at start, and every header of the list
+// sorts all of it: each first row holds the greatest key of its column
+// (the first click sorts downwards).
+TEST_F(ProgramRun, TheNgcIcCatalogueOpensAndItsListSortsByEveryColumn) {
+  fs::create_directory(dir_ / "samples");
+  fs::copy_file(fs::path(CORVALA_BINARY_DIR) / "samples" / "NGC-IC.cvl", dir_ / "samples" / "NGC-IC.cvl");
+  TDatabaseInfo info;
+  TNebulas records;
+  ASSERT_EQ(DecodeDatabase(ReadFile(dir_ / "samples" / "NGC-IC.cvl"), info, records).Error, TDatabaseError::None);
+  ASSERT_GT(records.size(), 400u);
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("samples\\NGC-IC.cvl"));
+  // The header buttons lie 17 pixels below the list's top edge at x = 103 + the column's left edge.
+  constexpr int kColumns = 10;
+  constexpr int kHeaderX[kColumns] = {20, 80, 210, 270, 330, 390, 480, 540, 670, 800};
+  std::string script = "frames 2\ndump start.dump\nclick 148 120\nclick 150 213\nframes 2\n";
+  for (int c = 0; c < kColumns; ++c)
+    script += "click " + std::to_string(113 + kHeaderX[c]) + " 130\nframes 2\ndump sort" + std::to_string(c + 1) +
+              ".dump\n";
+  ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("start.dump", "database"),
+            "database loaded=1 modified=0 records=" + std::to_string(records.size()) + " terminate=0");
+
+  // Each column's key as a string that orders like the list's comparison.
+  auto number = [](double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%020.6f", v + 1e6);
+    return std::string(text);
+  };
+  auto key = [&](const TNebula& r, int c) -> std::string {
+    switch (c) {
+      case 0: return number(r.IndexOfItem);
+      case 1: return std::string(r.NameOfNebula.View());
+      case 2: return number(r.NGC);
+      case 3: return number(r.Rect);
+      case 4: return number(r.Dec);
+      case 5: return number(r.Distance);
+      case 6: return number(r.Magnitude);
+      case 7: return number(r.TypeOfNebula);
+      case 8: return std::string(r.Picture.View());
+      default: return std::string(r.Description.View());
+    }
+  };
+  for (int c = 0; c < kColumns; ++c) {
+    const std::string dump = "sort" + std::to_string(c + 1) + ".dump";
+    const std::string line = Line(dump, "list");
+    const std::string head = "list rows=" + std::to_string(records.size()) + " selected=0 sort=" +
+                             std::to_string(c + 1) + " direction=down first=\"";
+    ASSERT_EQ(line.substr(0, head.size()), head) << line;
+    const std::string first = line.substr(head.size(), line.size() - head.size() - 1);
+    std::string greatest;
+    for (const TNebula& r : records) greatest = std::max(greatest, key(r, c));
+    bool found = false;
+    for (const TNebula& r : records)
+      found = found || (cp1250::ToUtf8(r.NameOfNebula.View()) == first && key(r, c) == greatest);
+    EXPECT_TRUE(found) << "column " << c + 1 << ": " << first;
+  }
 }
 
 }  // namespace
