@@ -76,13 +76,13 @@ constexpr TPageBlock kFAQBlocks[] = {
      "Uložte ho ako CSV v kódovaní UTF-8 so stĺpcami number, name, ngc, ra_hours, dec_degrees, "
      "distance_ly, magnitude, type, picture, description a zavolajte cvltool import zoznam.csv "
      "zoznam.cvl. Príkaz cvltool check zoznam.cvl katalóg overí, cvltool export ho vypíše späť do CSV."_cp},
-    {BK_Bold, 29, 0, "Kde nájdem hmloviny katalógov NGC a IC?"_cp},
-    {BK_Text, 30, 0,
+    {BK_Bold, 30, 0, "Kde nájdem hmloviny katalógov NGC a IC?"_cp},
+    {BK_Text, 31, 0,
      "Vedľa vzorového katalógu leží katalóg NGC-IC.cvl so všetkými hmlovinami katalógov NGC a IC z "
      "databázy OpenNGC. V okne Otvoriť súbor napíšte samples\\NGC-IC.cvl, alebo program spustite "
      "príkazom corvala samples/NGC-IC.cvl."_cp},
 };
-constexpr TPageLink kFAQLinks[] = {BackLink(35)};
+constexpr TPageLink kFAQLinks[] = {BackLink(36)};
 
 // --- 3: support ---
 
@@ -102,7 +102,7 @@ constexpr TPageLink kTechSupportLinks[] = {BackLink(14)};
 const std::array<TPageContent, HELP_PAGE_COUNT> HelpPages = {{
     {"Register"_cp, 1, kRegisterBlocks, kRegisterLinks},
     {"Ovládanie"_cp, 16, kControlingBlocks, kControlingLinks},
-    {"FAQ"_cp, 14, kFAQBlocks, kFAQLinks},
+    {"FAQ"_cp, 20, kFAQBlocks, kFAQLinks},
     {"Technická podpora"_cp, 1, kTechSupportBlocks, kTechSupportLinks},
 }};
 

@@ -478,12 +478,12 @@ TEST_F(ProgramRun, TheNgcIcCatalogueOpensAndItsListSortsByEveryColumn) {
   ASSERT_EQ(DecodeDatabase(ReadFile(dir_ / "samples" / "NGC-IC.cvl"), info, records).Error, TDatabaseError::None);
   ASSERT_GT(records.size(), 400u);
   WriteFile(dir_ / "cv_settings.ini", SettingsFor("samples\\NGC-IC.cvl"));
-  // The header buttons lie 17 pixels below the list's top edge at x = 103 + the column's left edge.
+  // A header button lies at screen x = 38 + its left edge in the form (the form is centred).
   constexpr int kColumns = 10;
   constexpr int kHeaderX[kColumns] = {20, 80, 210, 270, 330, 390, 480, 540, 670, 800};
   std::string script = "frames 2\ndump start.dump\nclick 148 120\nclick 150 213\nframes 2\n";
   for (int c = 0; c < kColumns; ++c)
-    script += "click " + std::to_string(113 + kHeaderX[c]) + " 130\nframes 2\ndump sort" + std::to_string(c + 1) +
+    script += "click " + std::to_string(48 + kHeaderX[c]) + " 130\nframes 2\ndump sort" + std::to_string(c + 1) +
               ".dump\n";
   ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
   EXPECT_EQ(Line("start.dump", "database"),
