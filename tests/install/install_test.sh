@@ -27,7 +27,7 @@ DESTDIR="$dest" cmake --install "$build" --prefix "$prefix" >/dev/null || { echo
 
 for f in bin/corvala share/applications/corvala.desktop share/man/man1/corvala.1 \
   share/icons/hicolor/48x48/apps/corvala.png share/corvala/Fonts/Tahoma_10pt_normal.fnt \
-  share/corvala/Pictures/ScreenPicture.bmp share/corvala/samples/Hmloviny.cvl; do
+  share/corvala/Pictures/ScreenPicture.bmp share/corvala/samples/Hmloviny.cvl share/corvala/samples/NGC-IC.cvl; do
   [ -e "$root/$f" ] || fail "missing $prefix/$f"
 done
 [ -x "$root/bin/corvala" ] || fail "the program is not executable"
@@ -70,6 +70,7 @@ if command -v Xvfb >/dev/null; then
   kill -0 "$prog_pid" 2>/dev/null || fail "the installed program ended by itself: $(cat "$work/err")"
   [ -s "$data/samples/Hmloviny.cvl" ] || fail "no sample catalogue in the user's folder"
   cmp -s "$data/samples/Hmloviny.cvl" "$root/share/corvala/samples/Hmloviny.cvl" || fail "the sample catalogue differs"
+  cmp -s "$data/samples/NGC-IC.cvl" "$root/share/corvala/samples/NGC-IC.cvl" || fail "no copy of the NGC/IC catalogue"
   rm -f "$data/cv_settings.ini"
   kill -TERM "$prog_pid"
   for _ in $(seq 10); do kill -0 "$prog_pid" 2>/dev/null || break; sleep 0.1; done
