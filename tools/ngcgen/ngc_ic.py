@@ -145,8 +145,34 @@ def decimal(value, places):
     return text.replace(".", ",")
 
 
+# The Magellanic Clouds (centre RA and Dec in degrees, radius in degrees):
+# an observer wants to know that a nebula lies in another galaxy.
+# Their distances (light years, eclipsing binaries: ~50 kpc and ~62 kpc) go
+# to the nebulae in them that the curated table gives none.
+CLOUDS = (
+    (80.9, -69.75, 5.5, "Leží vo Veľkom Magellanovom mraku.", 160000),
+    (13.2, -72.8, 3.0, "Leží v Malom Magellanovom mraku.", 200000),
+)
+
+
+def cloud_of(row):
+    for ra, dec, radius, text, distance in CLOUDS:
+        if separation_deg(row["ra"], row["dec"], ra, dec) < radius:
+            return text, distance
+    return None
+
+
+def separation_deg(ra1, dec1, ra2, dec2):
+    a1, d1, a2, d2 = (math.radians(v) for v in (ra1, dec1, ra2, dec2))
+    c = math.sin(d1) * math.sin(d2) + math.cos(d1) * math.cos(d2) * math.cos(a1 - a2)
+    return math.degrees(math.acos(max(-1.0, min(1.0, c))))
+
+
 def describe(kind, row, constellation):
     parts = [KIND_PHRASE[kind] + (f" v súhvezdí {constellation}." if constellation else ".")]
+    cloud = cloud_of(row)
+    if cloud:
+        parts.append(cloud[0])
     major, minor = row["major"], row["minor"]
     if major:
         size = decimal(major, 2) + "'"
@@ -205,7 +231,8 @@ def generate(source, curated):
         picture = entry.get("picture") or ""
         if picture and not os.path.exists(os.path.join(ROOT, "data", "samples", picture)):
             fail(f"curated.csv: {key}: no picture data/samples/{picture}")
-        distance = float(entry["distance_ly"]) if entry.get("distance_ly") else NO_DISTANCE
+        cloud = cloud_of(row)
+        distance = float(entry["distance_ly"]) if entry.get("distance_ly") else cloud[1] if cloud else NO_DISTANCE
         magnitude = row["magnitude"] if row["magnitude"] is not None else NO_MAGNITUDE
         writer.writerow([
             number,
@@ -213,7 +240,7 @@ def generate(source, curated):
             row["designation"][1] if row["designation"][0] == "NGC" else 0,
             f"{row['ra'] / 15.0:.5f}",
             f"{row['dec']:.4f}",
-            f"{distance:g}",
+            f"{distance:.0f}",
             f"{magnitude:g}",
             TYPE_TEXT[kind],
             short_text(picture, key),
