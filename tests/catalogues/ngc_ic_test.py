@@ -121,7 +121,13 @@ def main():
         check(float(r["magnitude"]) == 99.99 or -2 < float(r["magnitude"]) < 20, f"{r['name']}: magnitude {r['magnitude']}")
         check(float(r["distance_ly"]) >= 0, f"{r['name']}: distance {r['distance_ly']}")
 
-    # The committed file is what the generator makes of the source today.
+    # The committed file is what the generator makes of the source today
+    # (its constellations need astropy, as make ngc installs it).
+    try:
+        import astropy.coordinates  # noqa: F401
+    except ImportError:
+        print("note: python3-astropy is missing, so the file is not compared with a fresh generator run")
+        return finish(records, counts)
     with tempfile.TemporaryDirectory() as tmp:
         out = os.path.join(tmp, "ngc-ic.csv")
         run = subprocess.run([sys.executable, os.path.join(ROOT, "tools", "ngcgen", "ngc_ic.py"), "--source", SOURCE,
@@ -131,6 +137,10 @@ def main():
             with open(out, encoding="utf-8") as f, open(CSV, encoding="utf-8") as g:
                 check(f.read() == g.read(), "data/catalogues/ngc-ic.csv differs from the generator's output (make ngc)")
 
+    return finish(records, counts)
+
+
+def finish(records, counts):
     for failure in failures:
         print("FAILED:", failure)
     print(f"{len(records)} records: " + ", ".join(f"{k} {v}" for k, v in sorted(counts.items())))
