@@ -1,5 +1,6 @@
 #include "catalogue/cv_number_text.h"
 
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -127,6 +128,16 @@ std::size_t FormatThreeDecimals(double Value, char* Buffer) {
     length = 5;
   }
   return length;
+}
+
+std::string FixedDecimals(double Value, int Decimals) {
+  assert(Decimals >= 0 && Decimals <= 17);
+  char buffer[THREE_DECIMALS_BUFFER];
+  // Room for the largest double with all its decimals.
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, Value, std::chars_format::fixed, Decimals);
+  std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string_view::npos) text.remove_prefix(1);
+  return std::string(text);
 }
 
 std::string ThreeDecimals(double Value) {

@@ -1,7 +1,9 @@
 #pragma once
-// Numbers as the user types them into the record fields and as the program
-// shows them: the one syntax the add form checks and the search reads, and
-// the decimal texts of the list, the item view and the revise form.
+// Numbers as the user types them and as the program shows them: the one
+// syntax every numeric field reads (the add and revise forms, the
+// observatory, the settings) and the search, and the decimal texts of every
+// form. Neither depends on the process's locale: the point is always ".",
+// so a text the program wrote always reads back.
 
 #include <cstddef>
 #include <cstdint>
@@ -27,6 +29,10 @@ bool ParseRealNumber(std::string_view Text, double& Value);
 inline constexpr std::size_t THREE_DECIMALS_BUFFER = 400;
 std::size_t FormatThreeDecimals(double Value, char* Buffer);
 std::string ThreeDecimals(double Value);
+
+// Fixed notation with Decimals (0..17) decimals, correctly rounded ("48.14860"
+// for 5); a negative value that rounds to zero shows without its sign.
+std::string FixedDecimals(double Value, int Decimals);
 
 // The shortest fixed text with at least three decimals that ParseRealNumber
 // reads back as exactly Value (5.5 gives "5.500", 5.58333 "5.58333"); values

@@ -46,9 +46,9 @@ constexpr TPageBlock kControlingBlocks[] = {
      "úpravu a Delete ho po potvrdení odstráni. Vo hvezdárni Tab prechádza hmloviny na mape zhora nadol a "
      "Enter otvorí záznam označenej hmloviny."_cp},
     {BK_Text, 27, 0,
-     "V textovom poli sa píše ako na slovenskej klávesnici: horný rad dáva ľ š č ť ž ý á í é, číslice so "
-     "Shiftom; dĺžeň a mäkčeň sa stláčajú pred písmenom. Čísla, znamienko mínus a desatinnú bodku je "
-     "najľahšie písať na numerickej klávesnici."_cp},
+     "V textovom poli sa píše podľa rozloženia klávesnice nastaveného v systéme, aj s mŕtvymi klávesmi, "
+     "AltGr a Caps Lockom. Desatinné čísla sa píšu s bodkou (48.15); číslice, mínus a bodku dáva na "
+     "každom rozložení aj numerická klávesnica."_cp},
 };
 constexpr TPageLink kControlingLinks[] = {BackLink(32)};
 

@@ -7,6 +7,7 @@
 
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_messages.h"
+#include "catalogue/cv_number_text.h"
 #include "catalogue/cv_settings.h"
 #include "forms/cv_list_item_form.h"
 #include "platform/cp1250.h"
@@ -35,28 +36,6 @@ int32_t MonthLength(int32_t Year, int32_t Month) {
     default:
       return 31;
   }
-}
-
-std::string Fixed(double Value, int Decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", Decimals, Value);
-  return text;
-}
-
-// A whole decimal number, optionally signed, and nothing else.
-bool ParseInteger(std::string_view Text, int32_t& Value) {
-  if (!Text.empty() && Text.front() == '+') Text.remove_prefix(1);
-  if (Text.empty()) return false;
-  const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
-  return error == std::errc() && end == Text.data() + Text.size();
-}
-
-// A finite decimal number with "." as the decimal point and nothing else.
-bool ParseReal(std::string_view Text, double& Value) {
-  if (!Text.empty() && Text.front() == '+') Text.remove_prefix(1);
-  if (Text.empty()) return false;
-  const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
-  return error == std::errc() && end == Text.data() + Text.size() && std::isfinite(Value);
 }
 
 std::string RangeMessage(int32_t MinValue, int32_t MaxValue) {
@@ -104,7 +83,7 @@ void TTimeInput::Restore() { SetText(std::to_string(ObservatoryForm->LocalPart(T
 
 void TTimeInput::ApplyNewValue() {
   TObservatoryForm& form = *ObservatoryForm;
-  if (!ParseInteger(Text, IntValue)) {
+  if (!ParseWholeNumber(Text, IntValue)) {
     Refuse(InputName + " musí byť celé číslo!"_cps);
     return;
   }
@@ -126,11 +105,11 @@ void TTimeInput::ApplyNewValue() {
 }
 
 void TPositionInput::Restore() {
-  if (Target != nullptr) SetText(Fixed(*Target, 5));
+  if (Target != nullptr) SetText(FixedDecimals(*Target, 5));
 }
 
 void TPositionInput::ApplyNewValue() {
-  if (!ParseReal(Text, RealValue)) {
+  if (!ParseRealNumber(Text, RealValue)) {
     Refuse(InputName + " musí byť reálne číslo!"_cps);
     return;
   }
@@ -365,7 +344,7 @@ int32_t TObservatoryForm::LocalPart(TTimePart Part) const { return GetLocalTimeP
 void TObservatoryForm::ActualizeComponents() {
   for (TPositionInput* input : {PositionPanel->Latitude.Get(), PositionPanel->Longitude.Get()}) {
     if (input->Adress == Focused || input->Target == nullptr) continue;
-    input->SetText(Fixed(*input->Target, 5));
+    input->SetText(FixedDecimals(*input->Target, 5));
   }
   const TNormalDate local = DiffDateToNormalDate(NormalDateToDiffDate(UTCTime) + UTCDiff);
   TTimePanel& t = *TimePanel;

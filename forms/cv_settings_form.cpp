@@ -1,9 +1,7 @@
 #include "forms/cv_settings_form.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "catalogue/cv_messages.h"
+#include "catalogue/cv_number_text.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
 #include "rastrix/primitives.h"
@@ -12,35 +10,10 @@ TOwned<TSettingsForm> SettingsForm;
 
 namespace {
 
-constexpr char SOFT_HYPHEN = '\xAD';
-
-bool IsDigit(char C) { return C >= '0' && C <= '9'; }
-
-// Where the number in Text ends when it starts at I, or npos when there is
-// none: digits with an optional point (at least one digit in all) and an
-// optional exponent.
-std::size_t NumberEnd(std::string_view Text, std::size_t I) {
-  std::size_t digits = 0;
-  while (I < Text.size() && IsDigit(Text[I])) ++I, ++digits;
-  if (I < Text.size() && Text[I] == '.') {
-    ++I;
-    while (I < Text.size() && IsDigit(Text[I])) ++I, ++digits;
-  }
-  if (digits == 0) return std::string_view::npos;
-  if (I < Text.size() && (Text[I] == 'e' || Text[I] == 'E')) {
-    ++I;
-    if (I < Text.size() && (Text[I] == '+' || Text[I] == '-')) ++I;
-    const std::size_t start = I;
-    while (I < Text.size() && IsDigit(Text[I])) ++I;
-    if (I == start) return std::string_view::npos;
-  }
-  return I;
-}
-
 // Shows Message and puts the last accepted Value back into Edit.
 void Reject(TEdit& Edit, std::string_view Message, double Value) {
   ShowErrorMessage(Message);
-  Edit.SetText(FormatCoordinate(Value));
+  Edit.SetText(FixedDecimals(Value, 5));
   Edit.Refresh = true;
 }
 
@@ -49,41 +22,17 @@ void Reject(TEdit& Edit, std::string_view Message, double Value) {
 // field shows Accepted again.
 void ApplyCoordinate(TEdit& Edit, double& Accepted, double Limit, std::string_view NotANumber,
                      std::string_view OutOfRange) {
-  const std::optional<double> value = ParseCoordinate(Edit.Text);
-  if (!value) {
+  double value = 0;
+  if (!ParseRealNumber(Edit.Text, value)) {
     Reject(Edit, NotANumber, Accepted);
-  } else if (*value > Limit || *value < -Limit) {
+  } else if (value > Limit || value < -Limit) {
     Reject(Edit, OutOfRange, Accepted);
   } else {
-    Accepted = *value;
+    Accepted = value;
   }
 }
 
 }  // namespace
-
-std::optional<double> ParseCoordinate(std::string_view Text) {
-  std::size_t i = 0;
-  while (i < Text.size() && (Text[i] == ' ' || Text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < Text.size() && (Text[i] == '+' || Text[i] == '-' || Text[i] == SOFT_HYPHEN)) {
-    negative = Text[i] != '+';
-    ++i;
-  }
-  const std::size_t end = NumberEnd(Text, i);
-  if (end != Text.size()) return std::nullopt;
-  double value = 0.0;
-  // from_chars reads "." whatever the process's locale says.
-  const auto [ptr, ec] = std::from_chars(Text.data() + i, Text.data() + end, value);
-  if (ec != std::errc() || ptr != Text.data() + end || !std::isfinite(value)) return std::nullopt;
-  return negative ? -value : value;
-}
-
-std::string FormatCoordinate(double Value) {
-  char buffer[64];
-  const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, Value, std::chars_format::fixed, 5);
-  if (ec != std::errc()) return "0.00000";
-  return std::string(buffer, ptr);
-}
 
 void TLatitudeEdit::ApplyNewValue() {
   ApplyCoordinate(*this, SettingsForm->Tmp_Settings.Latitude, 90.0, "Zemepisná šírka musí byť reálne číslo!"_cp,
@@ -146,13 +95,15 @@ void TPositionSet::OnDraw() {
 
 void TSettingsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
   TSettingsForm& form = *SettingsForm;
-  const std::optional<double> longitude = ParseCoordinate(form.PositionSet->LongitudeEdit->Text);
-  const std::optional<double> latitude = ParseCoordinate(form.PositionSet->LatitudeEdit->Text);
-  if (!longitude || !latitude) return;
+  double longitude = 0;
+  double latitude = 0;
+  if (!ParseRealNumber(form.PositionSet->LongitudeEdit->Text, longitude) ||
+      !ParseRealNumber(form.PositionSet->LatitudeEdit->Text, latitude))
+    return;
   Settings.ImplicitDatabase = std::string_view(form.DatabaseSet->PathEdit->Text).substr(0, TShortString::Capacity);
   Settings.UseImplicitDatabase = form.DatabaseSet->UsePathBox->Checked;
-  Settings.Latitude = *latitude;
-  Settings.Longitude = *longitude;
+  Settings.Latitude = latitude;
+  Settings.Longitude = longitude;
   form.Hide();
 }
 
@@ -183,9 +134,9 @@ void TSettingsForm::OnShow() {
   path.SetText(Settings.ImplicitDatabase.View());
   path.Refresh = true;
   DatabaseSet->UsePathBox->Checked = Settings.UseImplicitDatabase;
-  PositionSet->LongitudeEdit->SetText(FormatCoordinate(Settings.Longitude));
+  PositionSet->LongitudeEdit->SetText(FixedDecimals(Settings.Longitude, 5));
   PositionSet->LongitudeEdit->Refresh = true;
-  PositionSet->LatitudeEdit->SetText(FormatCoordinate(Settings.Latitude));
+  PositionSet->LatitudeEdit->SetText(FixedDecimals(Settings.Latitude, 5));
   PositionSet->LatitudeEdit->Refresh = true;
   Load_Settings = false;
   Tmp_Settings = Settings;

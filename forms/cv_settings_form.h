@@ -3,24 +3,12 @@
 // position the observatory starts from, on two pages of a page control. The
 // form edits a working copy; only OK stores it into Settings.
 
-#include <optional>
-#include <string>
-#include <string_view>
-
 #include "catalogue/cv_settings.h"
 #include "forms/cv_picture_buttons.h"
 #include "vc/vc_check_box.h"
 #include "vc/vc_edit.h"
 #include "vc/vc_form.h"
 #include "vc/vc_page_control.h"
-
-// A coordinate as typed: optional leading blanks, an optional sign, digits
-// with an optional decimal point (always ".", whatever the locale) and an
-// optional exponent, nothing after. The '-' key of the Slovak keyboard types
-// a soft hyphen (0xAD), which counts as a minus sign.
-std::optional<double> ParseCoordinate(std::string_view Text);
-// Fixed-point with five decimals, no leading spaces: 48.14500, -17.00000.
-std::string FormatCoordinate(double Value);
 
 // An edit field that checks its value when Enter is pressed in it and when it
 // loses the focus.

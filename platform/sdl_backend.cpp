@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <dirent.h>
 #include <unistd.h>
 
@@ -89,7 +91,7 @@ int MouseButtonKey(uint8_t button) {
 
 }  // namespace
 
-SdlBackend::SdlBackend() = default;
+SdlBackend::SdlBackend() { typed_.reserve(64); }
 
 SdlBackend::~SdlBackend() {
   if (open_) CloseDisplay();
@@ -156,8 +158,11 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
   hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
   if (arrow_ != nullptr) SDL_SetCursor(arrow_);
   SDL_ShowCursor(SDL_ENABLE);
-  // Keys are read as raw states; no text input or input method is wanted.
-  SDL_StopTextInput();
+  // Characters come from the system's layout, its dead keys, AltGr and input
+  // methods. Text input stays on while the window exists: which component
+  // has the focus is the toolkit's business, not the platform's, and the
+  // toolkit drops what arrives while no edit field has the focus.
+  SDL_StartTextInput();
   SDL_RaiseWindow(window_);
 
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
@@ -291,6 +296,9 @@ void SdlBackend::DrainEvents() {
         if (down && code == vk::F1 + 3 && down_[vk::MENU]) close_requested_ = true;
         break;
       }
+      case SDL_TEXTINPUT:
+        AddTypedText(event.text.text);
+        break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
         const int code = MouseButtonKey(event.button.button);
@@ -306,6 +314,29 @@ void SdlBackend::DrainEvents() {
     }
   }
   if (moved) ReadMousePosition();
+}
+
+void SdlBackend::AddTypedText(const char* utf8) {
+  // More than a person types between two frames, even after a long stall;
+  // the cap only keeps a program that never takes its text from growing.
+  constexpr std::size_t kMostPending = 4096;
+  const std::string_view text(utf8, strnlen(utf8, SDL_TEXTINPUTEVENT_TEXT_SIZE));
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::optional<char32_t> cp = cp1250::DecodeUtf8(text, pos);
+    if (!cp) return;  // the rest of a malformed event cannot be trusted
+    // Control characters are the editing keys' business.
+    if (*cp < 0x20 || *cp == 0x7F) continue;
+    const std::optional<unsigned char> byte = cp1250::FromCodePoint(*cp);
+    if (byte && typed_.size() < kMostPending) typed_.push_back(static_cast<char>(*byte));
+  }
+}
+
+void SdlBackend::TakeTypedText(std::string& text) {
+  // assign reuses the capacity of both strings: no allocation while nothing
+  // new was typed.
+  text.assign(typed_);
+  typed_.clear();
 }
 
 void SdlBackend::SetKeyState(int code, bool down) {
@@ -391,6 +422,7 @@ void SdlBackend::CloseDisplay() {
   down_.fill(false);
   tapped_.fill(false);
   pressed_as_.fill(0);
+  typed_.clear();
 }
 
 // Milliseconds since the machine started, as the Windows tick count the

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "platform/changed_rows.h"
 #include "platform/platform.h"
@@ -55,12 +56,15 @@ class SdlBackend final : public Backend {
   SystemTime UtcTime() override;
   SystemTime LocalTime() override;
   uint64_t AvailableMemory() override;
+  bool TypesText() override { return true; }
+  void TakeTypedText(std::string& text) override;
 
  private:
   void DrainEvents();
   void SetKeyState(int vk, bool down);
   void ReleaseAllKeys();
   void ReadMousePosition();
+  void AddTypedText(const char* utf8);
   void Pace(bool presented);
   void CreateRenderer();
 
@@ -89,6 +93,8 @@ class SdlBackend final : public Backend {
   int cursor_x_ = 0;
   int cursor_y_ = 0;
   bool close_requested_ = false;
+  // Windows-1250 characters typed since the program last took them.
+  std::string typed_;
 };
 
 }  // namespace platform

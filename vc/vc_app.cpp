@@ -130,6 +130,10 @@ void TApplication::ScanKeys() {
   for (int k = 1; k <= 255; ++k) KeyboardKeysOld[k] = KeyboardKeysNew[k];
   platform::Backend& host = platform::Current();
   for (int k = 1; k <= 255; ++k) KeyboardKeysNew[k] = host.KeyDown(k);
+  // Taken every frame, so that what was typed while no field had the focus
+  // is not typed into the next one to get it.
+  TextFromSystem = host.TypesText();
+  host.TakeTypedText(TypedText);
 }
 
 void TApplication::CheckKeyboardInput() {

@@ -16,6 +16,8 @@ PComponentBase Focused = nullptr;
 bool Changed = false;
 TKeyboardKeys KeyboardKeysOld{};
 TKeyboardKeys KeyboardKeysNew{};
+bool TextFromSystem = false;
+std::string TypedText;
 int32_t DoubleClickTime = 0;
 TMouseCursor MouseCursor = MC_Arrow;
 TLink Link = L_No_Response;
@@ -36,6 +38,8 @@ void ResetToolkitGlobals() {
   Changed = false;
   KeyboardKeysOld.fill(false);
   KeyboardKeysNew.fill(false);
+  TextFromSystem = false;
+  TypedText.clear();
   DoubleClickTime = 0;
   MouseCursor = MC_Arrow;
   Link = L_No_Response;

@@ -264,6 +264,11 @@ extern PComponentBase Focused;
 extern bool Changed;  // the mouse has been claimed in this frame
 extern TKeyboardKeys KeyboardKeysOld;
 extern TKeyboardKeys KeyboardKeysNew;
+// Characters typed in this frame (Windows-1250, in order) when the system's
+// layout makes them; the focused edit field takes them. With TextFromSystem
+// false the fields make their characters from the key states instead.
+extern bool TextFromSystem;
+extern std::string TypedText;
 extern int32_t DoubleClickTime;  // the platform's setting; the dispatch uses its own 1000 ms
 extern TMouseCursor MouseCursor;
 extern TLink Link;

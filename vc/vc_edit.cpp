@@ -14,7 +14,8 @@
 namespace {
 
 // The keys the field reads, in scan order; the last one found down wins, so
-// a character key beats Shift and the editing keys.
+// a character key beats Shift and the editing keys. The editing keys come
+// first: they are all the field reads when the system makes the characters.
 constexpr std::array<uint8_t, 75> kScanOrder = [] {
   std::array<uint8_t, 75> keys{};
   std::size_t n = 0;
@@ -26,6 +27,9 @@ constexpr std::array<uint8_t, 75> kScanOrder = [] {
   for (int k : {191, 223, 187, 219, 221, 186, 222, 220, 188, 190, 189}) keys[n++] = static_cast<uint8_t>(k);
   return keys;
 }();
+
+constexpr std::size_t kEditingKeys = 7;  // Shift, arrows, Home, End, Delete, Backspace
+static_assert(kScanOrder[kEditingKeys] == 32, "the editing keys lead the scan order");
 
 using KeySet = std::bitset<256>;
 
@@ -98,7 +102,7 @@ struct Punctuation {
 };
 constexpr std::array<Punctuation, 10> kPunctuation = {{{186, 0xF4, 0x22},
                                                        {188, 0x2C, 0x3F},
-                                                       {189, 0xAD, 0x5F},
+                                                       {189, 0x2D, 0x5F},
                                                        {190, 0x2E, 0x3A},
                                                        {191, 0x3D, 0x25},
                                                        {192, 0x3B, 0xB0},
@@ -190,11 +194,13 @@ void TEdit::Check() {
   PAccept = false;
   TPanel::Check();
   int32_t pressed = 0;
+  bool typed = false;
 
   if (Adress != nullptr && Adress == Focused) {
     CheckKey(vk::SHIFT, pressed);
     const bool shift = pressed == vk::SHIFT;
-    for (std::size_t i = 1; i < kScanOrder.size(); ++i) CheckKey(kScanOrder[i], pressed);
+    const std::size_t scanned = TextFromSystem ? kEditingKeys : kScanOrder.size();
+    for (std::size_t i = 1; i < scanned; ++i) CheckKey(kScanOrder[i], pressed);
 
     // Auto-repeat: a key types at once, again after more than 300 ms, then in
     // every frame more than 20 ms after the last. The unsigned difference
@@ -219,6 +225,16 @@ void TEdit::Check() {
       PressedKey2 = pressed;
     }
 
+    // Typed characters go in before this frame's editing key: typing and
+    // then correcting is the likelier order within one frame.
+    if (!TypedText.empty()) {
+      if (FirstChar < 1) FirstChar = 1;
+      for (const char c : TypedText) Insert(static_cast<uint8_t>(c));
+      // Taken: a field that gets the focus later in this frame must not type them again.
+      TypedText.clear();
+      typed = true;
+    }
+
     if (pressed != 0) {
       // The layout leaves FirstChar at 0 in an empty text. Counted from 0, a
       // second character of the same frame (a bare mark and its letter) would
@@ -238,7 +254,7 @@ void TEdit::Check() {
     }
   }
 
-  if (pressed != 0 || SelfChanged || Refresh) Layout();
+  if (pressed != 0 || typed || SelfChanged || Refresh) Layout();
   if (SelfChanged) Changed = true;
 }
 

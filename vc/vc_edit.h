@@ -1,8 +1,10 @@
 #pragma once
-// The single-line edit field. It reads the raw key state every frame and types
-// Windows-1250 characters on a Slovak QWERTZ layout, including the acute and
-// caron dead keys, repeats held keys, scrolls a window over a text of any
-// length, places the cursor with the mouse and reports Enter through OnAccept.
+// The single-line edit field. It types the characters the system's keyboard
+// layout made in this frame (TypedText) where the backend reads them; without
+// one (the headless backend) it makes them itself from the raw key state on a
+// Slovak QWERTZ layout, including the acute and caron dead keys. It repeats
+// held editing keys, scrolls a window over a text of any length, places the
+// cursor with the mouse and reports Enter through OnAccept.
 //
 //   TOwned<TNameEdit> NameEdit;   // TNameEdit overrides OnAccept
 //   NameEdit = new TNameEdit();

@@ -283,6 +283,8 @@ void TForm::DimensionChange() {
 }
 
 void TForm::Show(TShowType ShowType_) {
+  // Shown again while up, the focus is the form's own by now.
+  if (!Visible) FocusBeforeModal = ShowType_ == ST_Modal ? Focused : nullptr;
   Visible = true;
   ShowType = ShowType_;
   Replace_To_The_Top();
@@ -291,8 +293,26 @@ void TForm::Show(TShowType ShowType_) {
 }
 
 void TForm::Hide() {
+  const bool was_shown = Visible;
   Visible = false;
+  // Before OnHide, so that a form it shows keeps the focus it takes.
+  if (was_shown && ShowType == ST_Modal) GiveBackFocus();
+  FocusBeforeModal = nullptr;
   OnHide();
+}
+
+void TForm::GiveBackFocus() {
+  TVisualComponent* target = Deref(FocusBeforeModal);
+  if (target == nullptr) return;
+  // The focus went elsewhere on purpose (an answer that opened another form).
+  const TVisualComponent* now = Deref(Focused);
+  if (now != nullptr && now != this && now->Form() != this) return;
+  if (!target->Enable || !target->Visible || target->UnEnableAncestor || target->InvisibleAncestor) return;
+  TVisualComponent* form = target->Form() != nullptr ? target->Form() : target;
+  if (!form->Visible || !form->Enable) return;
+  Focused = FocusBeforeModal;
+  if (form != target) form->PositionOfFocusedComponent = target->FocusPosition;
+  ActiveForm = form->Adress;
 }
 
 void TForm::Add_To_List() {

@@ -70,6 +70,7 @@ class TForm : public TVisualComponent {
   bool Close = false;  // a close request is pending; OnCloseQuery may refuse it
   bool Minimized = false;
   bool PMove = false;  // the title bar is being dragged
+  PComponentBase FocusBeforeModal = nullptr;  // the focus when shown modally
 
   // Creates the form hidden, places it in the z-order by its position type
   // and makes it the parent and focus-list owner of what is created next.
@@ -87,6 +88,9 @@ class TForm : public TVisualComponent {
   virtual void OnShow() {}
   virtual void OnHide() {}
 
+  // A modal form remembers which component had the focus when it was shown
+  // and gives it back when it hides, if that component can still take it:
+  // closing a message goes on where the user was.
   void Show(TShowType ShowType_);
   void Hide();
   void Add_To_List();
@@ -101,6 +105,9 @@ class TForm : public TVisualComponent {
   // The canvas size the geometry uses: the maximum size while maximised.
   uint32_t ShownWidth() const;
   uint32_t ShownHeight() const;
+
+ private:
+  void GiveBackFocus();
 };
 
 // The centred position of a form edge: round((screen - size - frame) / 2),

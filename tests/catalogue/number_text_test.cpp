@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -89,6 +91,35 @@ TEST(NumberText, ThreeDecimalsForShowingExactForEditing) {
       ASSERT_EQ(text.find('e'), std::string::npos) << text;
     }
   }
+}
+
+// Every numeric field reads and shows its numbers through these: under a
+// locale whose decimal separator is a comma, the program's own texts must
+// still read back.
+TEST(NumberText, ReadAndWrittenWithAPointUnderACommaLocale) {
+  const char* previous = std::setlocale(LC_ALL, nullptr);
+  const std::string saved = previous != nullptr ? previous : "C";
+  if (std::setlocale(LC_ALL, "sk_SK.UTF-8") == nullptr) GTEST_SKIP() << "the sk_SK.UTF-8 locale is not installed";
+  char c_library[16];
+  std::snprintf(c_library, sizeof c_library, "%.1f", 1.5);
+  EXPECT_STREQ(c_library, "1,5") << "not a comma locale: the test proves nothing";
+
+  EXPECT_EQ(FixedDecimals(48.1486, 5), "48.14860");
+  EXPECT_EQ(FixedDecimals(-5.39, 5), "-5.39000");
+  EXPECT_EQ(FixedDecimals(-0.000001, 5), "0.00000");
+  EXPECT_EQ(FixedDecimals(17.25, 0), "17");
+  EXPECT_EQ(ThreeDecimals(-5.39), "-5.390");
+  EXPECT_EQ(ExactDecimals(48.1486), "48.1486");
+  for (const double value : {48.1486, -5.39, 17.0, -179.99999, 0.00001}) {
+    double back = 0;
+    ASSERT_TRUE(ParseRealNumber(FixedDecimals(value, 5), back)) << value;
+    EXPECT_EQ(back, value);
+  }
+  double real = 0;
+  EXPECT_FALSE(ParseRealNumber("48,1486", real));
+  EXPECT_TRUE(ParseRealNumber("-1.5e1", real));
+  EXPECT_EQ(real, -15.0);
+  std::setlocale(LC_ALL, saved.c_str());
 }
 
 }  // namespace

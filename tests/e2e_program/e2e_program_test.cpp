@@ -278,6 +278,45 @@ TEST_F(ProgramRun, SettingsTypedIntoTheFormAreWrittenAtExitAndOpenTheCatalogueNe
   EXPECT_EQ(Line("restarted.dump", "database-file"), R"(database-file path="moje.cvl" name="Moje")");
 }
 
+// The main keyboard's minus key and the same digits in the three forms that
+// read numbers: one reader, one value. A refused value leaves the keyboard in
+// its field once the message is closed with Enter.
+TEST_F(ProgramRun, TheSameKeysGiveTheSameNumberInTheAddFormTheSettingsAndTheObservatory) {
+  ASSERT_EQ(std::system(("'" CVLTOOL_PATH "' generate 0 '" + (dir_ / "Moje.cvl").string() +
+                         "' --path Moje.cvl --name Moje > /dev/null")
+                            .c_str()),
+            0);
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Moje.cvl"));
+  const std::string minus_five = "press OEM_MINUS\ntype 5.39\npress RETURN\n";
+  std::string script = "frames 3\nclick 148 120\nclick 150 187\nframes 2\ntype A\npress RETURN\ntype 1\n"
+                       "press RETURN\ntype 1\npress RETURN\n" +
+                       minus_five +
+                       "type 1\npress RETURN\ntype 1\nclick 441 497\nframes 2\nclick 241 55\nclick 250 146\n"
+                       "dump saved.dump\n"
+                       "click " +
+                       std::string(kSettingsButton) + "\nclick " + kPositionTab + "\n" + ClearField(kFirstEdit) +
+                       minus_five + "click " + kSettingsOK + "\nclick " + kExitButton + "\nclick " + kExitYes + "\n";
+  ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("saved.dump", "database"), "database loaded=1 modified=0 records=1 terminate=0");
+  ASSERT_EQ(std::system(("cd '" + dir_.string() + "' && '" CVLTOOL_PATH "' export Moje.cvl > export.csv").c_str()), 0);
+  EXPECT_NE(ReadFile(dir_ / "export.csv").find("\r\n1,A,1,1,-5.39,1,1,"), std::string::npos)
+      << ReadFile(dir_ / "export.csv");
+  TSettings stored;
+  ASSERT_TRUE(DecodeSettings(ReadFile(dir_ / "cv_settings.ini"), stored));
+  EXPECT_EQ(stored.Latitude, -5.39);
+
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Moje.cvl"));
+  std::string clear;
+  for (int i = 0; i < 8; ++i) clear += "press BACK\n";
+  script = "frames 3\nclick 147 402\nframes 2\nclick 770 350\npress END\n" + clear +
+           "type 5.39x\npress RETURN\nframes 1\ndump refused.dump\npress RETURN\nframes 1\npress END\n" + clear +
+           minus_five + "frames 2\ndump typed.dump\n";
+  ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_NE(FormLine("refused.dump", "Chyba").find("visible=1 modal=1"), std::string::npos);
+  EXPECT_NE(Line("typed.dump", "observatory").find(" latitude=-5.39000 "), std::string::npos)
+      << Line("typed.dump", "observatory");
+}
+
 TEST_F(ProgramRun, TheEncyclopediaIsWalkedThroughItsLinks) {
   // Contents link k (from 2) stands at 209 + 27 k on the screen; the
   // emission page's in-text link at 209 + 12 x 17 - 10; the planetary page's

@@ -1,6 +1,5 @@
 // The settings form: what it shows, how the two coordinate fields refuse bad
 // input, and when its values reach Settings.
-#include <clocale>
 #include <string>
 
 #include "catalogue/cv_messages.h"
@@ -128,23 +127,6 @@ TEST_F(SettingsFormTest, CancelAndHidingDiscardWhatWasTyped) {
   Open();
   EXPECT_EQ(Latitude().Text, "48.14500");
   EXPECT_EQ(Path().Text, "");
-}
-
-TEST(Coordinates, ReadAndWrittenWithAPointWhateverTheLocale) {
-  const char* previous = std::setlocale(LC_ALL, nullptr);
-  const std::string saved = previous != nullptr ? previous : "C";
-  if (std::setlocale(LC_ALL, "sk_SK.UTF-8") == nullptr) GTEST_SKIP() << "the sk_SK.UTF-8 locale is not installed";
-  EXPECT_EQ(ParseCoordinate("48.5"), 48.5);
-  EXPECT_EQ(ParseCoordinate("  -1.5e1"), -15.0);
-  EXPECT_EQ(ParseCoordinate("\xAD"
-                            "17"),
-            -17.0);  // the Slovak keyboard's minus key
-  EXPECT_EQ(ParseCoordinate(".5"), 0.5);
-  for (const char* bad : {"48,5", "", "-", ".", "1e", "1.5 ", "inf", "nan", "0x10", "1..2"})
-    EXPECT_FALSE(ParseCoordinate(bad).has_value()) << bad;
-  EXPECT_EQ(FormatCoordinate(48.145), "48.14500");
-  EXPECT_EQ(FormatCoordinate(-17.0), "-17.00000");
-  std::setlocale(LC_ALL, saved.c_str());
 }
 
 }  // namespace

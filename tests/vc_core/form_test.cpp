@@ -254,6 +254,33 @@ TEST_F(FormTest, EnterOnTheFocusedCloseButtonClosesTheForm) {
   EXPECT_FALSE(a->Visible);
 }
 
+TEST_F(FormTest, AModalFormGivesTheFocusBackWhereItCanAndWasNotMovedOn) {
+  Make(a, PT_Normal)->Show(ST_Unmodal);
+  Make(b, PT_Normal);
+  Make(c, PT_Normal);
+  const auto ask = [this] {
+    a->ExitButton->CatchFocus();
+    b->Show(ST_Modal);
+    b->ExitButton->CatchFocus();  // as a dialog's OnShow does
+  };
+  ask();
+  b->Hide();
+  EXPECT_EQ(Focused, &a->ExitButton);
+  EXPECT_EQ(ActiveForm, &a);
+
+  ask();
+  a->ExitButton->Enable = false;
+  b->Hide();
+  EXPECT_EQ(Focused, &b->ExitButton) << "a disabled component gets no focus";
+  a->ExitButton->Enable = true;
+
+  ask();
+  c->Show(ST_Unmodal);  // the answer opened another form, which took the focus
+  c->ExitButton->CatchFocus();
+  b->Hide();
+  EXPECT_EQ(Focused, &c->ExitButton);
+}
+
 // --- Drawing ---
 
 uint32_t PixelAt(int x, int y) {

@@ -37,7 +37,7 @@ Table Build() {
     uint8_t key;
     unsigned char plain, shifted;
   };
-  constexpr Punct kPunct[] = {{186, 0xF4, '"'}, {188, ',', '?'}, {189, 0xAD, '_'}, {190, '.', ':'},
+  constexpr Punct kPunct[] = {{186, 0xF4, '"'}, {188, ',', '?'}, {189, '-', '_'}, {190, '.', ':'},
                               {191, '=', '%'},  {192, ';', 0xB0}, {219, 0xFA, '/'}, {220, '\\', ')'},
                               {221, 0xE4, '('}, {222, 0xA7, '!'}};
   for (const Punct& p : kPunct) {
