@@ -69,7 +69,6 @@ void TDatabase::OnCreate() {
 
   Loaded = false;
   Modified = false;
-  SpecificalCode = {'C', 'V', 'L'};
   Terminate = false;
 
   FirstCycle = true;

@@ -17,7 +17,6 @@ bool Terminate = false;
 TNebulas Nebulas;
 TDatabaseInfo DatabaseInfo;
 bool Loaded = false;
-std::array<char, 3> SpecificalCode = {'C', 'V', 'L'};
 std::string DatabaseFile;
 bool Modified = false;
 uint32_t DatabaseRevision = 0;
@@ -68,7 +67,6 @@ void FreeThumbnails() {
 // ---------------------------------------------------------------- database file
 
 bool SaveDatabase() {
-  SpecificalCode = {'C', 'V', 'L'};
   if (!Loaded) {
     Modified = false;
     return true;
@@ -140,7 +138,6 @@ TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
   if (!f) return TDatabaseError::CannotOpen;
   char signature[3] = {'A', 'A', 'A'};
   std::size_t got = std::fread(signature, 1, 3, f.get());
-  std::memcpy(SpecificalCode.data(), signature, 3);
   if (got < 3 || std::string_view(signature, 3) != "CVL") return TDatabaseError::NotCorvala;
   const int64_t size = platform::FileLength(f.get());
   if (size < 0) return TDatabaseError::CannotRead;
@@ -167,7 +164,6 @@ void ReplaceRecords(TNebulas&& Records) {
 }  // namespace
 
 bool LoadDatabase(std::string_view F, bool LoadThumbnails) {
-  SpecificalCode = {'A', 'A', 'A'};
   std::string bytes;
   TDatabaseCheck check;
   check.Error = ReadDatabaseFile(F, bytes);
@@ -272,7 +268,6 @@ void ResetDatabaseGlobals() {
   Terminate = false;
   DatabaseInfo = TDatabaseInfo();
   Loaded = false;
-  SpecificalCode = {'C', 'V', 'L'};
   DatabaseFile.clear();
   Modified = false;
   ClearRecentMessages();

@@ -19,7 +19,6 @@ extern bool Terminate;
 extern TNebulas Nebulas;   // length always equals DatabaseInfo.NumberOfItems
 extern TDatabaseInfo DatabaseInfo;
 extern bool Loaded;
-extern std::array<char, 3> SpecificalCode;
 extern std::string DatabaseFile;  // program path the loaded database is written to
 extern bool Modified;
 // Raised whenever records are replaced, added or removed, or a thumbnail is

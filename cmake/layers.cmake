@@ -29,5 +29,6 @@ function(corvala_layer_probe target header)
            COMMAND ${CMAKE_CXX_COMPILER} -std=c++20 -fsyntax-only
                    "-I$<JOIN:$<TARGET_PROPERTY:${target},INCLUDE_DIRECTORIES>,;-I>" ${probe}
            COMMAND_EXPAND_LISTS)
-  set_tests_properties(layers.${name} PROPERTIES PASS_REGULAR_EXPRESSION "${header}: No such file;'${header}' file not found")
+  set_tests_properties(layers.${name} PROPERTIES LABELS quick
+                       PASS_REGULAR_EXPRESSION "${header}: No such file;'${header}' file not found")
 endfunction()

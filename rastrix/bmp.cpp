@@ -25,8 +25,166 @@ constexpr size_t kHeadSize = 14;
 constexpr size_t kInfoSize = 40;
 constexpr int64_t kNoLimit = std::numeric_limits<int32_t>::max();
 
+// The result codes of LoadBMPPicture, as bmp.h lists them.
+constexpr uint8_t kUnreadable = 1, kCompressed = 2, kUnsupportedBits = 3, kTooLarge = 4, kLowMemory = 5,
+                  kRequestFailed = 6;
+
 std::string WithoutExtension(std::string_view name) {
   return std::string(name.substr(0, name.size() >= 4 ? name.size() - 4 : 0));
+}
+
+// What the file and info headers say, the height made positive.
+struct BmpHeader {
+  uint32_t data_offset = 0;
+  uint32_t info_size = 0;
+  uint32_t compression = 0;
+  uint32_t colors_used = 0;
+  uint16_t bits = 0;
+  bool top_down = false;  // a negative height stores the top row first
+  int64_t width = 0;
+  int64_t height = 0;
+
+  int64_t RowBytes() const { return (int64_t{bits} * width + 7) / 8; }  // pixel bytes of one file row
+  int64_t Stride() const { return (RowBytes() + 3) / 4 * 4; }
+};
+
+struct TargetSize {
+  int64_t W, H;
+};
+
+// Where the palette and the rows are.
+struct BmpLayout {
+  int64_t palette_at = 0;
+  int64_t palette_entries = 0;
+  int64_t data_offset = 0;
+};
+
+// False for a file too short for the headers and for shapes this loader cannot
+// read at all: an older header of another layout, no pixels, or a height that
+// has no positive counterpart.
+bool ReadHeader(std::FILE* file, int64_t file_length, BmpHeader& h) {
+  uint8_t header[kHeadSize + kInfoSize];
+  if (file_length < 0 || std::fread(header, 1, sizeof header, file) != sizeof header) return false;
+  const uint8_t* info = header + kHeadSize;
+  h.data_offset = le::Get32(header + 10);
+  h.info_size = le::Get32(info + 0);
+  const int32_t width = static_cast<int32_t>(le::Get32(info + 4));
+  const int32_t height = static_cast<int32_t>(le::Get32(info + 8));
+  h.bits = le::Get16(info + 14);
+  h.compression = le::Get32(info + 16);
+  h.colors_used = le::Get32(info + 32);
+  if (h.info_size < kInfoSize || width <= 0 || height == 0 || height == std::numeric_limits<int32_t>::min())
+    return false;
+  h.top_down = height < 0;
+  h.width = width;
+  h.height = h.top_down ? -int64_t{height} : height;
+  return true;
+}
+
+// Reduced to fit, aspect kept, never below one pixel.
+TargetSize FitInto(const BmpHeader& h, int32_t MaxWidth, int32_t MaxHeight) {
+  int64_t W = h.width, H = h.height;
+  if (h.width > MaxWidth) {
+    W = MaxWidth;
+    H = Nearest(static_cast<double>(MaxWidth) / static_cast<double>(h.width) * static_cast<double>(h.height));
+  }
+  if (H > MaxHeight) {
+    W = Nearest(static_cast<double>(MaxHeight) / static_cast<double>(H) * static_cast<double>(W));
+    H = MaxHeight;
+  }
+  return TargetSize{std::max<int64_t>(W, 1), std::max<int64_t>(H, 1)};
+}
+
+// The codes 2 to 5, or 0: a later reason overrides an earlier one.
+uint8_t Refusal(const BmpHeader& h, TargetSize target) {
+  uint8_t result = 0;
+  if (h.compression != 0) result = kCompressed;
+  if (h.bits != 8 && h.bits != 24) result = kUnsupportedBits;
+  // W x H reaches 2^62 at most; beyond 2^40 pixels the exact byte count no
+  // longer matters, only that it is far too large.
+  const int64_t pixel_count = target.W * target.H;
+  int64_t size = pixel_count > (int64_t{1} << 40) ? (int64_t{1} << 42) : pixel_count * 4;
+  if (size > MAX_SIZE) result = kTooLarge;
+  size += h.RowBytes();
+  if (size + 264 > GetAvailRamMemory()) result = kLowMemory;
+  return result;
+}
+
+// Ordinary files have the palette and the rows right after the 54 header
+// bytes; others are honoured when their offsets make sense and refused when
+// the rows would lie outside the file.
+bool Locate(const BmpHeader& h, int64_t file_length, BmpLayout& layout) {
+  layout.palette_at = kHeadSize + int64_t{h.info_size};
+  if (h.bits == 8) {
+    if (h.colors_used > 256) return false;
+    layout.palette_entries = h.colors_used == 0 ? 256 : h.colors_used;
+  }
+  const int64_t palette_end = layout.palette_at + layout.palette_entries * 4;
+  // Some writers leave the offset at zero; their rows follow the palette.
+  layout.data_offset = h.data_offset == 0 ? static_cast<uint32_t>(palette_end) : h.data_offset;
+  const int64_t data_end = layout.data_offset + (h.height - 1) * h.Stride() + h.RowBytes();
+  return layout.data_offset >= palette_end && data_end <= file_length;
+}
+
+bool ReadPalette(std::FILE* file, const BmpLayout& layout, std::array<uint8_t, 1024>& palette) {
+  const size_t wanted = static_cast<size_t>(layout.palette_entries) * 4;
+  if (wanted == 0) return true;
+  return std::fseek(file, static_cast<long>(layout.palette_at), SEEK_SET) == 0 &&
+         std::fread(palette.data(), 1, wanted, file) == wanted;
+}
+
+// One target row from one file row, given the source column of each target
+// column. The pixel format is decided once per row, not once per pixel.
+void ConvertRow(const BmpHeader& h, const uint8_t* src, const std::array<uint8_t, 1024>& palette,
+                const uint32_t* columns, int64_t W, uint8_t* out) {
+  const auto put = [](uint8_t* o, const uint8_t* s) {
+    o[0] = s[0];
+    o[1] = s[1];
+    o[2] = s[2];
+    o[3] = 0;
+  };
+  if (h.bits == 24) {
+    for (int64_t x = 0; x < W; ++x, out += 4) put(out, src + size_t{columns[x]} * 3);
+  } else {
+    for (int64_t x = 0; x < W; ++x, out += 4) put(out, palette.data() + size_t{src[columns[x]]} * 4);
+  }
+}
+
+// Fills W x H pixels, top row first. Target rows counted from the bottom map
+// to source rows counted from the bottom; they are visited in the order the
+// file stores them so that the file is only ever read forwards, and rows
+// nobody needs are skipped by seeking past them.
+uint8_t ReadRows(std::FILE* file, const BmpHeader& h, const BmpLayout& layout,
+                 const std::array<uint8_t, 1024>& palette, TargetSize target, uint8_t* pixels) {
+  const int64_t W = target.W, H = target.H, IH = h.height, stride = h.Stride();
+  std::unique_ptr<uint8_t[]> row(new (std::nothrow) uint8_t[static_cast<size_t>(stride)]);
+  std::unique_ptr<uint32_t[]> columns(new (std::nothrow) uint32_t[static_cast<size_t>(W)]);
+  if (!row || !columns) return kRequestFailed;
+
+  // Source column of each target column: nearest(I / W x X), at most I - 1.
+  const double column_step = static_cast<double>(h.width) / static_cast<double>(W);
+  for (int64_t x = 0; x < W; ++x)
+    columns[x] = static_cast<uint32_t>(std::min<int64_t>(Nearest(column_step * static_cast<double>(x)), h.width - 1));
+
+  const double row_step = static_cast<double>(IH) / static_cast<double>(H);
+  int64_t position = -1;    // file offset the stream stands at, -1 unknown
+  int64_t loaded_row = -1;  // file row held in the buffer
+  for (int64_t k = 0; k < H; ++k) {
+    const int64_t y = h.top_down ? H - 1 - k : k;  // target row from the bottom
+    const int64_t r = std::min<int64_t>(Nearest(row_step * static_cast<double>(y)), IH - 1);
+    const int64_t file_row = h.top_down ? IH - 1 - r : r;
+    if (file_row != loaded_row) {
+      const int64_t at = layout.data_offset + file_row * stride;
+      if (at != position && std::fseek(file, static_cast<long>(at), SEEK_SET) != 0) return kUnreadable;
+      // The last row of a file may lack its padding.
+      const size_t length = static_cast<size_t>(file_row == IH - 1 ? h.RowBytes() : stride);
+      if (std::fread(row.get(), 1, length, file) != length) return kUnreadable;
+      position = at + static_cast<int64_t>(length);
+      loaded_row = file_row;
+    }
+    ConvertRow(h, row.get(), palette, columns.get(), W, pixels + (H - 1 - y) * W * 4);
+  }
+  return 0;
 }
 
 }  // namespace
@@ -41,166 +199,34 @@ void LoadBMPPicture(std::string_view PictureName, TPicture& Picture, int32_t Max
   // the old picture is given up first, so a failed load also leaves no stale
   // picture to be shown in place of the requested one.
   FreeBMPPicture(Picture);
-  Result_ = 0;
+  Result_ = kUnreadable;
   // Only a regular file is opened: a pipe or a device named by a damaged
   // catalogue would block the program on opening or never end.
-  if (!platform::FileExists(PictureName)) {
-    Result_ = 1;
-    return;
-  }
+  if (!platform::FileExists(PictureName)) return;
   platform::File file(platform::Open(PictureName, "rb"));
-  if (!file) {
-    Result_ = 1;
-    return;
-  }
+  if (!file) return;
   const int64_t file_length = platform::FileLength(file.get());
-  uint8_t header[kHeadSize + kInfoSize];
-  if (file_length < 0 || std::fread(header, 1, sizeof header, file.get()) != sizeof header) {
-    Result_ = 1;
-    return;
-  }
-  const uint8_t* info = header + kHeadSize;
-  uint32_t data_offset = le::Get32(header + 10);
-  const uint32_t info_size = le::Get32(info + 0);
-  const int32_t file_width = static_cast<int32_t>(le::Get32(info + 4));
-  const int32_t file_height = static_cast<int32_t>(le::Get32(info + 8));
-  const uint16_t bits = le::Get16(info + 14);
-  const uint32_t compression = le::Get32(info + 16);
-  const uint32_t colors_used = le::Get32(info + 32);
+  BmpHeader header;
+  if (!ReadHeader(file.get(), file_length, header)) return;
 
-  // Shapes this loader cannot read at all: an older header of another layout,
-  // no pixels, or a height that has no positive counterpart.
-  if (info_size < kInfoSize || file_width <= 0 || file_height == 0 ||
-      file_height == std::numeric_limits<int32_t>::min()) {
-    Result_ = 1;
-    return;
-  }
-  const bool top_down = file_height < 0;  // a negative height stores the top row first
-  const int64_t I = file_width;
-  const int64_t IH = top_down ? -int64_t{file_height} : file_height;
-
-  if (compression != 0) Result_ = 2;
-  if (bits != 8 && bits != 24) Result_ = 3;
-
-  // Target size: reduced to fit, aspect kept, never below one pixel.
-  int64_t W = I, H = IH;
-  if (I > MaxWidth) {
-    W = MaxWidth;
-    H = Nearest(static_cast<double>(MaxWidth) / static_cast<double>(I) * static_cast<double>(IH));
-  }
-  if (H > MaxHeight) {
-    W = Nearest(static_cast<double>(MaxHeight) / static_cast<double>(H) * static_cast<double>(W));
-    H = MaxHeight;
-  }
-  W = std::max<int64_t>(W, 1);
-  H = std::max<int64_t>(H, 1);
-
-  const int64_t row_bytes = (int64_t{bits} * I + 7) / 8;  // pixel bytes of one file row
-  // W x H reaches 2^62 at most; beyond 2^40 pixels the exact byte count no
-  // longer matters, only that it is far too large.
-  const int64_t pixel_count = W * H;
-  int64_t size = pixel_count > (int64_t{1} << 40) ? (int64_t{1} << 42) : pixel_count * 4;
-  if (size > MAX_SIZE) Result_ = 4;
-  size += row_bytes;
-  if (size + 264 > GetAvailRamMemory()) Result_ = 5;
+  const TargetSize target = FitInto(header, MaxWidth, MaxHeight);
+  Result_ = Refusal(header, target);
   if (Result_ != 0) return;
 
-  // Where the palette and the rows really are. Ordinary files have them right
-  // after the 54 header bytes; others are honoured when their offsets make
-  // sense and refused when the rows would lie outside the file.
-  const int64_t stride = (row_bytes + 3) / 4 * 4;
-  const int64_t palette_at = kHeadSize + int64_t{info_size};
-  int64_t palette_entries = 0;
-  if (bits == 8) {
-    if (colors_used > 256) {
-      Result_ = 1;
-      return;
-    }
-    palette_entries = colors_used == 0 ? 256 : colors_used;
-  }
-  const int64_t palette_end = palette_at + palette_entries * 4;
-  // Some writers leave the offset at zero; their rows follow the palette.
-  if (data_offset == 0) data_offset = static_cast<uint32_t>(palette_end);
-  const int64_t data_end = int64_t{data_offset} + (IH - 1) * stride + row_bytes;
-  if (data_offset < palette_end || data_end > file_length) {
-    Result_ = 1;
-    return;
-  }
-
+  BmpLayout layout;
   std::array<uint8_t, 1024> palette{};  // entries the file leaves out stay black
-  if (bits == 8) {
-    const size_t wanted = static_cast<size_t>(palette_entries) * 4;
-    if (std::fseek(file.get(), static_cast<long>(palette_at), SEEK_SET) != 0 ||
-        std::fread(palette.data(), 1, wanted, file.get()) != wanted) {
-      Result_ = 1;
-      return;
-    }
-  }
-
-  std::unique_ptr<uint8_t[]> row(new (std::nothrow) uint8_t[static_cast<size_t>(stride)]);
-  std::unique_ptr<uint8_t[]> pixels(new (std::nothrow) uint8_t[static_cast<size_t>(W * H * 4)]);
-  std::unique_ptr<uint32_t[]> columns(new (std::nothrow) uint32_t[static_cast<size_t>(W)]);
-  if (!row || !pixels || !columns) {
-    Result_ = 6;
+  if (!Locate(header, file_length, layout) || !ReadPalette(file.get(), layout, palette)) {
+    Result_ = kUnreadable;
     return;
   }
-
-  // Source column of each target column: nearest(I / W x X), at most I - 1.
-  const double column_step = static_cast<double>(I) / static_cast<double>(W);
-  for (int64_t x = 0; x < W; ++x)
-    columns[x] = static_cast<uint32_t>(std::min<int64_t>(Nearest(column_step * static_cast<double>(x)), I - 1));
-
-  // Target rows counted from the bottom map to source rows counted from the
-  // bottom; they are visited in the order the file stores them so that the
-  // file is only ever read forwards, and rows nobody needs are skipped by
-  // seeking past them.
-  const double row_step = static_cast<double>(IH) / static_cast<double>(H);
-  int64_t position = -1;    // file offset the stream stands at, -1 unknown
-  int64_t loaded_row = -1;  // file row held in the buffer
-  for (int64_t k = 0; k < H; ++k) {
-    const int64_t y = top_down ? H - 1 - k : k;  // target row from the bottom
-    const int64_t r = std::min<int64_t>(Nearest(row_step * static_cast<double>(y)), IH - 1);
-    const int64_t file_row = top_down ? IH - 1 - r : r;
-    if (file_row != loaded_row) {
-      const int64_t at = int64_t{data_offset} + file_row * stride;
-      if (at != position && std::fseek(file.get(), static_cast<long>(at), SEEK_SET) != 0) {
-        Result_ = 1;
-        return;
-      }
-      // The last row of a file may lack its padding.
-      const size_t length = static_cast<size_t>(file_row == IH - 1 ? row_bytes : stride);
-      if (std::fread(row.get(), 1, length, file.get()) != length) {
-        Result_ = 1;
-        return;
-      }
-      position = at + static_cast<int64_t>(length);
-      loaded_row = file_row;
-    }
-    uint8_t* out = pixels.get() + (H - 1 - y) * W * 4;
-    const uint8_t* src = row.get();
-    if (bits == 24) {
-      for (int64_t x = 0; x < W; ++x, out += 4) {
-        const uint8_t* s = src + size_t{columns[x]} * 3;
-        out[0] = s[0];
-        out[1] = s[1];
-        out[2] = s[2];
-        out[3] = 0;
-      }
-    } else {
-      for (int64_t x = 0; x < W; ++x, out += 4) {
-        const uint8_t* s = palette.data() + size_t{src[columns[x]]} * 4;
-        out[0] = s[0];
-        out[1] = s[1];
-        out[2] = s[2];
-        out[3] = 0;
-      }
-    }
-  }
+  std::unique_ptr<uint8_t[]> pixels(new (std::nothrow) uint8_t[static_cast<size_t>(target.W * target.H * 4)]);
+  Result_ = pixels ? ReadRows(file.get(), header, layout, palette, target, pixels.get()) : kRequestFailed;
+  if (Result_ != 0) return;
 
   Picture.FileName = WithoutExtension(PictureName);
   Picture.Loaded = true;
-  Picture.ImageWidth = static_cast<uint32_t>(W);
-  Picture.ImageHeight = static_cast<uint32_t>(H);
+  Picture.ImageWidth = static_cast<uint32_t>(target.W);
+  Picture.ImageHeight = static_cast<uint32_t>(target.H);
   Picture.PictureAdr = pixels.release();
   Picture.owns_ = true;
 }

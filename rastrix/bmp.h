@@ -31,8 +31,7 @@ struct TPicture {
   bool OwnsPixels() const { return owns_; }
 
  private:
-  friend // Gives up the pixels (a view only lets go of them); the picture is then not loaded.
-void FreeBMPPicture(TPicture& Picture);
+  friend void FreeBMPPicture(TPicture& Picture);
   friend void LoadBMPPicture(std::string_view, TPicture&, int32_t, int32_t, uint8_t&);
   bool owns_ = true;
 };

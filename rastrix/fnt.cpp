@@ -55,6 +55,100 @@ void DrawGlyph(const Ink& ink, const uint8_t* bitmap, uint32_t height, int64_t x
   }
 }
 
+// The result codes of LoadFNTFont, as fnt.h lists them.
+constexpr uint8_t kUnreadable = 1, kFixedPitch = 2, kTooLarge = 3, kLowMemory = 4, kRequestFailed = 5;
+
+// What the header says; the glyph table follows it and the bitmaps start at
+// bits_offset, up to df_size.
+struct FntHeader {
+  uint16_t version = 0;
+  size_t length = kHeader2;
+  uint32_t df_size = 0;
+  uint16_t pix_width = 0;
+  uint16_t pix_height = 0;
+  uint8_t first_char = 0, last_char = 0, default_char = 0, break_char = 0;
+  uint32_t bits_offset = 0;
+
+  int64_t Entry() const { return version == 0x200 ? 4 : 6; }  // bytes of one glyph table entry
+  int64_t Count() const { return int64_t{last_char} - first_char + 1; }
+  int64_t TableBytes() const { return Entry() * Count(); }
+  int64_t BitsBytes() const { return int64_t{df_size} - bits_offset; }
+};
+
+// False for a file too short for its header and for anything but versions
+// 2.x and 3.x: version 1.x has no glyph table, and nothing else is a font.
+bool ReadHeader(std::FILE* file, int64_t file_length, FntHeader& h) {
+  uint8_t header[kHeader2 + kHeader3Extra];
+  if (file_length < 0 || std::fread(header, 1, kHeader2, file) != kHeader2) return false;
+  h.version = le::Get16(header + 0);
+  if (h.version != 0x200 && h.version != 0x300) return false;
+  if (h.version == 0x300) {
+    if (std::fread(header + kHeader2, 1, kHeader3Extra, file) != kHeader3Extra) return false;
+    h.length += kHeader3Extra;
+  }
+  h.df_size = le::Get32(header + 2);
+  h.pix_width = le::Get16(header + 86);
+  h.pix_height = le::Get16(header + 88);
+  h.first_char = header[95];
+  h.last_char = header[96];
+  h.default_char = header[97];
+  h.break_char = header[98];
+  h.bits_offset = le::Get32(header + 113);
+  return true;
+}
+
+// 0, or why the font is refused: the codes 2 to 4 win over a header that
+// cannot describe this file (1), a later one of them over an earlier one.
+uint8_t Refusal(const FntHeader& h, int64_t file_length) {
+  uint8_t result = 0;
+  if (h.pix_width != 0) result = kFixedPitch;
+  // With these two wrong no glyph data can be measured.
+  if (h.first_char > h.last_char || h.bits_offset > h.df_size) return result != 0 ? result : kUnreadable;
+  const int64_t size = h.TableBytes() + h.BitsBytes();
+  if (size > MAX_SIZE) result = kTooLarge;
+  if (size > GetAvailRamMemory()) result = kLowMemory;
+  if (result != 0) return result;
+  // The header must describe this very file: a height, a size the file really
+  // has, and a glyph table inside it.
+  if (h.pix_height == 0 || h.df_size > file_length || int64_t(h.length) + h.TableBytes() > h.df_size)
+    return kUnreadable;
+  return 0;
+}
+
+// The glyph table, then the bitmap block, into one block of glyphs.
+bool ReadGlyphs(std::FILE* file, const FntHeader& h, uint8_t* glyphs) {
+  const size_t table = static_cast<size_t>(h.TableBytes()), bits = static_cast<size_t>(h.BitsBytes());
+  return std::fread(glyphs, 1, table, file) == table &&
+         std::fseek(file, static_cast<long>(h.bits_offset), SEEK_SET) == 0 &&
+         std::fread(glyphs + table, 1, bits, file) == bits;
+}
+
+// Every glyph's bitmap must lie inside the bitmap block; the map then lets
+// drawing and measuring index glyphs directly. A default character outside
+// the font falls back to the break character, or failing that to the first
+// glyph, so every code maps to a real glyph.
+bool BuildMap(const FntHeader& h, const uint8_t* glyphs, std::array<TFont::GlyphRef, 256>& map) {
+  std::array<TFont::GlyphRef, 256> table_refs{};
+  for (int64_t i = 0; i < h.Count(); ++i) {
+    const uint8_t* e = glyphs + i * h.Entry();
+    TFont::GlyphRef ref;
+    ref.Width = le::Get16(e);
+    const uint32_t offset = h.Entry() == 4 ? le::Get16(e + 2) : le::Get32(e + 2);
+    if (ref.Width != 0) {
+      const int64_t bitmap_bytes = (int64_t{ref.Width} + 7) / 8 * h.pix_height;
+      if (offset < h.bits_offset || int64_t{offset} - h.bits_offset + bitmap_bytes > h.BitsBytes()) return false;
+      ref.BitmapPos = static_cast<uint32_t>(h.TableBytes() + (offset - h.bits_offset));
+    }
+    table_refs[h.first_char + i] = ref;
+  }
+  const auto inside = [&h](uint8_t code) { return code >= h.first_char && code <= h.last_char; };
+  const uint8_t fallback =
+      inside(h.default_char) ? h.default_char : inside(h.break_char) ? h.break_char : h.first_char;
+  for (int code = 0; code < 256; ++code)
+    map[code] = table_refs[inside(static_cast<uint8_t>(code)) ? code : fallback];
+  return true;
+}
+
 }  // namespace
 
 void FreeFNTFont(TFont& Font) {
@@ -93,107 +187,35 @@ TFont::~TFont() { FreeFNTFont(*this); }
 void LoadFNTFont(std::string_view FontName, TFont& Font, uint8_t& Result_) {
   // A font loaded twice gives up its old glyphs rather than leaking them.
   if (Font.Loaded) ReleaseGlyphs(Font);
-  Result_ = 0;
+  Result_ = kUnreadable;
   platform::File file(platform::Open(FontName, "rb"));
-  if (!file) {
-    Result_ = 1;
-    return;
-  }
+  if (!file) return;
   const int64_t file_length = platform::FileLength(file.get());
-  uint8_t header[kHeader2 + kHeader3Extra];
-  if (file_length < 0 || std::fread(header, 1, kHeader2, file.get()) != kHeader2) {
-    Result_ = 1;
-    return;
-  }
-  const uint16_t version = le::Get16(header + 0);
-  if (version != 0x200 && version != 0x300) {
-    Result_ = 1;  // version 1.x has no glyph table, and nothing else is a font
-    return;
-  }
-  size_t header_length = kHeader2;
-  if (version == 0x300) {
-    if (std::fread(header + kHeader2, 1, kHeader3Extra, file.get()) != kHeader3Extra) {
-      Result_ = 1;
-      return;
-    }
-    header_length += kHeader3Extra;
-  }
-  const uint32_t df_size = le::Get32(header + 2);
-  const uint16_t pix_width = le::Get16(header + 86);
-  const uint16_t pix_height = le::Get16(header + 88);
-  const uint8_t first_char = header[95], last_char = header[96];
-  const uint8_t default_char = header[97], break_char = header[98];
-  const uint32_t bits_offset = le::Get32(header + 113);
-
-  if (pix_width != 0) Result_ = 2;
-  if (first_char > last_char || bits_offset > df_size) {
-    if (Result_ == 0) Result_ = 1;  // no glyph data can be measured
-    return;
-  }
-  const int64_t entry = version == 0x200 ? 4 : 6;
-  const int64_t count = int64_t{last_char} - first_char + 1;
-  const int64_t table_bytes = entry * count;
-  const int64_t bits_bytes = int64_t{df_size} - bits_offset;
-  const int64_t size = table_bytes + bits_bytes;
-  if (size > MAX_SIZE) Result_ = 3;
-  if (size > GetAvailRamMemory()) Result_ = 4;
+  FntHeader h;
+  if (!ReadHeader(file.get(), file_length, h)) return;
+  Result_ = Refusal(h, file_length);
   if (Result_ != 0) return;
 
-  // The header must describe this very file: a height, a size the file really
-  // has, and a glyph table inside it.
-  if (pix_height == 0 || df_size > file_length || int64_t(header_length) + table_bytes > df_size) {
-    Result_ = 1;
-    return;
-  }
-
+  const int64_t size = h.TableBytes() + h.BitsBytes();
   std::unique_ptr<uint8_t[]> glyphs(new (std::nothrow) uint8_t[static_cast<size_t>(size)]);
   if (!glyphs) {
-    Result_ = 5;
+    Result_ = kRequestFailed;
     return;
   }
-  if (std::fread(glyphs.get(), 1, static_cast<size_t>(table_bytes), file.get()) != size_t(table_bytes) ||
-      std::fseek(file.get(), static_cast<long>(bits_offset), SEEK_SET) != 0 ||
-      std::fread(glyphs.get() + table_bytes, 1, static_cast<size_t>(bits_bytes), file.get()) != size_t(bits_bytes)) {
-    Result_ = 1;
+  if (!ReadGlyphs(file.get(), h, glyphs.get()) || !BuildMap(h, glyphs.get(), Font.Map)) {
+    Result_ = kUnreadable;
     return;
   }
-
-  // Every glyph's bitmap must lie inside the bitmap block; the map then lets
-  // drawing and measuring index glyphs directly.
-  std::array<TFont::GlyphRef, 256> table_refs{};
-  for (int64_t i = 0; i < count; ++i) {
-    const uint8_t* e = glyphs.get() + i * entry;
-    const uint16_t width = le::Get16(e);
-    const uint32_t offset = entry == 4 ? le::Get16(e + 2) : le::Get32(e + 2);
-    TFont::GlyphRef ref;
-    ref.Width = width;
-    if (width != 0) {
-      const int64_t bitmap_bytes = (int64_t{width} + 7) / 8 * pix_height;
-      if (offset < bits_offset || int64_t{offset} - bits_offset + bitmap_bytes > bits_bytes) {
-        Result_ = 1;
-        return;
-      }
-      ref.BitmapPos = static_cast<uint32_t>(table_bytes + (offset - bits_offset));
-    }
-    table_refs[first_char + i] = ref;
-  }
-  // A default character outside the font falls back to the break character,
-  // or failing that to the first glyph, so every code maps to a real glyph.
-  uint8_t fallback = default_char;
-  if (fallback < first_char || fallback > last_char)
-    fallback = break_char >= first_char && break_char <= last_char ? break_char : first_char;
-  for (int code = 0; code < 256; ++code)
-    Font.Map[code] = table_refs[code < first_char || code > last_char ? fallback : code];
 
   Font.FileName = std::string(FontName.substr(0, FontName.size() >= 4 ? FontName.size() - 4 : 0));
   Font.Loaded = true;
-  Font.Version = version;
-  Font.PixHeight = pix_height;
-  Font.FirstChar = first_char;
-  Font.LastChar = last_char;
-  Font.DefaultChar = default_char;
-  Font.BreakChar = break_char;
-  Font.BitsOffset = bits_offset;
+  Font.Version = h.version;
+  Font.PixHeight = h.pix_height;
+  Font.FirstChar = h.first_char;
+  Font.LastChar = h.last_char;
+  Font.DefaultChar = h.default_char;
+  Font.BreakChar = h.break_char;
+  Font.BitsOffset = h.bits_offset;
   Font.GlyphsSize = static_cast<uint32_t>(size);
   Font.Glyphs = glyphs.release();
   if (std::find(LoadedFonts.begin(), LoadedFonts.end(), &Font) == LoadedFonts.end()) LoadedFonts.push_back(&Font);

@@ -24,6 +24,59 @@ void Use(Rgb c, uint8_t alpha) { SetColor(c.R, c.G, c.B, alpha); }
 void UseBg(const TColor& c, uint8_t alpha) { SetColor(c.R, c.G, c.B, alpha); }
 TColor Bevel(Rgb c) { return TColor{c.B, c.G, c.R, 0}; }
 
+// The band of the background from inset From to inset To inside the edge,
+// each pixel once: the left strip, then the bottom, top and right ones.
+void FillBand(const TViewport& e, int32_t From, int32_t To, const TColor& background, uint8_t a) {
+  UseBg(background, a);
+  FillRectangle(e.X1 + From, e.Y1 + From, e.X1 + To, e.Y2 - From);
+  FillRectangle(e.X1 + To + 1, e.Y2 - To, e.X2 - From, e.Y2 - From);
+  FillRectangle(e.X1 + To + 1, e.Y1 + From, e.X2 - From, e.Y1 + To);
+  FillRectangle(e.X2 - To, e.Y1 + To + 1, e.X2 - From, e.Y2 - To - 1);
+}
+
+// The frames of the looks, from the outer edge to the canvas border.
+void RaisedFrame(const TViewport& edge, const TColor& background, uint8_t a) {
+  DrawBevelRing(edge, 0, Bevel(WHITE), Bevel(DARK), a);
+  DrawBevelRing(edge, 1, Bevel(LIGHT), Bevel(SHADE), a);
+  FillBand(edge, 2, 4, background, a);
+}
+
+void PressedFrame(const TViewport& edge, const TColor& background, uint8_t a) {
+  DrawBevelRing(edge, 0, Bevel(BLACK), Bevel(BLACK), a);
+  DrawBevelRing(edge, 1, Bevel(SHADE), Bevel(SHADE), a);
+  FillBand(edge, 2, 3, background, a);
+}
+
+void FocusedFrame(const TViewport& edge, const TColor& background, uint8_t a) {
+  DrawBevelRing(edge, 0, Bevel(BLACK), Bevel(BLACK), a);
+  DrawBevelRing(edge, 1, Bevel(WHITE), Bevel(DARK), a);
+  DrawBevelRing(edge, 2, Bevel(LIGHT), Bevel(SHADE), a);
+  DrawBevelRing(edge, 3, background, background, a);
+}
+
+// The dotted focus rectangle just inside the band of the pressed and focused
+// looks: every other dot black while focused, the background between them
+// (and everywhere while not focused), so it also wipes an earlier focus.
+void FocusDots(const TViewport& e, int32_t width, int32_t height, bool focused, const TColor& background,
+               uint8_t a) {
+  const auto dot = [&](int32_t i, int32_t x, int32_t y) {
+    if (focused && i % 2 == 0) {
+      Use(BLACK, a);
+    } else {
+      UseBg(background, a);
+    }
+    Pixel(x, y);
+  };
+  for (int32_t i = 1; i <= width + 2; ++i) {
+    dot(i, e.X1 + 3 + i, e.Y1 + 4);
+    dot(i, e.X1 + 3 + i, e.Y2 - 4);
+  }
+  for (int32_t i = 2; i <= height + 1; ++i) {
+    dot(i, e.X1 + 4, e.Y1 + 3 + i);
+    dot(i, e.X2 - 4, e.Y1 + 3 + i);
+  }
+}
+
 }  // namespace
 
 int32_t HalfRounded(int64_t N) {
@@ -120,10 +173,7 @@ TPoint TButton::TitlePosition() const {
 
 void TButton::Draw() {
   if (ButtonStyle == BS_Classic) {
-    const int32_t X1 = RealComponentPos.X1;
-    const int32_t Y1 = RealComponentPos.Y1;
-    const int32_t X2 = RealComponentPos.X2;
-    const int32_t Y2 = RealComponentPos.Y2;
+    const TViewport& edge = RealComponentPos;
     const uint8_t a = AlphaBlending;
     const bool focused = Adress != nullptr && Adress == Focused;
     const bool pressed = PMouseLeftDown || Enter_Pressed;
@@ -132,37 +182,6 @@ void TButton::Draw() {
     // a subclass chose) and every look ends in the canvas viewport, where the
     // next one starts: the grey look drawn over look 1 or 2 under a disabled
     // ancestor therefore repaints only the canvas and its title.
-
-    const auto normalBody = [&] {
-      const TViewport edge{X1, Y1, X2, Y2};
-      DrawBevelRing(edge, 0, Bevel(WHITE), Bevel(DARK), a);
-      DrawBevelRing(edge, 1, Bevel(LIGHT), Bevel(SHADE), a);
-      UseBg(Background, a);
-      FillRectangle(X1 + 2, Y1 + 2, X1 + 4, Y2 - 2);
-      FillRectangle(X1 + 5, Y2 - 4, X2 - 2, Y2 - 2);
-      FillRectangle(X1 + 5, Y1 + 2, X2 - 2, Y1 + 4);
-      FillRectangle(X2 - 4, Y1 + 5, X2 - 2, Y2 - 5);
-    };
-
-    const auto focusDots = [&] {
-      const auto dot = [&](int32_t i, int32_t x, int32_t y) {
-        if (focused && i % 2 == 0) {
-          Use(BLACK, a);
-        } else {
-          UseBg(Background, a);
-        }
-        Pixel(x, y);
-      };
-      for (int32_t i = 1; i <= Width + 2; ++i) {
-        dot(i, X1 + 3 + i, Y1 + 4);
-        dot(i, X1 + 3 + i, Y2 - 4);
-      }
-      for (int32_t i = 2; i <= Height + 1; ++i) {
-        dot(i, X1 + 4, Y1 + 3 + i);
-        dot(i, X2 - 4, Y1 + 3 + i);
-      }
-    };
-
     const auto canvasAndTitle = [&] {
       DrawCanvas();
       if (Font != nullptr && !Title.empty()) {
@@ -173,62 +192,21 @@ void TButton::Draw() {
     };
 
     if (Enable && !pressed && !focused) {
-      normalBody();
+      RaisedFrame(edge, Background, a);
       canvasAndTitle();
     }
     if (Enable && pressed) {
-      Use(BLACK, a);
-      Line(X1, Y1, X2, Y1);
-      Use(SHADE, a);
-      Line(X1 + 1, Y1 + 1, X2 - 1, Y1 + 1);
-      Use(BLACK, a);
-      Line(X1, Y1 + 1, X1, Y2);
-      Use(SHADE, a);
-      Line(X1 + 1, Y1 + 2, X1 + 1, Y2 - 1);
-      Use(BLACK, a);
-      Line(X1 + 1, Y2, X2, Y2);
-      Use(SHADE, a);
-      Line(X1 + 2, Y2 - 1, X2 - 1, Y2 - 1);
-      Use(BLACK, a);
-      Line(X2, Y1 + 1, X2, Y2 - 1);
-      Use(SHADE, a);
-      Line(X2 - 1, Y1 + 2, X2 - 1, Y2 - 2);
-      UseBg(Background, a);
-      FillRectangle(X1 + 2, Y1 + 2, X1 + 3, Y2 - 2);
-      FillRectangle(X1 + 4, Y2 - 3, X2 - 2, Y2 - 2);
-      FillRectangle(X1 + 4, Y1 + 2, X2 - 2, Y1 + 3);
-      FillRectangle(X2 - 3, Y1 + 4, X2 - 2, Y2 - 4);
-      focusDots();
+      PressedFrame(edge, Background, a);
+      FocusDots(edge, Width, Height, focused, Background, a);
       canvasAndTitle();
     }
     if (Enable && !UnEnableAncestor && !pressed && focused) {
-      Use(BLACK, a);
-      Line(X1, Y1, X2, Y1);
-      Line(X1, Y1 + 1, X1, Y2);
-      Line(X1 + 1, Y2, X2, Y2);
-      Line(X2, Y1 + 1, X2, Y2 - 1);
-      Use(WHITE, a);
-      Line(X1 + 1, Y1 + 1, X2 - 2, Y1 + 1);
-      Line(X1 + 1, Y1 + 2, X1 + 1, Y2 - 2);
-      Use(DARK, a);
-      Line(X1 + 1, Y2 - 1, X2 - 1, Y2 - 1);
-      Line(X2 - 1, Y1 + 1, X2 - 1, Y2 - 2);
-      Use(LIGHT, a);
-      Line(X1 + 2, Y1 + 2, X2 - 3, Y1 + 2);
-      Line(X1 + 2, Y1 + 3, X1 + 2, Y2 - 3);
-      Use(SHADE, a);
-      Line(X1 + 2, Y2 - 2, X2 - 2, Y2 - 2);
-      Line(X2 - 2, Y1 + 2, X2 - 2, Y2 - 3);
-      UseBg(Background, a);
-      Line(X1 + 3, Y1 + 3, X2 - 4, Y1 + 3);
-      Line(X1 + 3, Y1 + 4, X1 + 3, Y2 - 4);
-      Line(X1 + 3, Y2 - 3, X2 - 3, Y2 - 3);
-      Line(X2 - 3, Y1 + 3, X2 - 3, Y2 - 4);
-      focusDots();
+      FocusedFrame(edge, Background, a);
+      FocusDots(edge, Width, Height, focused, Background, a);
       canvasAndTitle();
     }
     if (!Enable || UnEnableAncestor) {
-      normalBody();
+      RaisedFrame(edge, Background, a);
       DrawCanvas();
       if (Font != nullptr && !Title.empty()) {
         const TPoint p = TitlePosition();

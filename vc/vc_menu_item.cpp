@@ -35,6 +35,50 @@ TVisualComponent* Target(PComponentBase neighbour) {
   return item != nullptr && item->Visible && item->Enable ? item : nullptr;
 }
 
+// The bevel of the sides drawn, inner lines first. Each line runs the whole
+// length of its side and the outer lines cover the inner ones' ends. This
+// stays drawn by hand: DrawBevelRing draws every pixel once and stops short of
+// the sides it leaves out, which would change the corners of an item with
+// some sides only and blend a translucent item's corners once, not twice.
+void DrawEdges(const TViewport& r, const TBorders& sides, uint8_t a) {
+  const int32_t X1 = r.X1, Y1 = r.Y1, X2 = r.X2, Y2 = r.Y2;
+  SetColor(241, 239, 226, a);
+  if (sides.Up) Line(X1 + 1, Y1 + 1, X2 - 2, Y1 + 1);
+  if (sides.Left) Line(X1 + 1, Y1, X1 + 1, Y2);
+  SetColor(172, 168, 153, a);
+  if (sides.Down) Line(X1 + 1, Y2 - 1, X2, Y2 - 1);
+  if (sides.Right) Line(X2 - 1, Y1 + 1, X2 - 1, Y2);
+  SetColor(255, 255, 255, a);
+  if (sides.Up) Line(X1, Y1, X2 - 1, Y1);
+  if (sides.Left) Line(X1, Y1, X1, Y2);
+  SetColor(113, 111, 100, a);
+  if (sides.Down) Line(X1, Y2, X2, Y2);
+  if (sides.Right) Line(X2, Y1, X2, Y2);
+}
+
+// The arrow that points where the item's submenu opens, in the current colour.
+void DrawArrow(const TViewport& r, TMenuItemType type) {
+  const int32_t cy = r.Y2 - (r.Y2 - r.Y1) / 2;
+  for (int32_t i = 0; i <= 3; ++i) {
+    switch (type) {
+      case MIT_Left:
+        Line(r.X1 + 5 + i, cy - i, r.X1 + 5 + i, cy + i);
+        break;
+      case MIT_Right:
+        Line(r.X2 - 5 - i, cy - i, r.X2 - 5 - i, cy + i);
+        break;
+      case MIT_Up:
+        Line(r.X2 - 8 - i, cy - 2 + i, r.X2 - 8 + i, cy - 2 + i);
+        break;
+      case MIT_Down:
+        Line(r.X2 - 8 - i, cy + 2 - i, r.X2 - 8 + i, cy + 2 - i);
+        break;
+      case MIT_Button:
+        break;
+    }
+  }
+}
+
 }  // namespace
 
 void TMenuItem::Check() {
@@ -90,23 +134,19 @@ void TMenuItem::Draw() {
   SetViewport(std::max(area.X1, r.X1), std::max(area.Y1, r.Y1), std::min(area.X2, r.X2), std::min(area.Y2, r.Y2));
 
   if (ButtonStyle == BS_Classic) {
-    const int32_t X1 = RealComponentPos.X1;
-    const int32_t Y1 = RealComponentPos.Y1;
-    const int32_t X2 = RealComponentPos.X2;
-    const int32_t Y2 = RealComponentPos.Y2;
     const uint8_t a = AlphaBlending;
     const bool focused = Adress != nullptr && Adress == Focused;
     const bool disabled = !Enable || UnEnableAncestor;
-    const auto use = [a](uint8_t r, uint8_t g, uint8_t b) { SetColor(r, g, b, a); };
+    const auto use = [a](uint8_t red, uint8_t green, uint8_t blue) { SetColor(red, green, blue, a); };
 
     if (focused) {
       use(49, 106, 197);
-      FillRectangle(X1, Y1, X2, Y2);
+      FillRectangle(r.X1, r.Y1, r.X2, r.Y2);
     } else if (!Texture.Loaded) {
       InMainMenu ? use(236, 233, 216) : use(251, 249, 236);
-      FillRectangle(X1, Y1, X2, Y2);
+      FillRectangle(r.X1, r.Y1, r.X2, r.Y2);
     } else {
-      TilePicture(Texture, X1, Y1, X2, Y2, a);
+      TilePicture(Texture, r.X1, r.Y1, r.X2, r.Y2, a);
     }
     if (Font != nullptr && !Title.empty()) {
       if (focused) {
@@ -119,20 +159,7 @@ void TMenuItem::Draw() {
       const TPoint p = TitlePosition();
       WriteText(p.X, p.Y, *Font, Title);
     }
-
-    use(241, 239, 226);
-    if (Borders.Up) Line(X1 + 1, Y1 + 1, X2 - 2, Y1 + 1);
-    if (Borders.Left) Line(X1 + 1, Y1, X1 + 1, Y2);
-    use(172, 168, 153);
-    if (Borders.Down) Line(X1 + 1, Y2 - 1, X2, Y2 - 1);
-    if (Borders.Right) Line(X2 - 1, Y1 + 1, X2 - 1, Y2);
-    use(255, 255, 255);
-    if (Borders.Up) Line(X1, Y1, X2 - 1, Y1);
-    if (Borders.Left) Line(X1, Y1, X1, Y2);
-    use(113, 111, 100);
-    if (Borders.Down) Line(X1, Y2, X2, Y2);
-    if (Borders.Right) Line(X2, Y1, X2, Y2);
-
+    DrawEdges(r, Borders, a);
     if (MenuItemType != MIT_Button) {
       if (disabled) {
         use(172, 168, 153);
@@ -141,25 +168,7 @@ void TMenuItem::Draw() {
       } else {
         use(0, 0, 0);
       }
-      const int32_t cy = Y2 - (Y2 - Y1) / 2;
-      for (int32_t i = 0; i <= 3; ++i) {
-        switch (MenuItemType) {
-          case MIT_Left:
-            Line(X1 + 5 + i, cy - i, X1 + 5 + i, cy + i);
-            break;
-          case MIT_Right:
-            Line(X2 - 5 - i, cy - i, X2 - 5 - i, cy + i);
-            break;
-          case MIT_Up:
-            Line(X2 - 8 - i, cy - 2 + i, X2 - 8 + i, cy - 2 + i);
-            break;
-          case MIT_Down:
-            Line(X2 - 8 - i, cy + 2 - i, X2 - 8 + i, cy + 2 - i);
-            break;
-          case MIT_Button:
-            break;
-        }
-      }
+      DrawArrow(r, MenuItemType);
     }
   }
   TVisualComponent::Draw();

@@ -60,39 +60,33 @@ TEST_F(PanelTest, WithoutBordersOnlyTheFillIsDrawn) {
   EXPECT_EQ(At(157, 78), kBlack);
 }
 
-TEST_F(PanelTest, RaisedBevelOnAllSides) {
-  MakePanel(PS_Classic);
-  AllBorders();
-  Frame();
-  EXPECT_EQ(At(50, 50), kWhite);
-  EXPECT_EQ(At(156, 50), kWhite);
-  EXPECT_EQ(At(157, 50), kDark);
-  EXPECT_EQ(At(50, 76), kWhite);
-  EXPECT_EQ(At(50, 77), kDark);
-  EXPECT_EQ(At(157, 77), kDark);
-  EXPECT_EQ(At(51, 51), kLight);
-  EXPECT_EQ(At(155, 51), kLight);
-  EXPECT_EQ(At(156, 51), kShade);
-  EXPECT_EQ(At(51, 75), kLight);
-  EXPECT_EQ(At(51, 76), kShade);
-  EXPECT_EQ(At(156, 76), kShade);
-  EXPECT_TRUE(AllOf(52, 52, 155, 75, kFace));
-}
-
-TEST_F(PanelTest, SunkenBevelIsDarkTopLeftAndLightBottomRight) {
-  MakePanel(PS_DownSituated);
-  AllBorders();
-  Frame();
-  EXPECT_EQ(At(50, 50), kDark);
-  EXPECT_EQ(At(50, 76), kDark);
-  EXPECT_EQ(At(157, 50), kWhite);
-  EXPECT_EQ(At(50, 77), kWhite);
-  EXPECT_EQ(At(157, 77), kWhite);
-  EXPECT_EQ(At(51, 51), kShade);
-  EXPECT_EQ(At(51, 75), kShade);
-  EXPECT_EQ(At(51, 76), kLight);
-  EXPECT_EQ(At(156, 51), kLight);
-  EXPECT_EQ(At(52, 52), kFace);
+TEST_F(PanelTest, RaisedAndSunkenBevelsOnAllSides) {
+  struct Look {
+    TPanelStyle style;
+    Rgb outer_top_left, outer_bottom_right, inner_top_left, inner_bottom_right;
+  };
+  for (const Look& look : {Look{PS_Classic, kWhite, kDark, kLight, kShade},
+                           Look{PS_DownSituated, kDark, kWhite, kShade, kLight}}) {
+    SCOPED_TRACE(look.style);
+    MakePanel(look.style);
+    AllBorders();
+    Frame();
+    // The top and left lines stop short of the corners the bottom and right ones own.
+    EXPECT_EQ(At(50, 50), look.outer_top_left);
+    EXPECT_EQ(At(156, 50), look.outer_top_left);
+    EXPECT_EQ(At(157, 50), look.outer_bottom_right);
+    EXPECT_EQ(At(50, 76), look.outer_top_left);
+    EXPECT_EQ(At(50, 77), look.outer_bottom_right);
+    EXPECT_EQ(At(157, 77), look.outer_bottom_right);
+    EXPECT_EQ(At(51, 51), look.inner_top_left);
+    EXPECT_EQ(At(155, 51), look.inner_top_left);
+    EXPECT_EQ(At(156, 51), look.inner_bottom_right);
+    EXPECT_EQ(At(51, 75), look.inner_top_left);
+    EXPECT_EQ(At(51, 76), look.inner_bottom_right);
+    EXPECT_EQ(At(156, 76), look.inner_bottom_right);
+    EXPECT_TRUE(AllOf(52, 52, 155, 75, kFace));
+    panel->Free();
+  }
 }
 
 TEST_F(PanelTest, EachBorderSideIsDrawnOnItsOwn) {
