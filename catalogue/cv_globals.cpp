@@ -22,6 +22,7 @@ std::string DatabaseFile;
 bool Modified = false;
 uint32_t DatabaseRevision = 0;
 uint32_t DatabaseReplaced = 0;
+uint32_t DatabaseSaves = 0;
 
 // ---------------------------------------------------------------- thumbnails
 
@@ -79,6 +80,7 @@ bool SaveDatabase() {
     return false;
   }
   Modified = false;
+  ++DatabaseSaves;
   return true;
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "catalogue/cv_messages.h"
+#include "catalogue/cv_places.h"
+#include "forms/cv_observatory_form.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
 #include "rastrix/primitives.h"
@@ -137,11 +139,37 @@ void TPositionSet::OnCreate() {
   LongitudeEdit = new TLongitudeEdit();
   LongitudeEdit->CreateComponent(&LongitudeEdit, 130, 127, 200, 20);
   LongitudeEdit->SetFont(font);
+  PlaceBox = new TPlaceComboBox();
+  PlaceBox->CreateComponent(&PlaceBox, 130, 166, 200);
+  PlaceBox->AddItem("(vlastná poloha)"_cp);
+  for (const TPlace& place : KnownPlaces()) PlaceBox->AddItem(place.Name);
 }
 
 void TPositionSet::OnDraw() {
   DrawPage(RealCanvasPos, "Predvolená pozícia"_cp, "Zem. šírka:"_cp, "Zem. dĺžka:"_cp,
            "Pozn.: Predvolená pozícia sa implicitne nastaví vo hvezdárni."_cp);
+  SetColor(0, 0, 100, 0);
+  WriteText(RealCanvasPos.X1 + 20, RealCanvasPos.Y1 + 167, ProgramFont(2), "Miesto:"_cp);
+}
+
+void TPlaceComboBox::OnAccept() {
+  if (ChoosedItem < 2) return;
+  const TPlace& place = KnownPlaces()[static_cast<std::size_t>(ChoosedItem - 2)];
+  TSettingsForm& form = *SettingsForm;
+  form.Tmp_Settings.Latitude = place.Latitude;
+  form.Tmp_Settings.Longitude = place.Longitude;
+  for (TEdit* edit : {static_cast<TEdit*>(form.PositionSet->LatitudeEdit.Get()),
+                      static_cast<TEdit*>(form.PositionSet->LongitudeEdit.Get())}) {
+    edit->SetText(FormatCoordinate(edit == form.PositionSet->LatitudeEdit.Get() ? place.Latitude : place.Longitude));
+    edit->Refresh = true;
+  }
+}
+
+void TPlaceComboBox::ChooseFor(double Latitude, double Longitude) {
+  ChoosedItem = 1;
+  const auto places = KnownPlaces();
+  for (std::size_t i = 0; i < places.size(); ++i)
+    if (places[i].Latitude == Latitude && places[i].Longitude == Longitude) ChoosedItem = static_cast<int32_t>(i) + 2;
 }
 
 void TSettingsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
@@ -153,10 +181,19 @@ void TSettingsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
   Settings.UseImplicitDatabase = form.DatabaseSet->UsePathBox->Checked;
   Settings.Latitude = *latitude;
   Settings.Longitude = *longitude;
+  const bool observatory = form.ObservatoryWaits;
   form.Hide();
+  if (observatory) ObservatoryForm->Show(ST_Unmodal);
 }
 
 void TSettingsForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) { SettingsForm->Hide(); }
+
+void TSettingsForm::AskForPlace() {
+  PlaceAsked = true;
+  Show(ST_Unmodal);
+  Layer->SetFirstPage(1);
+  ObservatoryWaits = true;
+}
 
 void TSettingsForm::OnCreate() {
   LoadFormIcon(*this);
@@ -187,8 +224,12 @@ void TSettingsForm::OnShow() {
   PositionSet->LongitudeEdit->Refresh = true;
   PositionSet->LatitudeEdit->SetText(FormatCoordinate(Settings.Latitude));
   PositionSet->LatitudeEdit->Refresh = true;
+  PositionSet->PlaceBox->ChooseFor(Settings.Latitude, Settings.Longitude);
   Load_Settings = false;
   Tmp_Settings = Settings;
 }
 
-void TSettingsForm::OnHide() { Load_Settings = true; }
+void TSettingsForm::OnHide() {
+  Load_Settings = true;
+  ObservatoryWaits = false;
+}

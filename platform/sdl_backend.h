@@ -51,6 +51,7 @@ class SdlBackend final : public Backend {
   void SetCursorShape(CursorShape shape) override;
   uint32_t DoubleClickTime() override { return 500; }
   bool TakeCloseRequest() override;
+  int TakeWheelNotches() override;
   uint32_t TickCount() override;
   SystemTime UtcTime() override;
   SystemTime LocalTime() override;
@@ -89,6 +90,7 @@ class SdlBackend final : public Backend {
   int cursor_x_ = 0;
   int cursor_y_ = 0;
   bool close_requested_ = false;
+  int wheel_notches_ = 0;
 };
 
 }  // namespace platform
