@@ -32,11 +32,11 @@ constexpr TPageBlock kControlingBlocks[] = {
     {BK_Text, 4, 0,
      "Tlačidlá, položky ponúk a záložky sa stláčajú ľavým tlačidlom myši. Okno presuniete ťahaním za "
      "titulný pruh, kliknutím doň ho prenesiete do popredia. Dlhú stránku posúva posuvník: jeho šípky, "
-     "kliknutie na dráhu alebo ťahanie jazdca. Nad odkazom sa ukazovateľ zmení na ruku."_cp},
+     "kliknutie na dráhu, ťahanie jazdca alebo koliesko myši nad ňou. Nad odkazom sa ukazovateľ zmení na ruku."_cp},
     {BK_Text, 10, 0,
      "Vo hvezdárni stačí ukázať na obrázok hmloviny a hmlovina sa označí bielym rámikom; dvojklik otvorí "
      "jej záznam. Hvezdáreň ukazuje aj azimut a výšku miesta pod ukazovateľom; tlačidlo Teraz vráti jej "
-     "hodiny na súčasný čas. Koliesko myši posúva výpis, stránky kníh a posuvník pod ukazovateľom. Vo výpise položiek "
+     "hodiny na súčasný čas. Vo výpise položiek "
      "kliknutie na hlavičku stĺpca zoradí záznamy podľa neho, ďalšie kliknutie obráti poradie."_cp},
     {BK_SubHeading, 16, 0, "Ovládanie klávesnicou"_cp},
     {BK_Text, 17, 0,

@@ -140,7 +140,8 @@ void TPositionSet::OnCreate() {
   LongitudeEdit->CreateComponent(&LongitudeEdit, 130, 127, 200, 20);
   LongitudeEdit->SetFont(font);
   PlaceBox = new TPlaceComboBox();
-  PlaceBox->CreateComponent(&PlaceBox, 130, 166, 200);
+  // Above the coordinates: its list and scroll bar open over them, inside the page.
+  PlaceBox->CreateComponent(&PlaceBox, 130, 52, 200);
   PlaceBox->AddItem("(vlastná poloha)"_cp);
   for (const TPlace& place : KnownPlaces()) PlaceBox->AddItem(place.Name);
 }
@@ -149,7 +150,7 @@ void TPositionSet::OnDraw() {
   DrawPage(RealCanvasPos, "Predvolená pozícia"_cp, "Zem. šírka:"_cp, "Zem. dĺžka:"_cp,
            "Pozn.: Predvolená pozícia sa implicitne nastaví vo hvezdárni."_cp);
   SetColor(0, 0, 100, 0);
-  WriteText(RealCanvasPos.X1 + 20, RealCanvasPos.Y1 + 167, ProgramFont(2), "Miesto:"_cp);
+  WriteText(RealCanvasPos.X1 + 20, RealCanvasPos.Y1 + 53, ProgramFont(2), "Miesto:"_cp);
 }
 
 void TPlaceComboBox::OnAccept() {
