@@ -21,6 +21,7 @@ std::string DatabaseFile;
 bool Modified = false;
 uint32_t DatabaseRevision = 0;
 uint32_t DatabaseReplaced = 0;
+uint32_t DatabaseSaves = 0;
 
 // ---------------------------------------------------------------- thumbnails
 
@@ -77,6 +78,7 @@ bool SaveDatabase() {
     return false;
   }
   Modified = false;
+  ++DatabaseSaves;
   return true;
 }
 

@@ -30,6 +30,9 @@ extern uint32_t DatabaseRevision;
 // The value DatabaseRevision took when the whole database was last replaced
 // (load, new, reset). Views read both through TDatabaseWatch (cv_database_watch).
 extern uint32_t DatabaseReplaced;
+// Raised by every successful save of a loaded database (never lowered), so a
+// view can tell the user that one happened.
+extern uint32_t DatabaseSaves;
 
 // Writes the loaded database to DatabaseFile through a new file in the same
 // folder that then replaces the old one, so a failed save never destroys the

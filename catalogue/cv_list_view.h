@@ -16,19 +16,35 @@
 
 #include "catalogue/cv_globals.h"
 
-// A search text and its reading as a real number, prepared once per search.
+// A search text, its reading as a real number and its folded form, prepared
+// once per search.
 struct TSearch {
   std::string Text;
   bool IsNumber = false;  // Text reads as a real number (ParseRealNumber)
   double Number = 0.0;
+  std::string Folded;  // FoldSearchText(Text) without trailing spaces; empty: no containment test
 
   explicit TSearch(std::string_view T);
 };
 
+// Appends Text folded for searching: lower case, Slovak and Czech diacritics
+// dropped ("Veľká" -> "velka"), and the spaces between a letter and a digit
+// dropped, so "NGC 7293", "ngc7293" and "M 42" read like the designations in
+// the names.
+void FoldSearchText(std::string_view Text, std::string& Out);
+
+// Appends what a search finds a record by anywhere: its folded name, its NGC
+// designation ("ngc7293", none for 0) and its folded description, separated
+// by bytes that no folded search text holds.
+void AppendSearchableText(const TNebula& Record, std::string& Out);
+
 // Whether a record matches: one of its fields, as the list shows it, begins
 // with the text (byte for byte), or one of its numbers equals the text read
-// as a real number.
+// as a real number, or its searchable text contains the folded text.
 bool MatchesSearch(const TNebula& Record, const TSearch& Search);
+// The first two tests alone: what the search found before it looked inside
+// the texts.
+bool MatchesSearchPrefix(const TNebula& Record, const TSearch& Search);
 
 // The plain computation, as the list would do it in every frame: sorts the
 // first Count records of Records, then Shown := copies of the matching ones
@@ -60,4 +76,11 @@ class TListView {
   bool filtered_ = false;
   std::string search_text_;
   std::vector<uint32_t> positions_;
+  // The searchable texts of Nebulas in their order, record I at
+  // [searchable_start_[I], searchable_start_[I + 1]); built at the first
+  // search after the records or their order changed.
+  bool searchable_valid_ = false;
+  std::string searchable_;
+  std::vector<uint32_t> searchable_start_;
+  void BuildSearchable();
 };

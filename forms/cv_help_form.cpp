@@ -32,16 +32,17 @@ constexpr TPageBlock kControlingBlocks[] = {
     {BK_Text, 4, 0,
      "Tlačidlá, položky ponúk a záložky sa stláčajú ľavým tlačidlom myši. Okno presuniete ťahaním za "
      "titulný pruh, kliknutím doň ho prenesiete do popredia. Dlhú stránku posúva posuvník: jeho šípky, "
-     "kliknutie na dráhu alebo ťahanie jazdca. Nad odkazom sa ukazovateľ zmení na ruku."_cp},
+     "kliknutie na dráhu, ťahanie jazdca alebo koliesko myši nad ňou. Nad odkazom sa ukazovateľ zmení na ruku."_cp},
     {BK_Text, 10, 0,
      "Vo hvezdárni stačí ukázať na obrázok hmloviny a hmlovina sa označí bielym rámikom; dvojklik otvorí "
-     "jej záznam. Hvezdáreň ukazuje aj azimut a výšku miesta pod ukazovateľom. Vo výpise položiek "
+     "jej záznam. Hvezdáreň ukazuje aj azimut a výšku miesta pod ukazovateľom; tlačidlo Teraz vráti jej "
+     "hodiny na súčasný čas. Vo výpise položiek "
      "kliknutie na hlavičku stĺpca zoradí záznamy podľa neho, ďalšie kliknutie obráti poradie."_cp},
     {BK_SubHeading, 16, 0, "Ovládanie klávesnicou"_cp},
     {BK_Text, 17, 0,
      "Tab presúva zameranie na ďalší prvok okna a Enter stlačí zamerané tlačidlo. Keď podržíte Ctrl a "
      "stlačíte Shift, prepnete na ďalšie otvorené okno. Šípkami sa pohybujete v ponukách, v riadkoch "
-     "výpisu a po posuvníku, ktorý má zameranie; Esc zavrie podponuku. Print Screen uloží obraz obrazovky "
+     "výpisu a po posuvníku, ktorý má zameranie; Esc zavrie podponuku alebo zruší vrchné okno. Print Screen uloží obraz obrazovky "
      "do priečinka SnapShots. Vo výpise položiek Enter zobrazí vybraný záznam, medzerník ho otvorí na "
      "úpravu a Delete ho po potvrdení odstráni. Vo hvezdárni Tab prechádza hmloviny na mape zhora nadol a "
      "Enter otvorí záznam označenej hmloviny."_cp},
@@ -70,7 +71,8 @@ constexpr TPageBlock kFAQBlocks[] = {
     {BK_Bold, 18, 0, "Ako nastavím svoje miesto pozorovania?"_cp},
     {BK_Text, 19, 0,
      "V Nastaveniach na strane Pozícia zadajte zemepisnú šírku a dĺžku v stupňoch s desatinnou bodkou, "
-     "sever a východ kladne (Bratislava 48.14860 a 17.10770). Hvezdáreň ich použije pri ďalšom otvorení."_cp},
+     "sever a východ kladne (Bratislava 48.14860 a 17.10770), alebo vyberte mesto zo zoznamu Miesto. "
+     "Hvezdáreň ich použije pri ďalšom otvorení."_cp},
     {BK_Bold, 23, 0, "Ako prenesiem vlastný zoznam hmlovín?"_cp},
     {BK_Text, 24, 0,
      "Uložte ho ako CSV v kódovaní UTF-8 so stĺpcami number, name, ngc, ra_hours, dec_degrees, "

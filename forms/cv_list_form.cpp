@@ -178,6 +178,7 @@ void TListForm::OnCreate() {
   }
   ScrollBar1 = new TScrollBar();
   ScrollBar1->CreateComponent(&ScrollBar1, SBT_Vertical, 910, 39, 364, 15);
+  ScrollBar1->WheelStep = 3;
   ListItemButton = new TListItemButton();
   ListItemButton->CreateComponent(&ListItemButton, false, BS_Classic, "List Item button", 20, 445, 110, 27);
   ReviseItemButton = new TReviseItemButton();
@@ -190,6 +191,10 @@ void TListForm::OnCreate() {
   if (LoadedFonts.size() > 3 && LoadedFonts[3] != nullptr) SearchEdit->SetFont(LoadedFonts[3]);
   SearchBox = new TCheckBox();
   SearchBox->CreateComponent(&SearchBox, 597, 445, "Vyhľadávanie:"_cp);
+  // The box's title reaches a few pixels into the edit and hid its first
+  // letter: the edit lies above it (the focus order stays).
+  const auto edit = std::find(RegisteredComponents.begin(), RegisteredComponents.end(), &SearchEdit);
+  if (edit != RegisteredComponents.end()) std::rotate(edit, edit + 1, RegisteredComponents.end());
   ActivePropertyButton = PropertyButtons[0].Get();
   ActiveLine = 0;
 }
@@ -233,6 +238,11 @@ void TListForm::OnCheck() {
   // Steps 1 to 3 of a frame: scroll, search, rebuild. The view sorts and
   // filters only when its inputs changed; the cells are refilled only then.
   bool refill = ScrollBar1->Position != ScrollBarPos;
+  // Typing is asking to search; the box stays to switch the search off.
+  if (SearchEdit->Text != seen_search_text_) {
+    seen_search_text_ = SearchEdit->Text;
+    if (!seen_search_text_.empty()) SearchBox->Checked = true;
+  }
   if (SearchBox->Checked && SearchEdit->Text != SearchString) {
     SearchString = SearchEdit->Text;
     Refresh = true;

@@ -113,6 +113,8 @@ class TListForm : public TForm {
   void OnFree() override;
   void OnShow() override;
   void OnCheck() override;
+  // Anywhere over the form the wheel scrolls the rows.
+  bool MouseWheel(int32_t Notches) override { return ScrollBar1->MouseWheel(Notches); }
 
   // Refills the 150 cells from the shown records at the scroll position.
   void ListAllItems();
@@ -129,6 +131,9 @@ class TListForm : public TForm {
   // the visible rows.
   void StepSelection(int32_t Step);
   void FocusActiveRow();
+  // The search edit's text as last seen: a change is typing, which switches
+  // the search on.
+  std::string seen_search_text_;
   int32_t up_steps_ = 0;
   int32_t down_steps_ = 0;
   // The row whose holder had the focus when the delete question was asked;

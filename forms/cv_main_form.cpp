@@ -35,6 +35,11 @@ constexpr uint32_t kItemWidth = 170;
 constexpr uint32_t kItemHeight = 26;
 constexpr int32_t kOpenedWindowsX = 427;
 constexpr int32_t kOpenedWindowsY = 738;
+// The status bar's catalogue name: after the date's piece, clear of the
+// open-windows button; the saved note stays this long.
+constexpr int32_t kCatalogueTextX = 112;
+constexpr int32_t kCatalogueTextEnd = kOpenedWindowsX - 12;
+constexpr uint32_t kSavedNoteMs = 3000;
 
 template <class T>
 void CreateArcButton(TOwned<T>& Slot, std::string_view Title, double Theta, bool Right, bool Upper,
@@ -105,7 +110,15 @@ void TMainFormButton::OnDraw() {
 
 void TMainFormButton::OnMouseMove(int32_t, int32_t) { Focused = Adress; }
 
-void TObservatoryButton::OnMouseLeftClick(int32_t, int32_t) { ObservatoryForm->Show(ST_Unmodal); }
+void TObservatoryButton::OnMouseLeftClick(int32_t, int32_t) {
+  // With no position stored the map would show the sky over the Gulf of
+  // Guinea: ask for a place first, once a run.
+  if (!SettingsForm->PlaceAsked && Settings.Latitude == 0.0 && Settings.Longitude == 0.0) {
+    SettingsForm->AskForPlace();
+    return;
+  }
+  ObservatoryForm->Show(ST_Unmodal);
+}
 void TEncyclopediaButton::OnMouseLeftClick(int32_t, int32_t) { EncyclopediaForm->Show(ST_Unmodal); }
 void TSettingsButton::OnMouseLeftClick(int32_t, int32_t) { SettingsForm->Show(ST_Unmodal); }
 void THelpButton::OnMouseLeftClick(int32_t, int32_t) { HelpForm->Show(ST_Unmodal); }
@@ -146,6 +159,8 @@ void TStatusBar::OnCreate() {
   for (std::string& part : TimeString) part.reserve(8);
   date_text_.reserve(32);
   clock_text_.reserve(32);
+  catalogue_text_.reserve(TShortString::Capacity + 2);
+  saves_seen_ = DatabaseSaves;
 }
 
 void TStatusBar::FormatTime(const platform::SystemTime& T) {
@@ -162,6 +177,25 @@ void TStatusBar::FormatTime(const platform::SystemTime& T) {
 void TStatusBar::OnCheck() {
   Time = platform::Current().LocalTime();
   FormatTime(Time);
+  catalogue_text_.clear();
+  if (Loaded) {
+    // A catalogue made without a name is known by its file.
+    std::string_view name = DatabaseInfo.NameOfDatabase.View();
+    if (name.empty()) {
+      name = DatabaseFile;
+      const std::size_t slash = name.find_last_of("\\/");
+      if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
+    }
+    catalogue_text_.assign(name.substr(0, TShortString::Capacity));
+    if (Modified) catalogue_text_.append(" *");
+  }
+  const uint32_t now = platform::Current().TickCount();
+  if (DatabaseSaves != saves_seen_) {
+    saves_seen_ = DatabaseSaves;
+    saved_note_ = true;
+    saved_note_end_ = now + kSavedNoteMs;
+  }
+  if (saved_note_ && static_cast<int32_t>(now - saved_note_end_) >= 0) saved_note_ = false;
 }
 
 void TStatusBar::OnDraw() {
@@ -173,6 +207,24 @@ void TStatusBar::OnDraw() {
   SetColor(255, 255, 255, 0);
   WriteText(c.X1 + 11, c.Y1 + 2, *Font, date_text_);
   WriteText(c.X1 + 947, c.Y1 + 2, *Font, clock_text_);
+  DrawCatalogueText();
+}
+
+void TStatusBar::DrawCatalogueText() {
+  // Between the date and the open-windows button, where nothing else lies; a
+  // name too long for it loses its end rather than run under the button.
+  const TViewport& c = RealCanvasPos;
+  const int32_t x = c.X1 + kCatalogueTextX;
+  const std::string_view note = "Uložené"_cp;
+  const int32_t note_room = saved_note_ ? static_cast<int32_t>(GetTextLength(*Font, note)) + 12 : 0;
+  const int32_t room = kCatalogueTextEnd - kCatalogueTextX - note_room;
+  std::string_view text = catalogue_text_;
+  while (!text.empty() && static_cast<int32_t>(GetTextLength(*Font, text)) > room) text.remove_suffix(1);
+  SetColor(255, 255, 255, 0);
+  WriteText(x, c.Y1 + 2, *Font, text);
+  if (!saved_note_) return;
+  SetColor(150, 230, 150, 0);
+  WriteText(x + static_cast<int32_t>(GetTextLength(*Font, text)) + 12, c.Y1 + 2, *Font, note);
 }
 
 // ---------------------------------------------------------------- main form

@@ -122,8 +122,18 @@ class TStatusBar : public TPanel {
   // The date and the clock as shown, "06.12.2026" and "23:05 09".
   const std::string& DateText() const { return date_text_; }
   const std::string& ClockText() const { return clock_text_; }
+  // The loaded catalogue's name, with " *" while it has unsaved changes;
+  // empty with none loaded.
+  const std::string& CatalogueText() const { return catalogue_text_; }
+  // "Uložené" shows beside it for a few seconds after each save.
+  bool SavedNoteShown() const { return saved_note_; }
 
  private:
+  void DrawCatalogueText();
+  std::string catalogue_text_;
+  uint32_t saves_seen_ = 0;
+  bool saved_note_ = false;
+  uint32_t saved_note_end_ = 0;  // tick count
   std::string date_text_;  // kept between frames, so that an idle frame allocates nothing
   std::string clock_text_;
 };

@@ -142,9 +142,13 @@ void TitledPanel(TPanel& Panel, std::string_view Title) {
   Panel.Borders = TBorders{true, true, true, true};
 }
 
-void WriteLabel(const TVisualComponent& Panel, int32_t X, int32_t Y, std::string_view Text) {
+// A label at X, moved left where it would run under its input and hide its colon.
+void WriteLabel(const TVisualComponent& Panel, int32_t X, int32_t Y, std::string_view Text,
+                const TVisualComponent& Input) {
+  const TFont& font = ProgramFont(0);
+  X = std::min(X, Input.X - 2 - static_cast<int32_t>(GetTextLength(font, Text)));
   SetColor(0, 0, 0, 0);
-  WriteText(Panel.RealCanvasPos.X1 + X, Panel.RealCanvasPos.Y1 + Y, ProgramFont(0), Text);
+  WriteText(Panel.RealCanvasPos.X1 + X, Panel.RealCanvasPos.Y1 + Y, font, Text);
 }
 
 }  // namespace
@@ -166,22 +170,23 @@ void TTimePanel::OnCreate() {
 }
 
 void TTimePanel::OnDraw() {
-  WriteLabel(*this, 11, 30, "ďeň:"_cp);
-  WriteLabel(*this, 69, 30, "mes.:"_cp);
-  WriteLabel(*this, 131, 30, "rok:"_cp);
-  WriteLabel(*this, 25, 65, "hodina:"_cp);
-  WriteLabel(*this, 108, 65, "minúta:"_cp);
+  WriteLabel(*this, 11, 30, "ďeň:"_cp, *Day);
+  WriteLabel(*this, 69, 30, "mes.:"_cp, *Month);
+  WriteLabel(*this, 131, 30, "rok:"_cp, *Year);
+  WriteLabel(*this, 25, 65, "hodina:"_cp, *Hour);
+  WriteLabel(*this, 108, 65, "minúta:"_cp, *Minute);
 }
 
 void TPositionPanel::OnCreate() {
   TitledPanel(*this, "Pozícia"_cp);
-  CreateInput(Latitude, 79, 24, 54, "Zemepisná šírka"_cp, -90, 90);
-  CreateInput(Longitude, 79, 59, 54, "Zemepisná dĺžka"_cp, -180, 180);
+  // Wide enough for five decimals of a latitude or an eastern longitude.
+  CreateInput(Latitude, 79, 24, 60, "Zemepisná šírka"_cp, -90, 90);
+  CreateInput(Longitude, 79, 59, 60, "Zemepisná dĺžka"_cp, -180, 180);
 }
 
 void TPositionPanel::OnDraw() {
-  WriteLabel(*this, 11, 30, "zem. šírka:"_cp);
-  WriteLabel(*this, 11, 65, "zem. dĺžka:"_cp);
+  WriteLabel(*this, 11, 30, "zem. šírka:"_cp, *Latitude);
+  WriteLabel(*this, 11, 65, "zem. dĺžka:"_cp, *Longitude);
 }
 
 void TSpeedRadioButton::OnChange() { ObservatoryForm->Speed = Speed; }
@@ -252,6 +257,7 @@ void TFocus_Gate::OnFocus() {
 // ---------------------------------------------------------------- the form
 
 void TObservatoryForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { ObservatoryForm->Hide(); }
+void TObservatoryForm::TNowButton::OnMouseLeftClick(int32_t, int32_t) { ObservatoryForm->ClockToNow(); }
 
 void TObservatoryForm::OnCreate() {
   LoadFormIcon(*this);
@@ -271,6 +277,8 @@ void TObservatoryForm::OnCreate() {
   SpeedPanel = new TSpeedPanel();
   SpeedPanel->CreateComponent(&SpeedPanel, false, PS_Classic, 470, 250, 152, 115);
   CreateDialogButton(OKButton, 541, 400);
+  NowButton = new TNowButton();
+  NowButton->CreateComponent(&NowButton, true, BS_Classic, "Teraz", 463, 400, 70, DIALOG_BUTTON_HEIGHT);
   platform::Backend& clock = platform::Current();
   UTCDiff = GetUTCDiff(clock.UtcTime(), clock.LocalTime());
   ObservingNebulas.clear();
@@ -287,6 +295,12 @@ void TObservatoryForm::OnShow() {
   if (!Reload) return;
   Latitude = Settings.Latitude;
   Longitude = Settings.Longitude;
+  Speed = 1;
+  ClockToNow();
+  Reload = false;
+}
+
+void TObservatoryForm::ClockToNow() {
   platform::Backend& clock = platform::Current();
   const platform::SystemTime now = clock.UtcTime();
   int32_t tick = 0;
@@ -298,10 +312,8 @@ void TObservatoryForm::OnShow() {
   } else {
     SetClock(NormalDateToDiffDate(UTCTime));
   }
-  Speed = 1;
   ActualizeComponents();
   RecalculateNebulas();
-  Reload = false;
 }
 
 void TObservatoryForm::OnHide() { Reload = true; }
@@ -541,6 +553,13 @@ void TObservatoryForm::OnDraw() {
   WriteText(ox + 217, oy + 424, font, "0°"_cp);
   WriteText(ox + 1, oy + 213, font, "90°"_cp);
   WriteText(ox + 424, oy + 213, font, "270°"_cp);
+  // The cardinal points: azimuth counts from the north through the east.
+  SetColor(140, 0, 0, a);
+  WriteText(ox + 214 + static_cast<int32_t>(GetTextLength(font, "180°"_cp)), oy + 3, font, "J");
+  WriteText(ox + 221 + static_cast<int32_t>(GetTextLength(font, "0°"_cp)), oy + 424, font, "S");
+  WriteText(ox + 1, oy + 228, font, "V");
+  WriteText(ox + 424, oy + 228, font, "Z");
+  SetColor(50, 50, 50, a);
   if (PMouseIs) {
     char text[64];
     std::snprintf(text, sizeof text, "Az.: %.3f\xB0", MouseAz);

@@ -143,6 +143,12 @@ class TObservatoryForm : public TForm {
   TOwned<TPositionPanel> PositionPanel;
   TOwned<TSpeedPanel> SpeedPanel;
   TOwned<TOKButton1> OKButton;
+  // Puts the clock back to the present after the date was changed.
+  class TNowButton : public TButton {
+   public:
+    void OnMouseLeftClick(int32_t X, int32_t Y) override;
+  };
+  TOwned<TNowButton> NowButton;
   double Latitude = 0;
   double Longitude = 0;
   TNormalDate UTCTime;
@@ -172,6 +178,8 @@ class TObservatoryForm : public TForm {
   void OnMouseMove(int32_t X, int32_t Y) override;
   void OnMouseLeftDoubleClick(int32_t X, int32_t Y) override;
   void OnShow() override;
+  // The simulated clock := the system's, the map recomputed; the speed stays.
+  void ClockToNow();
   void OnHide() override;
 
   // Shows the current values in the inputs that do not hold the focus.

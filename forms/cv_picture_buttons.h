@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 
 #include "rastrix/bmp.h"
 #include "rastrix/fnt.h"
@@ -77,6 +78,9 @@ void CreateDialogButton(TOwned<TDialogButton>& Slot, int32_t X, int32_t Y) {
   Slot = new TDialogButton();
   Slot->CreateComponent(&Slot, true, BS_Classic, TDialogButton::DialogTitle, X, Y, DIALOG_BUTTON_WIDTH,
                         DIALOG_BUTTON_HEIGHT);
+  // A dialog's Cancel is what Escape does there.
+  if constexpr (std::is_base_of_v<TCancelButton, TDialogButton>)
+    if (TForm* form = DerefAs<TForm>(ActualForm)) form->EscapeButton = &Slot;
 }
 
 // Loads the program's icon ("Pictures\Icon.bmp") into a form's title bar.

@@ -2,6 +2,8 @@
 
 #include "catalogue/cv_messages.h"
 #include "catalogue/cv_number_text.h"
+#include "catalogue/cv_places.h"
+#include "forms/cv_observatory_form.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
 #include "rastrix/primitives.h"
@@ -86,11 +88,38 @@ void TPositionSet::OnCreate() {
   LongitudeEdit = new TLongitudeEdit();
   LongitudeEdit->CreateComponent(&LongitudeEdit, 130, 127, 200, 20);
   LongitudeEdit->SetFont(font);
+  PlaceBox = new TPlaceComboBox();
+  // Above the coordinates: its list and scroll bar open over them, inside the page.
+  PlaceBox->CreateComponent(&PlaceBox, 130, 52, 200);
+  PlaceBox->AddItem("(vlastná poloha)"_cp);
+  for (const TPlace& place : KnownPlaces()) PlaceBox->AddItem(place.Name);
 }
 
 void TPositionSet::OnDraw() {
   DrawPage(RealCanvasPos, "Predvolená pozícia"_cp, "Zem. šírka:"_cp, "Zem. dĺžka:"_cp,
            "Pozn.: Predvolená pozícia sa implicitne nastaví vo hvezdárni."_cp);
+  SetColor(0, 0, 100, 0);
+  WriteText(RealCanvasPos.X1 + 20, RealCanvasPos.Y1 + 53, ProgramFont(2), "Miesto:"_cp);
+}
+
+void TPlaceComboBox::OnAccept() {
+  if (ChoosedItem < 2) return;
+  const TPlace& place = KnownPlaces()[static_cast<std::size_t>(ChoosedItem - 2)];
+  TSettingsForm& form = *SettingsForm;
+  form.Tmp_Settings.Latitude = place.Latitude;
+  form.Tmp_Settings.Longitude = place.Longitude;
+  for (TEdit* edit : {static_cast<TEdit*>(form.PositionSet->LatitudeEdit.Get()),
+                      static_cast<TEdit*>(form.PositionSet->LongitudeEdit.Get())}) {
+    edit->SetText(FixedDecimals(edit == form.PositionSet->LatitudeEdit.Get() ? place.Latitude : place.Longitude, 5));
+    edit->Refresh = true;
+  }
+}
+
+void TPlaceComboBox::ChooseFor(double Latitude, double Longitude) {
+  ChoosedItem = 1;
+  const auto places = KnownPlaces();
+  for (std::size_t i = 0; i < places.size(); ++i)
+    if (places[i].Latitude == Latitude && places[i].Longitude == Longitude) ChoosedItem = static_cast<int32_t>(i) + 2;
 }
 
 void TSettingsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
@@ -104,10 +133,19 @@ void TSettingsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
   Settings.UseImplicitDatabase = form.DatabaseSet->UsePathBox->Checked;
   Settings.Latitude = latitude;
   Settings.Longitude = longitude;
+  const bool observatory = form.ObservatoryWaits;
   form.Hide();
+  if (observatory) ObservatoryForm->Show(ST_Unmodal);
 }
 
 void TSettingsForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) { SettingsForm->Hide(); }
+
+void TSettingsForm::AskForPlace() {
+  PlaceAsked = true;
+  Show(ST_Unmodal);
+  Layer->SetFirstPage(1);
+  ObservatoryWaits = true;
+}
 
 void TSettingsForm::OnCreate() {
   LoadFormIcon(*this);
@@ -138,8 +176,12 @@ void TSettingsForm::OnShow() {
   PositionSet->LongitudeEdit->Refresh = true;
   PositionSet->LatitudeEdit->SetText(FixedDecimals(Settings.Latitude, 5));
   PositionSet->LatitudeEdit->Refresh = true;
+  PositionSet->PlaceBox->ChooseFor(Settings.Latitude, Settings.Longitude);
   Load_Settings = false;
   Tmp_Settings = Settings;
 }
 
-void TSettingsForm::OnHide() { Load_Settings = true; }
+void TSettingsForm::OnHide() {
+  Load_Settings = true;
+  ObservatoryWaits = false;
+}

@@ -6,6 +6,7 @@
 #include "catalogue/cv_settings.h"
 #include "forms/cv_picture_buttons.h"
 #include "vc/vc_check_box.h"
+#include "vc/vc_combo_box.h"
 #include "vc/vc_edit.h"
 #include "vc/vc_form.h"
 #include "vc/vc_page_control.h"
@@ -38,10 +39,20 @@ class TDatabaseSet : public TPage {
   void OnDraw() override;
 };
 
+// The known places: entry 1 keeps the position as typed, every other one
+// fills both coordinates.
+class TPlaceComboBox : public TComboBox {
+ public:
+  void OnAccept() override;
+  // Chooses the place at exactly these coordinates, or entry 1.
+  void ChooseFor(double Latitude, double Longitude);
+};
+
 class TPositionSet : public TPage {
  public:
   TOwned<TLongitudeEdit> LongitudeEdit;
   TOwned<TLatitudeEdit> LatitudeEdit;
+  TOwned<TPlaceComboBox> PlaceBox;
 
   void OnCreate() override;
   void OnDraw() override;
@@ -65,6 +76,13 @@ class TSettingsForm : public TForm {
   TOwned<TCancelButton1> CancelButton;
   bool Load_Settings = true;
   TSettings Tmp_Settings;  // holds the last accepted latitude and longitude
+  // Set when the observatory waits for a place: OK opens it.
+  bool ObservatoryWaits = false;
+  bool PlaceAsked = false;  // once a run is enough
+
+  // Shows the position page to a user who has no position yet; OK then opens
+  // the observatory.
+  void AskForPlace();
 
   void OnCreate() override;
   void OnFree() override;

@@ -51,6 +51,9 @@ class HeadlessBackend final : public Backend {
   // valid Gregorian date from year 1601 on.
   void SetClock(const SystemTime& utc, int local_offset_minutes);
   void SetAvailableMemory(uint64_t bytes);
+  // Turns the mouse wheel by notches (positive away from the user); the
+  // program takes them at its next frame.
+  void TurnWheel(int notches) { wheel_notches_ += notches; }
   // As if the user pressed the window's close button.
   void RequestClose();
   // As if the window had been uncovered or restored: its picture is gone and
@@ -88,6 +91,11 @@ class HeadlessBackend final : public Backend {
   void SetCursorShape(CursorShape shape) override;
   uint32_t DoubleClickTime() override { return kDoubleClickTime; }
   bool TakeCloseRequest() override;
+  int TakeWheelNotches() override {
+    const int notches = wheel_notches_;
+    wheel_notches_ = 0;
+    return notches;
+  }
   uint32_t TickCount() override { return tick_; }
   SystemTime UtcTime() override;
   SystemTime LocalTime() override;
@@ -113,6 +121,7 @@ class HeadlessBackend final : public Backend {
   CursorShape cursor_shape_ = CursorShape::Arrow;
   uint64_t cursor_moves_ = 0;
   bool close_requested_ = false;
+  int wheel_notches_ = 0;
 
   uint32_t tick_ = kDefaultTick;
   int64_t utc_ms_ = 0;  // milliseconds since 1601-01-01 00:00 UTC

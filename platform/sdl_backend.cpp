@@ -309,6 +309,11 @@ void SdlBackend::DrainEvents() {
       case SDL_MOUSEMOTION:
         moved = true;
         break;
+      case SDL_MOUSEWHEEL:
+        // Taken as reported, flipped or not: a desktop set to natural
+        // scrolling wants the content to follow the fingers here too.
+        wheel_notches_ += event.wheel.y;
+        break;
       default:
         break;
     }
@@ -403,6 +408,12 @@ bool SdlBackend::TakeCloseRequest() {
   const bool result = close_requested_;
   close_requested_ = false;
   return result;
+}
+
+int SdlBackend::TakeWheelNotches() {
+  const int notches = wheel_notches_;
+  wheel_notches_ = 0;
+  return notches;
 }
 
 void SdlBackend::CloseDisplay() {

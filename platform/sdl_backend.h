@@ -52,6 +52,7 @@ class SdlBackend final : public Backend {
   void SetCursorShape(CursorShape shape) override;
   uint32_t DoubleClickTime() override { return 500; }
   bool TakeCloseRequest() override;
+  int TakeWheelNotches() override;
   uint32_t TickCount() override;
   SystemTime UtcTime() override;
   SystemTime LocalTime() override;
@@ -95,6 +96,7 @@ class SdlBackend final : public Backend {
   bool close_requested_ = false;
   // Windows-1250 characters typed since the program last took them.
   std::string typed_;
+  int wheel_notches_ = 0;
 };
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include "platform/vk.h"
 #include "rastrix/rastrix.h"
 #include "vc/vc_base.h"
+#include "vc/vc_container.h"
 #include "vc/vc_form.h"
 #include "vc/vc_menu_item.h"
 
@@ -30,6 +31,54 @@ void Reactivate(TForm& form) {
   form.PositionOfFocusedComponent = 0;
   Focused = form.FocusableComponents.empty() ? nullptr : form.FocusableComponents[0];
   form.OnShow();
+}
+
+bool Contains(const TVisualComponent& c, int32_t x, int32_t y) {
+  const TViewport& v = c.RealComponentViewport;
+  return c.Visible && x >= v.X1 && x <= v.X2 && y >= v.Y1 && y <= v.Y2;
+}
+
+// The deepest shown component at (x, y) in c, topmost child first. A
+// container is only a frame for its children: where none of them lies, the
+// point belongs to whatever is below it, as its clicks do.
+TVisualComponent* ComponentAt(TVisualComponent& c, int32_t x, int32_t y) {
+  if (!Contains(c, x, y)) return nullptr;
+  for (std::size_t i = c.RegisteredComponents.size(); i-- > 0;) {
+    TVisualComponent* child = Deref(c.RegisteredComponents[i]);
+    if (child == nullptr) continue;
+    if (TVisualComponent* hit = ComponentAt(*child, x, y)) return hit;
+  }
+  return dynamic_cast<TContainer*>(&c) != nullptr ? nullptr : &c;
+}
+
+// The wheel goes to the component under the pointer, or the nearest of its
+// mothers that can use it, in the topmost form there; never below a shown
+// modal form.
+void DispatchWheel(int32_t notches) {
+  int32_t x = 0;
+  int32_t y = 0;
+  platform::Current().GetCursorPos(x, y);
+  for (std::size_t i = OpenedWindows.size(); i-- > 0;) {
+    TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+    if (form == nullptr || !form->Visible) continue;
+    if (Contains(*form, x, y) && form->Enable) {
+      for (TVisualComponent* c = ComponentAt(*form, x, y); c != nullptr; c = c->Mother())
+        if (c->Enable && c->MouseWheel(notches)) return;
+      return;
+    }
+    if (form->GetShowType() == ST_Modal) return;
+  }
+}
+
+// Escape cancels the topmost shown form; the desktop's own form at the
+// bottom is never a dialog to cancel.
+void CancelTopmostForm() {
+  for (std::size_t i = OpenedWindows.size(); i-- > 0;) {
+    TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+    if (form == nullptr || !form->Visible) continue;
+    if (form->Enable && form->PositionType != PT_Always_On_The_Bottom) form->CancelByEscape();
+    return;
+  }
 }
 
 }  // namespace
@@ -77,11 +126,16 @@ void TApplication::RunFrame() {
   ScanKeys();
   CheckKeyboardInput();
   if (platform::Current().TakeCloseRequest()) OnCloseRequest();
+  // Before the forms' checks, so that what scrolls is drawn scrolled now.
+  if (const int notches = platform::Current().TakeWheelNotches(); notches != 0) DispatchWheel(notches);
 
   if (!KeyboardKeysNew[vk::LBUTTON]) ChangedActiveComponent = false;
 
-  // Open submenus take the input before every form.
+  // Open submenus take the input before every form; an Escape that closed
+  // one (it takes the focus away) is spent.
+  const PComponentBase focused_before_menus = Focused;
   MenuCheckPass(P_Input);
+  if (KeyPressed(vk::ESCAPE) && Focused == focused_before_menus) CancelTopmostForm();
 
   // Form input pass, topmost first, stopping below a visible modal form. A
   // form's Check may reorder the list (click to front, or a button showing a

@@ -238,6 +238,14 @@ class TVisualComponent : public TComponentBase {
   virtual void OnMouseLeftDoubleClick(int32_t, int32_t) {}
   virtual void OnMouseRightDoubleClick(int32_t, int32_t) {}
 
+  // The mouse wheel turned Notches (positive away from the user) over this
+  // component or one of its children; true when it used them, false lets
+  // the mother try.
+  virtual bool MouseWheel(int32_t Notches) {
+    (void)Notches;
+    return false;
+  }
+
   virtual void SetFont(TFont* Font_);
   virtual TFont* GetFont();
 

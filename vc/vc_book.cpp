@@ -44,6 +44,7 @@ void TBook::CreateComponent(PComponentBase Adress_, int32_t X_, int32_t Y_, uint
   BookScrollBar->CreateComponent(&BookScrollBar, SBT_Vertical, static_cast<int32_t>(width) - kBar, kBar,
                                  static_cast<uint32_t>(std::max<int64_t>(int64_t{height} - 2 * kBar, 0)), 0);
   BookScrollBar->SetPosition(0);
+  BookScrollBar->WheelStep = 3;
   OnCreate();
   ActualComponent = MotherComponent;
 }

@@ -55,6 +55,8 @@ class TBook : public TContainer {
   void Free() override;
   void Check() override;
   void SetFont(TFont* Font_) override;
+  // Scrolls the shown page, three lines a notch.
+  bool MouseWheel(int32_t Notches) override { return BookScrollBar->MouseWheel(Notches); }
 
   // Attaches a page created with registration off; it stays hidden until shown.
   void AddBookPage(PComponentBase BookPage, int32_t NumOfLines);

@@ -154,6 +154,12 @@ void TComboBox::Check() {
   if (SelfChanged) Changed = true;
 }
 
+bool TComboBox::MouseWheel(int32_t Notches) {
+  const bool open = std::any_of(ComboBoxItems.begin(), ComboBoxItems.end(),
+                                [](const TOwned<TComboBoxRow>& row) { return row->Visible; });
+  return open && ComboBoxScrollBar->MouseWheel(Notches);
+}
+
 void TComboBox::CatchFocus() {
   if (MainComboBoxItem) MainComboBoxItem->CatchFocus();
 }

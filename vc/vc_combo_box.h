@@ -58,6 +58,8 @@ class TComboBox : public TContainer {
   void DimensionChange() override;
   void Check() override;
   void CatchFocus() override;
+  // Scrolls the open list a row a notch; a closed box lets the wheel pass.
+  bool MouseWheel(int32_t Notches) override;
   // An entry was chosen in this frame.
   virtual void OnAccept() {}
 

@@ -356,6 +356,14 @@ void TForm::CloseByUser() {
   if (Close) Hide();
 }
 
+void TForm::CancelByEscape() {
+  if (TVisualComponent* button = Deref(EscapeButton)) {
+    if (button->Enable && button->Visible) button->OnMouseLeftClick(-1, -1);
+    return;
+  }
+  if (IsExitButton) CloseByUser();
+}
+
 void TForm::Check() {
   TPoint cursor = Cursor();
   if (Enable && Visible && !ChangedActiveComponent && Inside(RealComponentPos, cursor) && KeyboardKeysNew[1])

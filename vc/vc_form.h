@@ -71,6 +71,9 @@ class TForm : public TVisualComponent {
   bool Minimized = false;
   bool PMove = false;  // the title bar is being dragged
   PComponentBase FocusBeforeModal = nullptr;  // the focus when shown modally
+  // What Escape clicks when this form is the topmost one (a dialog's Cancel);
+  // without it Escape closes the form as its close button does.
+  PComponentBase EscapeButton = nullptr;
 
   // Creates the form hidden, places it in the z-order by its position type
   // and makes it the parent and focus-list owner of what is created next.
@@ -101,6 +104,9 @@ class TForm : public TVisualComponent {
   // The close procedure of the close button and the icon double-click: ask
   // OnCloseQuery, then hide unless it refused.
   void CloseByUser();
+  // Escape on the topmost form: EscapeButton's click, or CloseByUser when the
+  // form has a close button. Never anything that confirms.
+  void CancelByEscape();
 
   // The canvas size the geometry uses: the maximum size while maximised.
   uint32_t ShownWidth() const;

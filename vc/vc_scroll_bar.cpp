@@ -145,6 +145,12 @@ void TScrollBar::SetPosition(int32_t Value) {
   OnDimensionChange();
 }
 
+bool TScrollBar::MouseWheel(int32_t Notches) {
+  SetPosition(static_cast<int32_t>(
+      std::clamp<int64_t>(Position - int64_t{Notches} * WheelStep, 0, static_cast<int64_t>(MaxValue))));
+  return true;
+}
+
 void TScrollBar::SetMaxValue(uint32_t Value) {
   MaxValue = Value;
   DimensionChange();

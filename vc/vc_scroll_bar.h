@@ -57,6 +57,7 @@ class TScrollBar : public TContainer {
   uint32_t MaxValue = 0;  // 0: nothing to scroll
   int32_t ScrollBarLength = 0;
   TScrollBarType ScrollBarType = SBT_Vertical;
+  int32_t WheelStep = 1;  // steps a wheel notch moves
 
   // (X, Y) is where the track starts; the arrow buttons, 19 pixels each, lie
   // before and after it. Position starts at 0.
@@ -73,6 +74,8 @@ class TScrollBar : public TContainer {
   // Never called by the bar: owners compare Position between frames.
   virtual void OnChange() {}
 
+  // Away from the user moves towards 0 (up, or left on a horizontal bar).
+  bool MouseWheel(int32_t Notches) override;
   // Clamped to 0..MaxValue.
   void SetPosition(int32_t Value);
   // Position is not clamped again until the next SetPosition.

@@ -328,3 +328,27 @@ frames 2
 shot ngc-ic-observatory-sydney.bmp
 SCRIPT
 shoot ngc-ic-observatory-sydney
+
+# The search typed without ticking its box, lower case and without accents;
+# the place list of a first start, opened and turned by the wheel.
+layout 'samples\Hmloviny.cvl'
+cat > "$work/run/script.replay" <<'SCRIPT'
+clock 2026-12-08 20:41:07 utc+60
+frames 3
+click 148 120
+click 150 213
+frames 2
+click 865 555
+type velka
+move 600 720
+frames 2
+shot list-search.bmp
+press ESCAPE
+click 147 402
+click 550 326
+move 520 400
+wheel -1
+frames 2
+shot settings-places.bmp
+SCRIPT
+shoot list-search settings-places

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "catalogue_fixture.h"
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_list_view.h"
+#include "platform/cp1250.h"
+#include "tools/cvltool/catalogue_csv.h"
 
 namespace catalogue_test {
 namespace {
@@ -47,7 +51,48 @@ TEST(ListSearch, PrefixesOfTheShownTextsAndEqualNumbers) {
   EXPECT_EQ(Matching(records, "1e1"), (std::vector<int32_t>{6, 7, 9, 10}));
   EXPECT_EQ(Matching(records, "-12.5"), (std::vector<int32_t>{11}));
   EXPECT_EQ(Matching(records, "Tmav"), Matching(records, ""));  // every type text is "Tmavá hmlovina"
-  EXPECT_TRUE(Matching(records, "m").empty());                    // byte for byte, case counts
+  EXPECT_TRUE(Matching(records, "Tau 1").empty());                // no field holds it, folded or not
+}
+
+// What a new user types, over the sample catalogue.
+TEST(ListSearch, FindsTheSampleCatalogueAsUsersType) {
+  std::ifstream in(std::string(CORVALA_SOURCE_DIR) + "/data/samples/hmloviny.csv");
+  std::stringstream csv;
+  csv << in.rdbuf();
+  TNebulas records;
+  std::string error;
+  ASSERT_TRUE(catalogue_csv::Import(csv.str(), records, error)) << error;
+  ASSERT_EQ(records.size(), 43u);
+
+  const struct {
+    const char* typed;  // UTF-8, as on the keyboard
+    std::vector<int32_t> rows;
+  } cases[] = {
+      // Designations inside the names and the NGC numbers, however spaced.
+      {"M42", {24}},
+      {"m42", {24}},
+      {"M 1", {12, 27, 28}},
+      {"NGC 7293", {3}},
+      {"ngc7293", {3}},
+      {"NGC ", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 18, 24, 25, 26, 27, 28, 29, 30, 31, 32, 34, 35, 36}},
+      {"ic 443", {16}},
+      // Case and diacritics, anywhere in the name or the description.
+      {"orion", {18, 21, 24, 35, 36, 39}},
+      {"velka", {24, 29}},
+      {"Veľká", {24, 29}},
+      {"KRAB", {12}},
+      {"zavoj", {13, 14, 38}},
+      {"snehova gula", {10}},
+      // Prefixes that found records before: numbers (the index 12, the
+      // magnitudes "12.000", a declination and a right ascension), the
+      // three-decimal texts, the type's text and the picture's name.
+      {"12", {12, 16, 17, 23, 40}},
+      {"22.49", {3}},
+      {"-20.8", {3}},
+      {"Tmavá", {36, 39, 40, 41, 42, 43}},  // 36: "Tmavá škvrna" in its description
+      {"ngc6543.bmp", {4}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Matching(records, cp1250::FromUtf8(c.typed).text), c.rows) << c.typed;
 }
 
 // Random changes of every kind, each followed by a few frames; after each
@@ -57,7 +102,7 @@ TEST_F(CatalogueTest, CachedListEqualsTheRecomputationAfterEveryChange) {
   std::mt19937 random(11);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   const char* names[] = {"A", "B", "Ab", "b", "", "A"};
-  const char* searches[] = {"", "1", "2", "A", "b", "1e0", "0.5", "-", "Tm", "H", "x"};
+  const char* searches[] = {"", "1", "2", "A", "b", "1e0", "0.5", "-", "Tm", "H", "x", "ngc 1", "aB"};
 
   for (int run = 0; run < 60; ++run) {
     ResetDatabaseGlobals();
@@ -127,7 +172,7 @@ TEST_F(CatalogueTest, CachedListEqualsTheRecomputationAfterEveryChange) {
           direction = pick(2) ? D_Up : D_Down;
           break;
         case 5:
-          text = searches[pick(11)];
+          text = searches[pick(13)];
           break;
         case 6:
           box = !box;

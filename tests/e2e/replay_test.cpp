@@ -53,6 +53,8 @@ TEST(ReplayScript, CommandsCarryTheirArgumentsAndLines) {
   // Digit names are keys of the digit row; longer numbers are codes.
   EXPECT_EQ(ParseOk("press 7\n")[0].a, 0x37);
   EXPECT_EQ(ParseOk("press 27\n")[0].a, 27);
+  EXPECT_EQ(ParseOk("wheel -3\n")[0].a, -3);
+  EXPECT_EQ(ParseOk("wheel +2\n")[0].op, Op::Wheel);
 }
 
 TEST(ReplayScript, ErrorsNameTheLineAndTheReason) {
@@ -82,6 +84,8 @@ TEST(ReplayScript, ErrorsNameTheLineAndTheReason) {
       {"type \xE6\x97\xA5\n", 1, "outside Windows-1250"},
       {"frames 1\n\xFF\n", 2, "not valid UTF-8"},
       {"Frames 1\n", 1, "unknown command"},
+      {"wheel 0\n", 1, "but 0"},
+      {"wheel 1001\n", 1, "from -1000 to 1000"},
   };
   for (const Case& c : cases) {
     const ScriptError e = ParseError(c.script);

@@ -564,4 +564,37 @@ TEST_F(ProgramRun, TheNgcIcCatalogueOpensAndItsListSortsByEveryColumn) {
   }
 }
 
+// The wheel scrolls what is under the pointer, Escape cancels the topmost
+// form (a save question without saving), and the status bar tells of unsaved
+// changes and of a save.
+TEST_F(ProgramRun, WheelEscapeAndTheUnsavedMarkWorkAsInEveryDesktopProgram) {
+  WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 40));
+  WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+  const std::string script = std::string("frames 2\ndump start.dump\n") +
+                             // the list: two notches towards the user, one back
+                             "click 148 120\nclick 150 213\nframes 2\nmove 300 250\nwheel -2\ndump down.dump\n"
+                             "wheel 1\ndump up.dump\nmove 600 40\nwheel -1\ndump outside.dump\n"
+                             "press ESCAPE\ndump escaped.dump\n"
+                             // unsaved, saved, the note gone
+                             "program modify Iné\nframes 1\ndump modified.dump\n" +
+                             kFileMenu + kSaveItem + "dump saved.dump\nwait 3500\ndump later.dump\n" +
+                             // a save question cancelled: nothing saved, nothing ended
+                             "program modify Druhé\nclick " + kExitButton + "\nclick " + kExitYes +
+                             "\ndump asked.dump\npress ESCAPE\nframes 1\ndump cancelled.dump\n";
+  ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
+  EXPECT_EQ(Line("start.dump", "status"), R"(status catalogue="Hmloviny" saved=0)");
+  EXPECT_NE(Line("down.dump", "list").find(R"(first="M 7")"), std::string::npos) << Line("down.dump", "list");
+  EXPECT_NE(Line("up.dump", "list").find(R"(first="M 4")"), std::string::npos) << Line("up.dump", "list");
+  // Over the main window beside the list nothing scrolls.
+  EXPECT_NE(Line("outside.dump", "list").find(R"(first="M 4")"), std::string::npos);
+  EXPECT_NE(FormLine("escaped.dump", "Výpis položiek").find("visible=0"), std::string::npos);
+  EXPECT_EQ(Line("modified.dump", "status"), R"(status catalogue="Iné *" saved=0)");
+  EXPECT_EQ(Line("saved.dump", "status"), R"(status catalogue="Iné" saved=1)");
+  EXPECT_EQ(Line("later.dump", "status"), R"(status catalogue="Iné" saved=0)");
+  EXPECT_NE(FormLine("asked.dump", "Otázka").find("visible=1"), std::string::npos);
+  EXPECT_NE(FormLine("cancelled.dump", "Otázka").find("visible=0"), std::string::npos);
+  EXPECT_EQ(Line("cancelled.dump", "database"), "database loaded=1 modified=1 records=40 terminate=0");
+  EXPECT_EQ(ReadFile(dir_ / "Hmloviny.cvl"), Catalogue("Iné"_cp, 40));
+}
+
 }  // namespace

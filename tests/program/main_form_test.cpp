@@ -103,7 +103,12 @@ TEST_F(MainFormTest, HoverMovesTheHighlightFromButtonToButton) {
 }
 
 TEST_F(MainFormTest, EachArcButtonShowsItsForm) {
-  // Each form opens over the buttons, so it is hidden again before the next click.
+  // Each form opens over the buttons, so it is hidden again before the next
+  // click. With no position stored the observatory asks for a place first.
+  ClickOn(*MainForm->ObservatoryButton);
+  EXPECT_TRUE(SettingsForm->Visible);
+  EXPECT_FALSE(ObservatoryForm->Visible);
+  SettingsForm->Hide();
   ClickOn(*MainForm->ObservatoryButton);
   EXPECT_TRUE(ObservatoryForm->Visible);
   ObservatoryForm->Hide();

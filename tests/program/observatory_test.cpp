@@ -145,6 +145,10 @@ TEST_F(ObservatoryTest, InputsRefuseBadValuesAndKeepWhatIsBeingEdited) {
   EXPECT_NE(O().UTCTime.Hour, 12);
   EXPECT_EQ(T().Minute->Text, "4");
   EXPECT_EQ(T().Hour->Text, std::to_string(O().UTCTime.Hour));
+  // "Teraz" brings the clock back to the present at the speed chosen.
+  O().NowButton->OnMouseLeftClick(-1, -1);
+  EXPECT_EQ(O().UTCTime, (TNormalDate{2026, 11, 10, 12, 0}));
+  EXPECT_EQ(O().Speed, 3);
 }
 
 TEST_F(ObservatoryTest, PointerAndTabFocusTheNebulaeAndTheFrameShowsOnlyThen) {

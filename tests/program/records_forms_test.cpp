@@ -181,22 +181,23 @@ TEST_F(RecordFormsTest, ScrollingHeadersSearchAndEmptyRows) {
   EXPECT_EQ(ListForm->PropertyButtons[0]->Arrow, A_Up);
   EXPECT_EQ(Nebulas[0].IndexOfItem, 1);
 
-  // Typed while the box is off: applied once it is switched on. The short
-  // list is not left scrolled past its end.
-  ListForm->SearchEdit->SetText("3");
+  // Typing switches the search on at once, whatever the case and spacing;
+  // the box still switches it off. The short list is not left scrolled past
+  // its end.
+  ListForm->SearchEdit->SetText("m 3");
   Frame();
-  EXPECT_EQ(ListForm->ShownCount(), 40);
-  ListForm->SearchBox->Checked = true;
-  Frame();
-  // Numbers 3 and 30 to 39, right ascensions 3.000 and 3.500 (records 6, 7).
-  EXPECT_EQ(ListForm->ShownCount(), 13);
+  EXPECT_TRUE(ListForm->SearchBox->Checked);
+  EXPECT_EQ(ListForm->ShownCount(), 11);  // "M 3" and "M 30" to "M 39"
   EXPECT_EQ(ListForm->ScrollBar1->GetMaxValue(), 0u);
   EXPECT_EQ(ListForm->ScrollBar1->Position, 0);
   EXPECT_EQ(Cell(0, 0), "3");
-  EXPECT_EQ(Cell(0, 1), "6");
-  EXPECT_EQ(Cell(0, 13), "");
-  EXPECT_FALSE(ListForm->Container[13]->Enable);
-  EXPECT_TRUE(ListForm->Container[12]->Enable);
+  EXPECT_EQ(Cell(0, 1), "30");
+  EXPECT_EQ(Cell(0, 11), "");
+  EXPECT_FALSE(ListForm->Container[11]->Enable);
+  EXPECT_TRUE(ListForm->Container[10]->Enable);
+  ListForm->SearchBox->Checked = false;
+  Frame();
+  EXPECT_EQ(ListForm->ShownCount(), 40);
 }
 
 TEST_F(RecordFormsTest, RowKeysSelectScrollAndDeleteWithRenumbering) {

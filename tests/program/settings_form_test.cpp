@@ -5,6 +5,7 @@
 #include "catalogue/cv_messages.h"
 #include "catalogue/cv_settings.h"
 #include "forms/cv_error_form.h"
+#include "forms/cv_main_form.h"
 #include "forms/cv_observatory_form.h"
 #include "forms/cv_settings_form.h"
 #include "platform/cp1250.h"
@@ -127,6 +128,43 @@ TEST_F(SettingsFormTest, CancelAndHidingDiscardWhatWasTyped) {
   Open();
   EXPECT_EQ(Latitude().Text, "48.14500");
   EXPECT_EQ(Path().Text, "");
+}
+
+// Without a stored position the observatory button asks for a place first,
+// once a run; a place fills both fields, OK stores them and opens the map.
+TEST_F(SettingsFormTest, AFirstStartAsksForAPlaceThatOKStoresBeforeTheObservatoryOpens) {
+  SettingsForm->Hide();
+  Frame();
+  MainForm->ObservatoryButton->OnMouseLeftClick(-1, -1);
+  Frame();
+  ASSERT_TRUE(SettingsForm->Visible);
+  EXPECT_FALSE(ObservatoryForm->Visible);
+  EXPECT_EQ(SettingsForm->Layer->GetFirstPage(), 1);
+  TPlaceComboBox& places = *SettingsForm->PositionSet->PlaceBox;
+  EXPECT_EQ(places.ChoosedItem, 1);  // the position as typed
+  for (places.ChoosedItem = 1; places.GetItem(places.ChoosedItem - 1) != "Košice"_cp; ++places.ChoosedItem)
+    ASSERT_LT(places.ChoosedItem, 100);
+  places.OnAccept();
+  Frame();
+  EXPECT_EQ(Latitude().Text, "48.71640");
+  EXPECT_EQ(Longitude().Text, "21.26110");
+  SettingsForm->OKButton->OnMouseLeftClick(-1, -1);
+  Frame();
+  EXPECT_EQ(Settings.Latitude, 48.7164);
+  ASSERT_TRUE(ObservatoryForm->Visible);
+  EXPECT_EQ(ObservatoryForm->Longitude, 21.2611);
+
+  // Shown again, the form names the stored place; the button asks no more.
+  places.ChoosedItem = 1;
+  Open();
+  EXPECT_EQ(places.GetItem(places.ChoosedItem - 1), "Košice"_cp);
+  SettingsForm->Hide();
+  ObservatoryForm->Hide();
+  Settings.Latitude = Settings.Longitude = 0;
+  MainForm->ObservatoryButton->OnMouseLeftClick(-1, -1);
+  Frame();
+  EXPECT_TRUE(ObservatoryForm->Visible);
+  EXPECT_FALSE(SettingsForm->Visible);
 }
 
 }  // namespace

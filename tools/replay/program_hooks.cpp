@@ -138,6 +138,17 @@ std::string MainFormStateLine() {
   return line;
 }
 
+std::string StatusStateLine() {
+  std::string line = "status catalogue=";
+  if (MainForm) {
+    AppendUtf8Quoted(line, MainForm->StatusBar->CatalogueText());
+    line += MainForm->StatusBar->SavedNoteShown() ? " saved=1\n" : " saved=0\n";
+  } else {
+    line += "\"\" saved=0\n";
+  }
+  return line;
+}
+
 std::string BooksStateLine() {
   const auto state = [](const TBook* B) {
     if (B == nullptr) return std::string("-");
@@ -177,7 +188,7 @@ Application ProgramApplication() {
       []() -> TApplication* { return CreateDatabaseApplication(); },
       []() {
         return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine() + ListStateLine() +
-               ObservatoryStateLine() + BooksStateLine();
+               ObservatoryStateLine() + BooksStateLine() + StatusStateLine();
       },
       &ProgramCommand,
   };

@@ -183,6 +183,15 @@ struct Parser {
     } else if (op == "dump") {
       c.op = Op::Dump;
       ok = file();
+    } else if (op == "wheel") {
+      c.op = Op::Wheel;
+      ok = count(1);
+      if (ok) {
+        const auto n = Number(w[1]);
+        ok = (n && *n != 0 && *n >= -1000 && *n <= 1000) ||
+             Fail(line, "the notches must be a whole number from -1000 to 1000 but 0: '" + std::string(w[1]) + "'");
+        if (ok) c.a = *n;
+      }
     } else if (op == "program") {
       c.op = Op::Program;
       c.file = std::string(Trim(text.substr(op.size())));
@@ -269,6 +278,7 @@ int64_t FramesOf(const Command& c) {
     case Op::Frames: return c.a;
     case Op::Wait: return (c.a + step - 1) / step;
     case Op::Move:
+    case Op::Wheel:
     case Op::Down:
     case Op::Up: return 1;
     case Op::Press: return 2;
@@ -411,6 +421,10 @@ void Execute(const Command& c) {
     case Op::Shot: Shot(c); break;
     case Op::Dump: WriteDump(c); break;
     case Op::Program: ProgramCommand(c); break;
+    case Op::Wheel:
+      host.TurnWheel(static_cast<int>(c.a));
+      Frame();
+      break;
   }
 }
 

@@ -16,7 +16,7 @@ class TApplication;
 namespace replay {
 
 enum class Op {
-  Clock, Step, Frames, Wait, Move, Down, Up, Press, Click, RClick, DblClick, Type, Shot, Dump, Program
+  Clock, Step, Frames, Wait, Move, Down, Up, Press, Click, RClick, DblClick, Type, Shot, Dump, Program, Wheel
 };
 
 struct Command {
