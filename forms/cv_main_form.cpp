@@ -1,5 +1,6 @@
 #include "forms/cv_main_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -162,6 +163,7 @@ void TStatusBar::FormatTime(const platform::SystemTime& T) {
 void TStatusBar::OnCheck() {
   Time = platform::Current().LocalTime();
   FormatTime(Time);
+  RedrawWithin(1000u - std::min<uint32_t>(Time.Milliseconds, 999));
 }
 
 void TStatusBar::OnDraw() {
