@@ -8,7 +8,9 @@ include(GNUInstallDirs)
 set(CORVALA_SHARE ${CMAKE_INSTALL_DATADIR}/corvala)
 
 install(TARGETS corvala cvltool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Fonts ${CMAKE_SOURCE_DIR}/data/Pictures DESTINATION ${CORVALA_SHARE})
+# The fonts' README tells how they are made, which a user of the program does not need.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Fonts ${CMAKE_SOURCE_DIR}/data/Pictures DESTINATION ${CORVALA_SHARE}
+        PATTERN README.md EXCLUDE)
 
 # The sample catalogue is built from its CSV by our own cvltool, under the
 # name the first start's settings open it by.
@@ -90,13 +92,15 @@ foreach(page man1/corvala.1 man1/cvltool.1 sk/man1/corvala.1 changelog)
   list(APPEND compressed ${to})
 endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${compressed})
-# Everything the install rules take from the build, and nothing more (make deb).
+# Everything the install rules take from the build, and nothing more: make deb
+# builds this, and packing does not build the tests and benchmarks first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 add_custom_target(installed_files DEPENDS corvala cvltool sample_catalogue compressed_docs)
 install(FILES ${CMAKE_BINARY_DIR}/man/man1/corvala.1.gz ${CMAKE_BINARY_DIR}/man/man1/cvltool.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/man/sk/man1/corvala.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/sk/man1)
 install(FILES ${CMAKE_SOURCE_DIR}/data/debian/copyright ${CMAKE_BINARY_DIR}/doc/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvala)
 
 # The Debian package: stripped, without a debug package (the build tree keeps
 # the symbols), its dependencies found by dpkg-shlibdeps.
@@ -104,8 +108,8 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corvala)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "catalogue of nebulae and an observatory sky map")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "catalogue of nebulae and an observatory sky map
-Corvala keeps catalogues of nebulae in its own .cvl files: name, NGC number,
+# The summary above is the synopsis line; this is the long description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Corvala keeps catalogues of nebulae in its own .cvl files: name, NGC number,
 position, distance, magnitude, type, picture and description. Its observatory
 shows where every catalogued nebula stands on a round sky map for a chosen
 date, time and place, and its encyclopedia explains the kinds of nebulae.
