@@ -8,7 +8,7 @@ CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE
 # Where `make install` puts the program; DESTDIR stages it elsewhere.
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps bench fonts art ngc clean install uninstall deb asan fuzz
+.PHONY: run test build deps bench fonts art ngc clean install uninstall deb asan fuzz test-package
 
 deps:
 	@./scripts/install-deps.sh
@@ -17,7 +17,11 @@ build: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) >/dev/null
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 
-run: build
+# Only the program and cvltool (which lays out the sample catalogue): the
+# tests and benchmarks wait for `make test` and `make bench`.
+run: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target corvala cvltool
 	@./scripts/prepare-run.sh
 	cd $(BUILD_DIR)/run && ../corvala
 
@@ -60,8 +64,17 @@ uninstall:
 
 # A Debian package (build/package/corvala_<version>_<arch>.deb), installed with
 # apt-get install ./build/package/corvala_*.deb
-deb: build
+deb: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target installed_files
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# The package's round trip on this machine: built, checked by lintian,
+# installed with apt-get, run (a catalogue opened through xdg-open on a private
+# X server), removed. It changes the machine's installed packages, so it is
+# kept out of `make test`; it needs root on Debian.
+test-package: deb
+	bash tests/install/deb_test.sh $(BUILD_DIR)
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done

@@ -162,7 +162,7 @@ std::string EndOnSignal(int Signal) {
 void TDatabase::Epilogue() {
   if (SettingsWorthWriting() && !WriteSettings())
     std::fprintf(stderr, "corvala: Nastavenia sa nepodarilo zapísať do súboru \"%s\".\n",
-                 platform::NativePath(SETTINGS_FILE).c_str());
+                 platform::NativePath(SettingsFile()).c_str());
   FreeThumbnails();
 }
 

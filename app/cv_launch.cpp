@@ -59,10 +59,25 @@ std::string UsageText() {
          "  -v, --version   vypíše verziu a skončí\n"
          "  -h, --help      vypíše tento text a skončí\n"
          "\n"
-         "Nainštalovaný program má nastavenia, katalógy a snímky obrazovky v priečinku\n"
+         "Nainštalovaný program má nastavenia v priečinku $XDG_CONFIG_HOME/corvala\n"
+         "(inak ~/.config/corvala), katalógy a snímky obrazovky v priečinku\n"
          "$XDG_DATA_HOME/corvala (inak ~/.local/share/corvala).\n"
          "SIGTERM, SIGINT a SIGHUP program ukončia; neuložené zmeny katalógu sa uložia\n"
          "do súboru MENO.obnova.cvl vedľa neho.\n";
+}
+
+std::string FindSettingsFile(const TLaunchFolders& Folders) {
+  const std::string here(SETTINGS_FILE);
+  if (!Folders.Installed) return here;
+  const std::string config = platform::ConfigHome();
+  if (config.empty()) return here;
+  const std::string folder = config + "/corvala";
+  const std::string native = folder + "/" + here;
+  const cp1250::Conversion name = cp1250::FromUtf8(native);
+  if (!name.ok || name.text.find('\\') != std::string::npos || !platform::MakeFolders(folder)) return here;
+  const std::string old = Folders.DataFolder + "/" + here;
+  if (!NativeFileExists(native) && NativeFileExists(old) && !platform::MoveFile(old, native)) return here;
+  return name.text;
 }
 
 std::string PrepareFolders(TLaunchFolders& Folders) {
@@ -88,6 +103,7 @@ std::string PrepareFolders(TLaunchFolders& Folders) {
     return "priečinok " + Folders.DataFolder + " sa nepodarilo vytvoriť";
   if (chdir(Folders.DataFolder.c_str()) != 0) return "do priečinka " + Folders.DataFolder + " sa nedá prejsť";
   platform::SetResourceFolder(Folders.SharedFolder);
+  SetSettingsFile(FindSettingsFile(Folders));
 
   if (Folders.FirstStart) {
     // The first start opens the sample catalogue, a copy the user may change.

@@ -5,9 +5,9 @@
 // program works in the current folder as it always has. An installed program
 // (its fonts in <prefix>/share/corvala beside <prefix>/bin) works in the
 // user's data folder, $XDG_DATA_HOME/corvala (~/.local/share/corvala): its
-// settings, catalogues and screenshots live there, made on the first start
-// with a copy of the sample catalogue, and its fonts and pictures are read
-// from the shared folder.
+// catalogues and screenshots live there, made on the first start with a copy
+// of the sample catalogue, its settings in the configuration folder (see
+// FindSettingsFile), and its fonts and pictures are read from the shared folder.
 
 #include <string>
 
@@ -29,6 +29,14 @@ struct TLaunchFolders {
   std::string DataFolder;    // native; the current folder from now on
   std::string SharedFolder;  // native; the program's own files, empty when not installed
 };
+
+// The settings file of the program started in these folders, as a program
+// path: cv_settings.ini in the data folder, except that an installed program
+// keeps it in $XDG_CONFIG_HOME/corvala (~/.config/corvala), where one found in
+// the data folder (the place of earlier versions) is moved once. A
+// configuration folder that cannot be made or named in Windows-1250 leaves
+// it in the data folder.
+std::string FindSettingsFile(const TLaunchFolders& Folders);
 
 // Decides where the program works and moves there (see above). Returns an
 // empty text on success, else why the program cannot start (UTF-8).

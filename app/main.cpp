@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
   platform::CatchTerminationSignals();
   static platform::SdlBackend backend;
   backend.SetWindowed(options.Window);
+  backend.SetIconFile(platform::NativePath("Pictures\\Icon.bmp"));
   platform::Install(&backend);
   CreateDatabaseApplication();
   Database->Run();

@@ -39,6 +39,8 @@ TSettingsFile SettingsFileState = TSettingsFile::Missing;
 
 namespace {
 
+std::string g_settings_file(SETTINGS_FILE);
+
 // The settings as read, to tell whether the user has changed them since.
 std::string g_read;
 
@@ -49,6 +51,9 @@ std::string Encoded(const TSettings& Value) {
 }
 
 }  // namespace
+
+std::string_view SettingsFile() { return g_settings_file; }
+void SetSettingsFile(std::string_view ProgramPath) { g_settings_file.assign(ProgramPath); }
 
 bool ReadSettings(std::string_view FileName) {
   Settings = TSettings();

@@ -21,6 +21,12 @@ inline constexpr std::string_view SETTINGS_FILE = "cv_settings.ini";
 
 extern TSettings Settings;
 
+// The program path of the settings file: SETTINGS_FILE in the current folder
+// unless the start-up chose another place (an installed program keeps it in
+// the user's configuration folder).
+std::string_view SettingsFile();
+void SetSettingsFile(std::string_view ProgramPath);
+
 void EncodeSettings(const TSettings& Value, std::string& Out);
 // False, with Value untouched, when the bytes are fewer than a record. The
 // flag byte is a Boolean: any byte but 0 is true. A coordinate that is no
@@ -35,11 +41,11 @@ extern TSettingsFile SettingsFileState;
 // Reads the settings file into Settings; true when it gave the settings
 // (perhaps mended). A missing or refused file leaves the defaults there and
 // returns false. The program goes on either way.
-bool ReadSettings(std::string_view FileName = SETTINGS_FILE);
+bool ReadSettings(std::string_view FileName = SettingsFile());
 // Whether shutdown should write Settings: a file that was refused or mended
 // is only replaced once the settings differ from what was read from it, so
 // nothing the program could not read is destroyed for nothing.
 bool SettingsWorthWriting();
 // Replaces the file with Settings the safe way (a new file renamed over the
 // old one); false when it could not be written, the old file then intact.
-bool WriteSettings(std::string_view FileName = SETTINGS_FILE);
+bool WriteSettings(std::string_view FileName = SettingsFile());

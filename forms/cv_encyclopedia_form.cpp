@@ -46,7 +46,8 @@ constexpr TPageBlock kNebulasBlocks[] = {
      "katalóg (NGC) a jeho doplnky (IC). Až spektroskop v 19. storočí ukázal, že niektoré hmloviny sú "
      "žiariaci plyn, a v 20. storočí sa zistilo, že mnohé „špirálové hmloviny“ sú vzdialené galaxie."_cp},
     {BK_Text, 21, 0,
-     "Dnes hmlovinou rozumieme len oblak plynu a prachu v našej Galaxii. Takéto oblaky sú nesmierne "
+     "Dnes hmlovinou rozumieme len oblak plynu a prachu, v našej Galaxii i v iných galaxiách. Oblaky sú "
+     "nesmierne "
      "riedke, v kubickom centimetri je obvykle len niekoľko desiatok až tisícok atómov, menej ako v "
      "najlepšom vákuu na Zemi. Sú však obrovské, ich rozmery sa merajú vo svetelných rokoch. V hmlovinách "
      "sa rodia nové hviezdy a hmloviny sú aj tým, čo po sebe zanechávajú hviezdy umierajúce."_cp},
@@ -102,7 +103,7 @@ constexpr TPageLink kChemLinks[] = {BackLink(20)};
 // --- 4: taxonomy ---
 
 constexpr TPageBlock kTaxonomyBlocks[] = {
-    {BK_Text, 3, -1, "Hmloviny delíme podľa toho, odkiaľ pochádza ich svetlo. Rozlišujeme štyri hlavné skupiny:"_cp},
+    {BK_Text, 3, -1, "Podľa toho, odkiaľ pochádza ich svetlo, delíme hmloviny na tri hlavné skupiny:"_cp},
     {BK_Text, 6, 9,
      "Plyn týchto hmlovín svieti sám. Ionizuje ho ultrafialové žiarenie blízkych horúcich hviezd a pri "
      "spätnom spájaní elektrónov s iónmi vyžaruje svetlo v spektrálnych čiarach. Patria sem oblasti H\u00A0II, "
@@ -114,10 +115,10 @@ constexpr TPageBlock kTaxonomyBlocks[] = {
      "Husté oblaky prachu, ktoré nič neosvetľuje. Vidíme ich len vtedy, keď zakrývajú hviezdy alebo jasnú "
      "hmlovinu za sebou; na oblohe sa javia ako čierne škvrny a zálivy."_cp},
     {BK_Text, 21, 0,
-     "Podľa pôvodu sa ďalej rozlišujú oblasti H\u00A0II, pozostatky supernov a Herbigove-Harove objekty, "
-     "výtrysky plynu z rodiacich sa hviezd. Katalóg tohto programu pozná sedem typov: planetárnu "
-     "hmlovinu, pozostatok supernovy, Herbigov-Harov objekt, oblasti H1 a H2, reflexnú a tmavú hmlovinu. "
-     "Posledná zo štyroch skupín vzniká na konci života hviezd:"_cp},
+     "Emisné hmloviny sa podľa pôvodu delia na oblasti H\u00A0II, pozostatky supernov, Herbigove-Harove "
+     "objekty (výtrysky plynu z rodiacich sa hviezd) a planetárne hmloviny. Katalóg programu pozná sedem "
+     "typov: planetárnu hmlovinu, pozostatok supernovy, Herbigov-Harov objekt, oblasti H1 a H2, reflexnú "
+     "a tmavú hmlovinu. Planetárna hmlovina vzniká na konci života hviezdy:"_cp},
     {BK_Text, 28, 10,
      "Žiariaci obal, ktorý odvrhla hviezda podobná Slnku a ktorý rozžiarilo jej obnažené horúce jadro."_cp},
 };
@@ -144,7 +145,7 @@ constexpr TPageBlock kEmissionBlocks[] = {
      "v šere citlivejšie na zelené svetlo kyslíka."_cp},
     {BK_SubHeading, 18, 0, "Veľká hmlovina v Orióne"_cp},
     {BK_Text, 19, 0,
-     "Najjasnejšou emisnou hmlovinou našej oblohy je M42 (NGC\u00A01976) v meči Orióna, pod tromi hviezdami "
+     "Najjasnejšou emisnou hmlovinou severnej oblohy je M42 (NGC\u00A01976) v meči Orióna, pod tromi hviezdami "
      "jeho pásu. Za tmavej noci ju vidno aj voľným okom. Je od nás vzdialená asi 1350 svetelných rokov a "
      "meria okolo 24 svetelných rokov. Svieti vďaka Trapézu, štvorici mladých hviezd v jej strede, ktorú "
      "rozlíši už malý ďalekohľad. Severne od nej leží menšia M43 a celá oblasť je súčasťou obrovského "
@@ -153,10 +154,11 @@ constexpr TPageBlock kEmissionBlocks[] = {
     {BK_Text, 28, 0,
      "V lete stojí nízko nad južným obzorom Strelec s hmlovinou Lagúna (M8, asi 4100 svetelných rokov) a "
      "hmlovinou Trifid (M20), v ktorej sa stretáva červená emisná a modrá reflexná zložka, prerušená "
-     "tmavými pásmi prachu. Neďaleko sú hmlovina Omega (M17) a hmlovina Orol (M16) v Hadovi so slávnymi "
+     "tmavými pásmi prachu. Neďaleko sú hmlovina Omega (M17) a Orlia hmlovina (M16) v Hadovi so slávnymi "
      "Stĺpmi stvorenia, ktoré v roku 1995 odfotografoval Hubblov teleskop. Pri Denebe v Labuti leží "
      "rozsiahla hmlovina Severná Amerika (NGC\u00A07000), v Jednorožcovi Rozeta (NGC\u00A02237) okolo hviezdokopy "
-     "NGC\u00A02244. Z južnej pologule vidno hmlovinu v Kýle (NGC\u00A03372) s hviezdou Eta Carinae a vo Veľkom "
+     "NGC\u00A02244. Z južnej pologule vidno hmlovinu v Lodnom kýle (NGC\u00A03372), najjasnejšiu emisnú hmlovinu "
+     "oblohy, s hviezdou Eta Carinae a vo Veľkom "
      "Magellanovom oblaku Tarantulu (NGC\u00A02070) vzdialenú asi 160 tisíc svetelných rokov."_cp},
     {BK_SubHeading, 40, 0, "Pozostatky supernov"_cp},
     {BK_Text, 41, 0,
@@ -184,8 +186,8 @@ constexpr TPageLink kEmissionLinks[] = {
 constexpr TPageBlock kReflexBlocks[] = {
     {BK_Text, 3, 0,
      "Reflexné hmloviny nesvietia vlastným svetlom. Ich prach rozptyľuje svetlo blízkej hviezdy, ktorá "
-     "nie je dosť horúca, aby plyn ionizovala. Ich spektrum je preto rovnaké ako spektrum osvetľujúcej "
-     "hviezdy."_cp,
+     "nie je dosť horúca, aby plyn ionizovala. V ich spektre sú preto čiary osvetľujúcej hviezdy, modré "
+     "svetlo však v ňom prevažuje."_cp,
      SIDE_TEXT_WIDTH},
     {BK_Picture, 3, 0, "Pictures\\kosatec.bmp", SIDE_PICTURE_X, "obr.: hmlovina Kosatec"_cp},
     {BK_Text, 14, 0,
@@ -193,9 +195,9 @@ constexpr TPageBlock kReflexBlocks[] = {
      "nebo namodro. Preto sú reflexné hmloviny zväčša modré. Na obrázku je hmlovina Kosatec (NGC\u00A07023) v "
      "Kefeovi, vzdialená asi 1300 svetelných rokov."_cp},
     {BK_Text, 19, 0,
-     "Najjasnejšou reflexnou hmlovinou je M78 v Orióne, neďaleko jeho pásu, asi 1350 svetelných rokov od "
-     "nás. Známe sú modré závoje okolo Plejád (M45) v Býkovi: hviezdokopa práve prechádza oblakom prachu, "
-     "ktorý s ňou nemá spoločný pôvod. Pri Rigeli leží slabá hmlovina Hlava čarodejnice (IC\u00A02118). Často "
+     "Jednou z najjasnejších reflexných hmlovín je M78 v Orióne, neďaleko jeho pásu, asi 1600 svetelných "
+     "rokov od nás. Známe sú modré závoje okolo Plejád (M45) v Býkovi: hviezdokopa práve prechádza oblakom prachu, "
+     "ktorý s ňou nemá spoločný pôvod. Pri Rigeli leží slabá Čarodejnicina hlava (IC\u00A02118). Často "
      "sa reflexná hmlovina dotýka emisnej, ako v hmlovine Trifid (M20)."_cp},
     {BK_Text, 26, 0,
      "Reflexné hmloviny svietia v celom spektre ako hviezdy, preto im úzkopásmové filtre nepomôžu. Treba "
@@ -215,8 +217,8 @@ constexpr TPageBlock kDarkBlocks[] = {
      "Najznámejšia je Konská hlava (Barnard 33) v Orióne, asi 1400 svetelných rokov od nás, ktorej "
      "silueta sa črtá na pozadí žiariaceho pásu IC\u00A0434. Voľným okom vidno letnú Veľkú trhlinu Mliečnej cesty od "
      "Labute po "
-     "Strelca a na južnej oblohe Uhoľné vrece pri Južnom kríži. E. E. Barnard zapísal do katalógu 370 "
-     "tmavých hmlovín. Najmenšie sú Bokove globuly, v ktorých vznikajú hviezdy."_cp},
+     "Strelca a na južnej oblohe Uhoľné vrece pri Južnom kríži. Katalóg E. E. Barnarda "
+     "z roku 1927 obsahuje 349 tmavých hmlovín. Najmenšie sú Bokove globuly, v ktorých vznikajú hviezdy."_cp},
 };
 constexpr TPageLink kDarkLinks[] = {BackLink(20)};
 

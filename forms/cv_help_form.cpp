@@ -90,14 +90,20 @@ constexpr TPageLink kFAQLinks[] = {BackLink(36)};
 
 constexpr TPageBlock kTechSupportBlocks[] = {
     {BK_Text, 3, 0,
-     "Ak program nerobí, čo má, zapíšte si, čo ste robili, a priložte obraz obrazovky z priečinka "
-     "SnapShots (kláves Print Screen) a katalóg, s ktorým chyba nastala. Chybu, ktorú viete zopakovať, "
-     "možno opísať aj skriptom pre corvala-replay, ktorý program spustí bez okna a prehrá vaše kroky."_cp},
-    {BK_Text, 9, 0,
-     "Súbor cv_settings.ini v priečinku programu obsahuje nastavenia; keď ho zmažete, program sa spustí s "
-     "predvolenými hodnotami. Katalóg, ktorý program odmietne otvoriť, zostane nezmenený."_cp},
+     "Ak program nerobí, čo má, zapíšte si, čo ste robili, a k hláseniu chyby priložte: verziu programu "
+     "(príkaz corvala --version), obraz obrazovky z priečinka SnapShots (kláves Print Screen), katalóg, s "
+     "ktorým chyba nastala, výpis príkazu cvltool check pre tento katalóg, súbor nastavení cv_settings.ini "
+     "a hlásenia, ktoré program vypísal v termináli."_cp},
+    {BK_Text, 10, 0,
+     "Nainštalovaný program má nastavenia v priečinku ~/.config/corvala (presnejšie $XDG_CONFIG_HOME/"
+     "corvala) a katalógy a snímky obrazovky v priečinku ~/.local/share/corvala ($XDG_DATA_HOME/corvala); "
+     "mená súborov v programe sa píšu vzhľadom naň. Program spustený v priečinku, v ktorom leží jeho "
+     "priečinok Fonts (napríklad príkazom make run), má nastavenia, katalógy aj snímky v tomto priečinku."_cp},
+    {BK_Text, 18, 0,
+     "Keď súbor nastavení zmažete, program sa spustí s predvolenými hodnotami. Katalóg, ktorý program "
+     "odmietne otvoriť, zostane nezmenený."_cp},
 };
-constexpr TPageLink kTechSupportLinks[] = {BackLink(14)};
+constexpr TPageLink kTechSupportLinks[] = {BackLink(22)};
 
 }  // namespace
 
@@ -105,7 +111,7 @@ const std::array<TPageContent, HELP_PAGE_COUNT> HelpPages = {{
     {"Register"_cp, 1, kRegisterBlocks, kRegisterLinks},
     {"Ovládanie"_cp, 16, kControlingBlocks, kControlingLinks},
     {"FAQ"_cp, 20, kFAQBlocks, kFAQLinks},
-    {"Technická podpora"_cp, 1, kTechSupportBlocks, kTechSupportLinks},
+    {"Technická podpora"_cp, 6, kTechSupportBlocks, kTechSupportLinks},
 }};
 
 void THelpForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { HelpForm->Hide(); }

@@ -1,5 +1,6 @@
 #include "forms/cv_main_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -196,6 +197,9 @@ void TStatusBar::OnCheck() {
     saved_note_end_ = now + kSavedNoteMs;
   }
   if (saved_note_ && static_cast<int32_t>(now - saved_note_end_) >= 0) saved_note_ = false;
+  // The note must go when its time is up, not at the next input.
+  if (saved_note_) RedrawWithin(saved_note_end_ - now);
+  RedrawWithin(1000u - std::min<uint32_t>(Time.Milliseconds, 999));
 }
 
 void TStatusBar::OnDraw() {

@@ -349,6 +349,9 @@ void TObservatoryForm::OnCheck() {
     Residual = 0;  // standing at the end: no time piles up
   }
   if (ListedDatabase.Changed()) RecalculateNebulas();
+  // The map and the time fields change with the next simulated minute.
+  const int64_t factor = SpeedFactor(Speed);
+  RedrawWithin(static_cast<uint32_t>(std::min<int64_t>((60000 - Residual + factor - 1) / factor, LONGEST_REST)));
 }
 
 int32_t TObservatoryForm::LocalPart(TTimePart Part) const { return GetLocalTimePart(UTCTime, UTCDiff, Part); }

@@ -79,6 +79,9 @@ class HeadlessBackend final : public Backend {
   CursorShape Cursor() const { return cursor_shape_; }
   // Pointer moves made by the program itself (SetCursorPos).
   uint64_t CursorMoves() const { return cursor_moves_; }
+  // The rest the program last allowed before its next frame (SetIdleWait);
+  // nothing waits here, so runs stay deterministic.
+  uint32_t IdleWait() const { return idle_wait_; }
 
   // --- Backend ---
 
@@ -100,6 +103,7 @@ class HeadlessBackend final : public Backend {
   SystemTime UtcTime() override;
   SystemTime LocalTime() override;
   uint64_t AvailableMemory() override { return memory_; }
+  void SetIdleWait(uint32_t ms) override { idle_wait_ = ms; }
 
  private:
   void ClampCursor();
@@ -127,6 +131,7 @@ class HeadlessBackend final : public Backend {
   int64_t utc_ms_ = 0;  // milliseconds since 1601-01-01 00:00 UTC
   int64_t local_offset_ms_ = 0;
   uint64_t memory_ = kDefaultMemory;
+  uint32_t idle_wait_ = 0;
 };
 
 }  // namespace platform

@@ -18,6 +18,7 @@
 
 #include "platform/cp1250.h"
 #include "platform/sdl_keymap.h"
+#include "platform/signals.h"
 #include "platform/system_time.h"
 #include "platform/vk.h"
 
@@ -33,6 +34,8 @@ constexpr uint64_t kFallbackFrameMs = 16;
 // the wait at once, so the answer to the user is as quick as ever.
 constexpr int kFramesBeforeRest = 30;
 constexpr uint64_t kRestingFrameMs = 50;
+// The longest slice of a rest between two looks for a termination signal.
+constexpr uint64_t kSignalCheckMs = 100;
 
 // A graphics driver can reach the hardware only through a device node of the
 // kernel's rendering manager; without one every OpenGL is drawn by the
@@ -137,6 +140,12 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
     close_requested_ = true;
     return;
   }
+  if (!icon_file_.empty()) {
+    if (SDL_Surface* icon = SDL_LoadBMP(icon_file_.c_str())) {
+      SDL_SetWindowIcon(window_, icon);
+      SDL_FreeSurface(icon);
+    }
+  }
   CreateRenderer();
   if (renderer_ == nullptr) {
     std::fprintf(stderr, "corvala: no renderer for the window (%s)\n", SDL_GetError());
@@ -236,7 +245,21 @@ void SdlBackend::Pace(bool presented) {
     }
     vsync_ = false;
   }
-  if (still_frames_ >= kFramesBeforeRest && sdl_started_) {
+  if (idle_hinted_ && sdl_started_ && !presented && idle_until_ms_ > now) {
+    // The program told when it next draws by itself; until then only input
+    // can change the picture. The wait is cut into slices so that a
+    // termination signal, which SDL's wait does not notice, ends it promptly.
+    uint64_t t = now;
+    while (t < idle_until_ms_ && !TerminationSignalPending()) {
+      const uint64_t slice = std::min<uint64_t>(idle_until_ms_ - t, kSignalCheckMs);
+      // A null event leaves whatever arrives in the queue for DrainEvents.
+      if (SDL_WaitEventTimeout(nullptr, static_cast<int>(slice)) != 0) break;
+      t = SDL_GetTicks64();
+    }
+    last_present_ms_ = SDL_GetTicks64();
+    return;
+  }
+  if (!idle_hinted_ && still_frames_ >= kFramesBeforeRest && sdl_started_) {
     const uint64_t due = last_present_ms_ + kRestingFrameMs;
     // A null event leaves whatever arrives in the queue for DrainEvents.
     if (now < due) SDL_WaitEventTimeout(nullptr, static_cast<int>(due - now));
@@ -246,6 +269,11 @@ void SdlBackend::Pace(bool presented) {
   const uint64_t due = last_present_ms_ + kFallbackFrameMs;
   if (now < due) SDL_Delay(static_cast<uint32_t>(due - now));
   last_present_ms_ = std::max(due, now);
+}
+
+void SdlBackend::SetIdleWait(uint32_t ms) {
+  idle_hinted_ = true;
+  idle_until_ms_ = SDL_GetTicks64() + ms;
 }
 
 void SdlBackend::DrainEvents() {

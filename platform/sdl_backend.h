@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "platform/changed_rows.h"
 #include "platform/platform.h"
@@ -37,6 +38,9 @@ class SdlBackend final : public Backend {
   // the largest whole factor the desktop has room for, instead of the whole
   // screen.
   void SetWindowed(bool windowed) { windowed_ = windowed; }
+  // Before OpenDisplay: a BMP file (native path) the desktop shows as the
+  // window's icon; none when it cannot be read.
+  void SetIconFile(std::string native) { icon_file_ = std::move(native); }
   // Frames shown on the window since OpenDisplay (the others were equal to
   // the one already there, or the window was hidden).
   uint64_t ShownCount() const { return shown_count_; }
@@ -59,6 +63,7 @@ class SdlBackend final : public Backend {
   uint64_t AvailableMemory() override;
   bool TypesText() override { return true; }
   void TakeTypedText(std::string& text) override;
+  void SetIdleWait(uint32_t ms) override;
 
  private:
   void DrainEvents();
@@ -79,12 +84,17 @@ class SdlBackend final : public Backend {
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;
   bool windowed_ = false;
+  std::string icon_file_;
   bool vsync_ = false;
   ChangedRows changed_;
   uint64_t shown_count_ = 0;
   int still_frames_ = 0;  // frames in a row that showed nothing new
   int instant_presents_ = 0;
   uint64_t last_present_ms_ = 0;
+  // When the program next draws by the clock (SetIdleWait); until a program
+  // says so, a still picture is looked at again every kRestingFrameMs.
+  bool idle_hinted_ = false;
+  uint64_t idle_until_ms_ = 0;
 
   // The code each physical key went down as, so that its release matches
   // even when Num Lock changed in between.

@@ -29,6 +29,8 @@ int TakeTerminationSignal() {
   return s;
 }
 
+bool TerminationSignalPending() { return g_signal != 0; }
+
 const char* SignalName(int signal_number) {
   switch (signal_number) {
     case SIGTERM: return "SIGTERM";

@@ -11,6 +11,8 @@ namespace platform {
 void CatchTerminationSignals();
 // The signal number that arrived since the last call, or 0. Taken once.
 int TakeTerminationSignal();
+// Whether a signal is waiting to be taken; leaves it there.
+bool TerminationSignalPending();
 // The signal's name for messages ("SIGTERM").
 const char* SignalName(int signal_number);
 

@@ -23,6 +23,23 @@ std::string DataHome() {
   return {};
 }
 
+std::string ConfigHome() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg != nullptr && xdg[0] == '/') return xdg;
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return std::string(home) + "/.config";
+  return {};
+}
+
+bool MoveFile(const std::string& from, const std::string& to) {
+  std::error_code error;
+  fs::rename(from, to, error);
+  if (!error) return true;
+  if (!fs::copy_file(from, to, fs::copy_options::none, error) || error) return false;
+  fs::remove(from, error);
+  return true;
+}
+
 bool MakeFolders(const std::string& native) {
   std::error_code error;
   fs::create_directories(native, error);

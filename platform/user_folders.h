@@ -11,6 +11,12 @@ std::string ExecutableFolder();
 // The user's data home: $XDG_DATA_HOME when it is an absolute path, else
 // $HOME/.local/share; empty when neither can be told.
 std::string DataHome();
+// The user's configuration home: $XDG_CONFIG_HOME when it is an absolute
+// path, else $HOME/.config; empty when neither can be told.
+std::string ConfigHome();
+// Moves a file, across file systems too (copied, then removed). False, with
+// the file left where it was, when it could not be moved.
+bool MoveFile(const std::string& from, const std::string& to);
 // Makes a folder and the missing folders above it. True when it exists afterwards.
 bool MakeFolders(const std::string& native);
 bool FolderExists(const std::string& native);

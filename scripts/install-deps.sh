@@ -14,6 +14,8 @@ packages=(
   xvfb xdotool x11-apps imagemagick   # the real-window test, screenshots, the menu icon
   desktop-file-utils dpkg-dev          # checking the desktop entry; `make deb`
   locales              # a decimal-comma locale for the number-parsing tests
+  lintian appstream shared-mime-info   # checking the package, its metainfo and file type
+  xdg-utils libfile-mimeinfo-perl      # make test-package opens a catalogue as a desktop would
 )
 
 missing=()

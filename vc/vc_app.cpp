@@ -176,6 +176,11 @@ void TApplication::RunFrame() {
   // Open menus lie above every form.
   MenuDrawPass();
 
+  // A held key or button repeats or drags by the clock: no rest then.
+  bool held = false;
+  for (int k = 1; k <= 255; ++k) held = held || KeyboardKeysNew[k];
+  const uint32_t rest = TakeNextRedraw();
+  platform::Current().SetIdleWait(held ? 0 : rest);
   Flip();
   OnEndCycle();
 }

@@ -26,6 +26,18 @@ Array_Of_PComponentBase AllMenuItems;
 const TColor TranColor{0, 0, 0, 0};
 bool CanControl = false;
 
+namespace {
+uint32_t next_redraw = LONGEST_REST;
+}  // namespace
+
+void RedrawWithin(uint32_t Ms) { next_redraw = std::min(next_redraw, Ms); }
+
+uint32_t TakeNextRedraw() {
+  const uint32_t soonest = next_redraw;
+  next_redraw = LONGEST_REST;
+  return soonest;
+}
+
 void ResetToolkitGlobals() {
   OpenedWindows.clear();
   AllForms.clear();
@@ -46,6 +58,7 @@ void ResetToolkitGlobals() {
   MenuItemProces = TMenuItemProces{};
   AllMenuItems.clear();
   CanControl = false;
+  next_redraw = LONGEST_REST;
 }
 
 // --- TComponentBase ---

@@ -285,6 +285,17 @@ extern Array_Of_PComponentBase AllMenuItems;
 extern const TColor TranColor;
 extern bool CanControl;
 
+// What changes on the screen by the clock alone (a caret's blink, a clock's
+// next second) asks, every frame it is checked or drawn, to be drawn again
+// within Ms milliseconds; the frame loop lets the program rest until the
+// soonest of these. Input ends a rest at once.
+void RedrawWithin(uint32_t Ms);
+// The soonest request since the last call (LONGEST_REST when none); the
+// requests start over.
+uint32_t TakeNextRedraw();
+// The longest rest between two frames.
+inline constexpr uint32_t LONGEST_REST = 1000;
+
 // The fixed double-click window of the dispatch, in milliseconds.
 inline constexpr int64_t DOUBLE_CLICK_WINDOW = 1000;
 

@@ -406,6 +406,8 @@ void TEdit::OnDraw() {
   SetColor(TextColor.R, TextColor.G, TextColor.B, 0);
   if (!ShowedText.empty()) WriteText(cx1, ty, *Font, ShowedText);
   // The cursor shows in the first half of every second.
-  if (Tick() % 1000 <= 500 && Adress != nullptr && Adress == Focused)
-    Line(cx1 + CursorPosX, ty, cx1 + CursorPosX, ty + Font->PixHeight - 1);
+  if (Adress == nullptr || Adress != Focused) return;
+  const uint32_t phase = Tick() % 1000;
+  RedrawWithin(phase <= 500 ? 501 - phase : 1000 - phase);
+  if (phase <= 500) Line(cx1 + CursorPosX, ty, cx1 + CursorPosX, ty + Font->PixHeight - 1);
 }

@@ -25,9 +25,12 @@ prefix=/usr/local
 root="$dest$prefix"
 DESTDIR="$dest" cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install" >&2; exit 1; }
 
-for f in bin/corvala share/applications/corvala.desktop share/man/man1/corvala.1 \
-  share/icons/hicolor/48x48/apps/corvala.png share/corvala/Fonts/Tahoma_10pt_normal.fnt \
-  share/corvala/Pictures/ScreenPicture.bmp share/corvala/samples/Hmloviny.cvl share/corvala/samples/NGC-IC.cvl; do
+for f in bin/corvala bin/cvltool share/applications/corvala.desktop share/man/man1/corvala.1.gz \
+  share/man/man1/cvltool.1.gz share/man/sk/man1/corvala.1.gz share/mime/packages/corvala.xml \
+  share/icons/hicolor/48x48/apps/corvala.png share/icons/hicolor/256x256/apps/corvala.png \
+  share/icons/hicolor/scalable/apps/corvala.svg share/corvala/Fonts/Tahoma_10pt_normal.fnt \
+  share/corvala/Pictures/ScreenPicture.bmp share/corvala/samples/Hmloviny.cvl \
+  share/corvala/samples/NGC-IC.cvl; do
   [ -e "$root/$f" ] || fail "missing $prefix/$f"
 done
 [ -x "$root/bin/corvala" ] || fail "the program is not executable"
@@ -36,6 +39,12 @@ if command -v desktop-file-validate >/dev/null; then
   [ -z "$out" ] || fail "desktop entry: $out"
 else
   fail "desktop-file-validate is missing; scripts/install-deps.sh installs it"
+fi
+# The metainfo as a software centre reads it, checked without the network.
+if command -v appstreamcli >/dev/null; then
+  out=$(appstreamcli validate --no-net "$root"/share/metainfo/*.metainfo.xml 2>&1) || fail "metainfo: $out"
+else
+  fail "appstreamcli is missing; scripts/install-deps.sh installs it"
 fi
 [ "$(file -b --mime-type "$root/share/icons/hicolor/48x48/apps/corvala.png" 2>/dev/null || echo image/png)" = image/png ] ||
   fail "the icon is not a PNG"
@@ -62,16 +71,20 @@ if command -v Xvfb >/dev/null; then
   xvfb_pid=$!
   for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
   data="$home/.local/share/corvala"
-  env -u XDG_DATA_HOME -u WAYLAND_DISPLAY HOME="$home" DISPLAY=":$(head -n 1 "$work/display")" SDL_VIDEODRIVER=x11 \
-    "$prog" 2>"$work/err" &
+  ini="$home/.config/corvala/cv_settings.ini"
+  env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY HOME="$home" DISPLAY=":$(head -n 1 "$work/display")" \
+    SDL_VIDEODRIVER=x11 "$prog" 2>"$work/err" &
   prog_pid=$!
-  for _ in $(seq 100); do [ -s "$data/cv_settings.ini" ] && break; sleep 0.1; done
+  for _ in $(seq 100); do [ -s "$ini" ] && break; sleep 0.1; done
   sleep 1
   kill -0 "$prog_pid" 2>/dev/null || fail "the installed program ended by itself: $(cat "$work/err")"
   [ -s "$data/samples/Hmloviny.cvl" ] || fail "no sample catalogue in the user's folder"
   cmp -s "$data/samples/Hmloviny.cvl" "$root/share/corvala/samples/Hmloviny.cvl" || fail "the sample catalogue differs"
   cmp -s "$data/samples/NGC-IC.cvl" "$root/share/corvala/samples/NGC-IC.cvl" || fail "no copy of the NGC/IC catalogue"
-  rm -f "$data/cv_settings.ini"
+  [ -e "$data/cv_settings.ini" ] && fail "the settings were written to the data folder"
+  # Settings left in the data folder by an earlier version move to the
+  # configuration folder at the next start.
+  mv "$ini" "$data/cv_settings.ini"
   kill -TERM "$prog_pid"
   for _ in $(seq 10); do kill -0 "$prog_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$prog_pid" 2>/dev/null; then
@@ -80,9 +93,20 @@ if command -v Xvfb >/dev/null; then
     wait "$prog_pid"
     rc=$?
     [ "$rc" -eq 0 ] || fail "the program ended with $rc after SIGTERM"
-    [ -s "$data/cv_settings.ini" ] || fail "the settings were not written at SIGTERM"
+    [ -s "$ini" ] || fail "the settings were not written at SIGTERM"
   fi
   prog_pid=""
+  cp "$data/cv_settings.ini" "$work/old.ini" 2>/dev/null
+  rm -f "$ini"
+  env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY HOME="$home" DISPLAY=":$(head -n 1 "$work/display")" \
+    SDL_VIDEODRIVER=x11 "$prog" 2>"$work/err" &
+  prog_pid=$!
+  for _ in $(seq 100); do [ -s "$ini" ] && break; sleep 0.1; done
+  kill -TERM "$prog_pid"
+  wait "$prog_pid"
+  prog_pid=""
+  cmp -s "$ini" "$work/old.ini" && [ ! -e "$data/cv_settings.ini" ] ||
+    fail "the settings in the data folder were not moved to $ini"
   ls "$empty" | grep -q . && fail "the program wrote into the folder it was started from"
 else
   fail "Xvfb is missing; scripts/install-deps.sh installs it"

@@ -1,6 +1,8 @@
 // The program's idle frames allocate nothing: the main window with its clock
 // ticking, a hovered button, an open menu and a dialog are checked, drawn and
-// presented from memory that already exists.
+// presented from memory that already exists. Between frames the program may
+// rest only until its screen next changes by the clock.
+#include <algorithm>
 #include <string>
 
 #include "forms/cv_exit_form.h"
@@ -9,9 +11,12 @@
 #include "forms/cv_informations_form.h"
 #include "forms/cv_list_item_form.h"
 #include "forms/cv_main_form.h"
+#include "forms/cv_observatory_form.h"
 #include "forms/cv_open_form.h"
+#include "platform/vk.h"
 #include "program_fixture.h"
 #include "tests/support/allocation_counter.h"
+#include "vc/vc_base.h"
 
 namespace program_test {
 namespace {
@@ -88,6 +93,77 @@ TEST_F(IdleFrameTest, MainWindowAtRestIsShownOnlyWhenTheClockChanges) {
   EXPECT_EQ(backend_.ShownCount() - shown, 1u);
   // The clock is the status bar; nothing above it was shown again.
   EXPECT_GE(backend_.LastShownRows().first, 700);
+}
+
+// The rest a frame allows (the backend sleeps that long without input) must
+// end no later than the screen's next change: frames drawn half-way and a
+// millisecond before its end show nothing new, while the change itself comes
+// when the rest ends. Checked with the clock at an odd millisecond.
+class IdleWaitTest : public ProgramTest {
+ protected:
+  void StartAt(uint16_t Millisecond) {
+    platform::SystemTime t;
+    t.Year = 2026;
+    t.Month = 12;
+    t.Day = 9;
+    t.Hour = 21;
+    t.Minute = 59;
+    t.Second = 57;
+    t.Milliseconds = Millisecond;
+    backend_.SetClock(t, 60);
+    Start();
+    Frame(3);
+  }
+  // Walks through `Changes` changes of the screen; returns the longest rest seen.
+  uint32_t ExpectRestsEndByTheNextChange(int Changes, const char* Scene) {
+    uint32_t longest = 0;
+    Database->RunFrame();  // a rest is counted from the frame that allowed it
+    for (int i = 0; i < Changes; ++i) {
+      uint32_t wait = backend_.IdleWait();
+      EXPECT_GE(wait, 1u) << Scene;
+      EXPECT_LE(wait, LONGEST_REST) << Scene;
+      longest = std::max(longest, wait);
+      const uint64_t shown = backend_.ShownCount();
+      for (uint32_t step : {wait / 2, wait - 1 - wait / 2}) {
+        if (step == 0) continue;
+        backend_.Advance(step);
+        Database->RunFrame();
+        EXPECT_EQ(backend_.ShownCount(), shown) << Scene << ": the screen changed during a rest of " << wait << " ms";
+      }
+      // Whatever is left of the rest, and the change is due.
+      while (backend_.ShownCount() == shown && (wait = backend_.IdleWait()) <= 1) {
+        backend_.Advance(1);
+        Database->RunFrame();
+      }
+      EXPECT_GT(backend_.ShownCount(), shown) << Scene << ": the rest ended with nothing new";
+    }
+    return longest;
+  }
+};
+
+TEST_F(IdleWaitTest, RestsLastUntilTheClockTheCaretOrTheObservatoryChanges) {
+  StartAt(137);
+  EXPECT_GT(ExpectRestsEndByTheNextChange(4, "main window"), 800u);
+
+  FileNewForm->Show(ST_Unmodal);  // its name field has the focus: the caret blinks
+  Frame();
+  EXPECT_LE(ExpectRestsEndByTheNextChange(6, "caret"), 501u);
+  FileNewForm->Hide();
+  Frame();
+
+  // The observatory at normal speed: its minute turns with the status clock's
+  // seconds; faster, the map moves every few milliseconds.
+  ObservatoryForm->Show(ST_Unmodal);
+  Frame();
+  ExpectRestsEndByTheNextChange(5, "observatory");
+  ObservatoryForm->Speed = 3;
+  Frame();
+  EXPECT_LE(backend_.IdleWait(), 10u);
+
+  // A held key repeats by the clock: no rest while it is down.
+  backend_.SetKey(vk::DOWN, true);
+  Frame();
+  EXPECT_EQ(backend_.IdleWait(), 0u);
 }
 
 }  // namespace

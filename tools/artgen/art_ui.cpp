@@ -316,17 +316,19 @@ void PaintStatusBarEnd(Canvas& c, bool left) {
 
 void PaintIcon(Canvas& c) {
   double W = c.Width(), H = c.Height();
+  // Drawn for 16 pixels; larger copies (the desktop's icons) scale every measure.
+  double s = W / 16;
   c.Map([&](int x, int y, Rgb) {
     double t = std::hypot(x + 0.5 - W * 0.4, y + 0.5 - H * 0.35) / W;
     return Mix(Rgb{0.10, 0.16, 0.38}, Rgb{0.01, 0.02, 0.08}, Clamp01(t * 1.4));
   });
   // A tiny ringed nebula with its central star.
-  c.Fill([&](double x, double y) { return std::fabs(SdEllipse(x, y, W / 2, H / 2, 5.2, 4.2)) - 1.3; },
+  c.Fill([&](double x, double y) { return std::fabs(SdEllipse(x, y, W / 2, H / 2, 5.2 * s, 4.2 * s)) - 1.3 * s; },
          Rgb{0.35, 0.90, 0.85}, 0.95);
-  c.Fill([&](double x, double y) { return std::fabs(SdEllipse(x, y, W / 2, H / 2, 6.8, 5.8)) - 0.6; },
+  c.Fill([&](double x, double y) { return std::fabs(SdEllipse(x, y, W / 2, H / 2, 6.8 * s, 5.8 * s)) - 0.6 * s; },
          Rgb{1.0, 0.35, 0.40}, 0.8);
-  c.Fill([&](double x, double y) { return SdCircle(x, y, W / 2, H / 2, 1.0); }, Rgb{1, 1, 1});
-  c.Fill([&](double x, double y) { return std::fabs(SdRoundRect(x, y, W / 2, H / 2, W / 2, H / 2, 2)) - 0.5; },
+  c.Fill([&](double x, double y) { return SdCircle(x, y, W / 2, H / 2, 1.0 * s); }, Rgb{1, 1, 1});
+  c.Fill([&](double x, double y) { return std::fabs(SdRoundRect(x, y, W / 2, H / 2, W / 2, H / 2, 2 * s)) - 0.5 * s; },
          Rgb{0.55, 0.65, 0.85}, 0.9);
 }
 

@@ -175,7 +175,7 @@ bool Samples(const std::string& csv_path, const std::string& out_dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string fonts = "data/Fonts", pictures, catalogue, samples;
+  std::string fonts = "data/Fonts", pictures, catalogue, samples, icons;
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string key = argv[i];
     if (key == "--fonts")
@@ -186,13 +186,17 @@ int main(int argc, char** argv) {
       catalogue = argv[i + 1];
     else if (key == "--samples")
       samples = argv[i + 1];
+    else if (key == "--icons")
+      icons = argv[i + 1];
     else {
       std::fprintf(stderr, "artgen: unknown option %s\n", key.c_str());
       return 2;
     }
   }
-  if (argc % 2 == 0 || (pictures.empty() && samples.empty()) || samples.empty() != catalogue.empty()) {
-    std::fprintf(stderr, "usage: artgen [--fonts DIR] [--pictures OUTDIR] [--catalogue CSV --samples OUTDIR]\n");
+  if (argc % 2 == 0 || (pictures.empty() && samples.empty() && icons.empty()) ||
+      samples.empty() != catalogue.empty()) {
+    std::fprintf(stderr,
+                 "usage: artgen [--fonts DIR] [--pictures OUTDIR] [--catalogue CSV --samples OUTDIR] [--icons OUTDIR]\n");
     return 2;
   }
   platform::HeadlessBackend host;
@@ -204,6 +208,11 @@ int main(int argc, char** argv) {
     for (const PictureJob& job : ProgramPictures())
       ok &= Render(job.width, job.height, job.keyed, job.paint, pictures + "/" + job.name);
   if (ok && !samples.empty()) ok &= Samples(catalogue, samples);
+  // The program's icon at the sizes of the desktop's icon themes, drawn at
+  // each size rather than enlarged from 16 pixels.
+  if (ok && !icons.empty())
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+      ok &= Render(size, size, false, art::PaintIcon, icons + "/corvala_" + std::to_string(size) + ".bmp");
   for (auto& f : loaded) FreeFNTFont(*f);
   CloseRastrix();
   platform::Install(nullptr);
