@@ -44,7 +44,7 @@ constexpr TPageBlock kControlingBlocks[] = {
      "výpisu a po posuvníku, ktorý má zameranie; Esc zavrie podponuku. Print Screen uloží obraz obrazovky "
      "do priečinka SnapShots. Vo výpise položiek Enter zobrazí vybraný záznam, medzerník ho otvorí na "
      "úpravu a Delete ho po potvrdení odstráni. Vo hvezdárni Tab prechádza hmloviny na mape zhora nadol a "
-     "Enter otvorí záznam označenej hmloviny."_cp},
+     "Enter otvorí záznam označenej hmloviny. F9 zapne a vypne nočný režim."_cp},
     {BK_Text, 27, 0,
      "V textovom poli sa píše ako na slovenskej klávesnici: horný rad dáva ľ š č ť ž ý á í é, číslice so "
      "Shiftom; dĺžeň a mäkčeň sa stláčajú pred písmenom. Čísla, znamienko mínus a desatinnú bodku je "

@@ -18,6 +18,18 @@ namespace {
 // The buffer is aligned to a cache line so that row copies and fills run at full speed.
 constexpr std::align_val_t kScreenAlignment{64};
 
+// The presented copy in night mode; allocated when night mode is turned on.
+PDataElement g_night = nullptr;
+bool g_night_mode = false;
+
+void ReleaseNight() {
+  if (g_night != nullptr) {
+    ::operator delete[](g_night, kScreenAlignment);
+    g_night = nullptr;
+  }
+  g_night_mode = false;
+}
+
 void ReleaseScreen() {
   if (VirtualScreen != nullptr) {
     ::operator delete[](VirtualScreen, kScreenAlignment);
@@ -42,6 +54,7 @@ void InitRastrix(const char* ApplicationID_) {
 
 void CloseRastrix() {
   ReleaseScreen();
+  ReleaseNight();
   platform::Current().CloseDisplay();
 }
 
@@ -68,7 +81,30 @@ void ClearVirtualScreen() {
 
 void Flip() {
   assert(VirtualScreen != nullptr && "the raster unit is not initialised");
+  if (g_night_mode) {
+    NightFrame(VirtualScreen, g_night);
+    platform::Current().Present(g_night);
+    return;
+  }
   platform::Current().Present(VirtualScreen);
+}
+
+void SetNightMode(bool On) {
+  if (On && g_night == nullptr) g_night = static_cast<PDataElement>(::operator new[](SCREEN_BYTES, kScreenAlignment));
+  g_night_mode = On;
+}
+
+bool NightMode() { return g_night_mode; }
+
+void NightFrame(const uint8_t* Screen, uint8_t* Out) {
+  // Rec. 601 weights in 8-bit fixed point; they sum to 256, so white stays 255.
+  for (uint32_t i = 0; i < SCREEN_BYTES; i += 4) {
+    const uint32_t luminance = (29u * Screen[i] + 150u * Screen[i + 1] + 77u * Screen[i + 2]) >> 8;
+    Out[i] = 0;
+    Out[i + 1] = 0;
+    Out[i + 2] = static_cast<uint8_t>(luminance);
+    Out[i + 3] = Screen[i + 3];
+  }
 }
 
 int32_t GetAvailRamMemory() {
