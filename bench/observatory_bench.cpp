@@ -231,6 +231,19 @@ void BM_ObservatoryListOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_ObservatoryListOnly)->Unit(benchmark::kMillisecond);
 
+// The same list building with the formula's positions.
+void BM_ObservatoryListOnlyFormula(benchmark::State& state) {
+  ObservatoryRun run(13000);
+  TObservingNebulas list;
+  TNormalDate instant = ObservatoryForm->UTCTime;
+  for (auto _ : state) {
+    instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
+    formula::Recalculate(Nebulas, instant, 48.1486, 17.1077, list);
+    benchmark::DoNotOptimize(list.data());
+  }
+}
+BENCHMARK(BM_ObservatoryListOnlyFormula)->Unit(benchmark::kMillisecond);
+
 void BM_ObservatoryListOnlyLiteral(benchmark::State& state) {
   ObservatoryRun run(13000);
   std::vector<TLiteralNebula> list;
