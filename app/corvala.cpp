@@ -73,6 +73,8 @@ void TDatabase::OnCreate() {
 
   FirstCycle = true;
   AllScreen = TViewport{0, 0, 1023, 1023};
+  // Before the first frame, so that a night-adapted eye sees no white flash.
+  SetNightMode(ReadNightMode());
 
   // A missing font only leaves its texts undrawn; its entry keeps its index.
   for (std::size_t i = 0; i < kFontFiles.size(); ++i) {
@@ -140,6 +142,14 @@ void TDatabase::OnEndCycle() {
   }
 
   if (KeyPressed(vk::SNAPSHOT)) SaveSnapshot();
+  if (KeyPressed(vk::F1 + 8)) ToggleNightMode();
+}
+
+void ToggleNightMode() {
+  SetNightMode(!NightMode());
+  if (!WriteNightMode(NightMode()))
+    std::fprintf(stderr, "corvala: Nočný režim sa nepodarilo zapísať do súboru \"%s\".\n",
+                 platform::NativePath(SettingsFolder() + std::string(NIGHT_MODE_FILE)).c_str());
 }
 
 std::string EndOnSignal(int Signal) {

@@ -52,6 +52,8 @@ std::string SnapshotFileName(const platform::SystemTime& T);
 // Saves the frame just presented under the current local time. A failure is
 // reported on the error form; the program goes on either way.
 bool SaveSnapshot();
+// F9: night mode on or off, remembered for the next start.
+void ToggleNightMode();
 
 // Releases what TApplication::Free releases (forms, fonts, display, the
 // application object) without ending the process, so that a test or a

@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -94,7 +96,7 @@ void BM_ObservatoryFrameFastest(benchmark::State& state) {
   for (auto _ : state) run.Frame();
   state.counters["listed"] = static_cast<double>(ObservatoryForm->ObservingNebulas.size());
 }
-BENCHMARK(BM_ObservatoryFrameFastest)->Arg(13000)->Arg(kNgcIc)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ObservatoryFrameFastest)->Arg(13000)->Arg(13960)->Arg(kNgcIc)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // Normal speed between minute changes: checks and drawing only.
 void BM_ObservatoryFrameNormal(benchmark::State& state) {
@@ -151,6 +153,74 @@ void BM_ObservatoryFrameLiteralList(benchmark::State& state) {
 }
 BENCHMARK(BM_ObservatoryFrameLiteralList)->Arg(13000)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// The positions as first computed, kept here to measure against in the same
+// run: the catalogue's J2000 coordinates taken as coordinates of the date and
+// a sidereal angle linear in the day count, with today's list building.
+namespace formula {
+
+double Reduce(double a) {
+  if (!std::isfinite(a)) return a;
+  if (a <= 0) a = std::fmod(a, 360.0) + 360.0;
+  if (a >= 360) a = std::fmod(a, 360.0);
+  return a;
+}
+
+void Recalculate(const TNebulas& Records, const TNormalDate& UTCTime, double Latitude, double Longitude,
+                 TObservingNebulas& List) {
+  List.clear();
+  const double d = NormalDateToDiffDate(UTCTime) / 1440.0 - 0.5;
+  const double lst = Reduce(d * 0.985647 + 100.46 + Longitude + (UTCTime.Minute / 60.0 + UTCTime.Hour) * 15);
+  const double latSin = DSin(Latitude);
+  const double latCos = DCos(Latitude);
+  for (std::size_t i = 0; i < Records.size(); ++i) {
+    const TNebula& record = Records[i];
+    const double ha = Reduce(lst - record.Rect * 15);
+    const double decSin = DSin(record.Dec);
+    const double decCos = DCos(record.Dec);
+    const double elevacia = DASin(decSin * latSin + decCos * latCos * DCos(ha));
+    if (!(elevacia >= 0)) continue;
+    double azimut = DATan2(DSin(ha), DCos(ha) * latSin - decSin / decCos * latCos) + 180;
+    if (azimut >= 360) azimut -= 360;
+    double x = 0;
+    double y = 0;
+    PositionOnSky(azimut, elevacia, 400, x, y);
+    const int32_t w = record.Thumbnail.Loaded ? static_cast<int32_t>(record.Thumbnail.ImageWidth) : 32;
+    const int32_t h = record.Thumbnail.Loaded ? static_cast<int32_t>(record.Thumbnail.ImageHeight) : 32;
+    List.push_back({static_cast<int32_t>(i), record.IndexOfItem, ThumbnailArea(x, y, w, h)});
+  }
+  std::sort(List.begin(), List.end(), [](const TObservingNebula& a, const TObservingNebula& b) {
+    if (a.SkyArea.Y1 != b.SkyArea.Y1) return a.SkyArea.Y1 < b.SkyArea.Y1;
+    if (a.SkyArea.X1 != b.SkyArea.X1) return a.SkyArea.X1 < b.SkyArea.X1;
+    return a.Record < b.Record;
+  });
+}
+
+}  // namespace formula
+
+// Before and after in one run: a frame that builds no list (normal speed)
+// plus one list building, with the formula's positions (0) or the true
+// positions the program uses (1). At the fastest speed every frame is such a
+// frame.
+void BM_ObservatoryFramePositions(benchmark::State& state) {
+  ObservatoryRun run(13960);
+  TObservingNebulas list;
+  TNormalDate instant = ObservatoryForm->UTCTime;
+  const bool truePositions = state.range(0) == 1;
+  for (auto _ : state) {
+    run.Frame();
+    instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
+    if (truePositions) {
+      RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1, false);
+    } else {
+      formula::Recalculate(Nebulas, instant, 48.1486, 17.1077, list);
+    }
+    benchmark::DoNotOptimize(list.data());
+  }
+  state.SetLabel(truePositions ? "true positions" : "formula positions");
+  state.counters["listed"] = static_cast<double>(list.size());
+}
+BENCHMARK(BM_ObservatoryFramePositions)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // The list building alone, both ways.
 void BM_ObservatoryListOnly(benchmark::State& state) {
   ObservatoryRun run(13000);
@@ -163,6 +233,19 @@ void BM_ObservatoryListOnly(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ObservatoryListOnly)->Unit(benchmark::kMillisecond);
+
+// The same list building with the formula's positions.
+void BM_ObservatoryListOnlyFormula(benchmark::State& state) {
+  ObservatoryRun run(13000);
+  TObservingNebulas list;
+  TNormalDate instant = ObservatoryForm->UTCTime;
+  for (auto _ : state) {
+    instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
+    formula::Recalculate(Nebulas, instant, 48.1486, 17.1077, list);
+    benchmark::DoNotOptimize(list.data());
+  }
+}
+BENCHMARK(BM_ObservatoryListOnlyFormula)->Unit(benchmark::kMillisecond);
 
 void BM_ObservatoryListOnlyLiteral(benchmark::State& state) {
   ObservatoryRun run(13000);

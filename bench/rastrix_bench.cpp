@@ -243,4 +243,19 @@ void BM_LoadBMPPicture1024x768Unscaled(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadBMPPicture1024x768Unscaled)->Unit(benchmark::kMillisecond);
 
+// Presentation with night mode off (0) and on (1): off, Flip only checks a
+// flag; on, it turns the virtual screen into red luminance first. The headless
+// backend's own copy and row comparison are in both.
+void BM_FlipNightMode(benchmark::State& state) {
+  EnsureDisplay();
+  SetNightMode(state.range(0) == 1);
+  for (auto _ : state) {
+    VirtualScreen[state.iterations() % SCREEN_BYTES] ^= 1;  // a changed frame every time
+    Flip();
+  }
+  SetNightMode(false);
+  state.SetBytesProcessed(state.iterations() * int64_t{SCREEN_BYTES});
+}
+BENCHMARK(BM_FlipNightMode)->Arg(0)->Arg(1);
+
 }  // namespace

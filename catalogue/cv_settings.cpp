@@ -79,3 +79,19 @@ bool SettingsWorthWriting() {
 bool WriteSettings(std::string_view FileName) {
   return platform::ReplaceFile(FileName, Encoded(Settings)).ok();
 }
+
+std::string SettingsFolder() {
+  const std::size_t slash = g_settings_file.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : g_settings_file.substr(0, slash + 1);
+}
+
+bool ReadNightMode() {
+  platform::File f = platform::Open(SettingsFolder() + std::string(NIGHT_MODE_FILE), "rb");
+  if (!f) return false;
+  char flag = 0;
+  return std::fread(&flag, 1, 1, f.get()) == 1 && flag == '1';
+}
+
+bool WriteNightMode(bool On) {
+  return platform::ReplaceFile(SettingsFolder() + std::string(NIGHT_MODE_FILE), On ? "1\n" : "0\n").ok();
+}

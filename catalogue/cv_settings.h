@@ -49,3 +49,14 @@ bool SettingsWorthWriting();
 // Replaces the file with Settings the safe way (a new file renamed over the
 // old one); false when it could not be written, the old file then intact.
 bool WriteSettings(std::string_view FileName = SettingsFile());
+
+// The folder the settings lie in, as a prefix of program paths ("" for the
+// current folder). Preferences that the record has no room for lie beside
+// it in small files of their own.
+std::string SettingsFolder();
+
+// Night mode, kept in a file of its own ("1" on, anything else off) so that
+// the record keeps its layout.
+inline constexpr std::string_view NIGHT_MODE_FILE = "cv_night.ini";
+bool ReadNightMode();
+bool WriteNightMode(bool On);

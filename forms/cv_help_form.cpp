@@ -45,7 +45,7 @@ constexpr TPageBlock kControlingBlocks[] = {
      "výpisu a po posuvníku, ktorý má zameranie; Esc zavrie podponuku alebo zruší vrchné okno. Print Screen uloží obraz obrazovky "
      "do priečinka SnapShots. Vo výpise položiek Enter zobrazí vybraný záznam, medzerník ho otvorí na "
      "úpravu a Delete ho po potvrdení odstráni. Vo hvezdárni Tab prechádza hmloviny na mape zhora nadol a "
-     "Enter otvorí záznam označenej hmloviny."_cp},
+     "Enter otvorí záznam označenej hmloviny. F9 zapne a vypne nočný režim."_cp},
     {BK_Text, 27, 0,
      "V textovom poli sa píše podľa rozloženia klávesnice nastaveného v systéme, aj s mŕtvymi klávesmi, "
      "AltGr a Caps Lockom. Desatinné čísla sa píšu s bodkou (48.15); číslice, mínus a bodku dáva na "

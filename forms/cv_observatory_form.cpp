@@ -4,11 +4,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_messages.h"
 #include "catalogue/cv_number_text.h"
 #include "catalogue/cv_settings.h"
+#include "catalogue/cv_sky.h"
 #include "forms/cv_list_item_form.h"
 #include "platform/cp1250.h"
 #include "platform/platform.h"
@@ -43,6 +45,86 @@ std::string RangeMessage(int32_t MinValue, int32_t MaxValue) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- read-out
+
+namespace {
+
+// Appends Text to Line, cut (with an ellipsis) where it would pass Width
+// pixels in Font, or the buffer's end.
+void AppendFitting(TObservatoryForm::TReadOutLine& Line, std::string_view Text, const TFont& Font,
+                   int32_t Width) {
+  std::size_t used = std::strlen(Line.data());
+  if (used + 2 > Line.size()) return;
+  const auto length = [&Font](std::string_view T) { return static_cast<int32_t>(GetTextLength(Font, T)); };
+  const int32_t start = length(std::string_view(Line.data(), used));
+  std::size_t take = std::min(Text.size(), Line.size() - 2 - used);  // room for an ellipsis and the end
+  const bool cut = take < Text.size() || start + length(Text.substr(0, take)) > Width;
+  const std::string_view ellipsis = "\x85";
+  if (cut)
+    while (take > 0 && start + length(Text.substr(0, take)) + length(ellipsis) > Width) --take;
+  std::memcpy(Line.data() + used, Text.data(), take);
+  used += take;
+  if (cut) Line[used++] = ellipsis[0];
+  Line[used] = '\0';
+}
+
+// Minutes after local midnight as "HH:MM", to the nearest minute.
+std::array<char, 8> ClockText(double Minutes) {
+  const long m = std::lround(Minutes) % 1440;
+  std::array<char, 8> text{};
+  std::snprintf(text.data(), text.size(), "%02ld:%02ld", m / 60, m % 60);
+  return text;
+}
+
+}  // namespace
+
+TViewport TObservatoryForm::ReadOutPlace(int32_t I) {
+  // Two lines under the speed panel reach the form's right edge, two more
+  // beside the OK button stop short of it.
+  constexpr int32_t kX = 448;
+  constexpr int32_t kY[kReadOutLines] = {369, 384, 403, 420};
+  const int32_t right = I < 2 ? 647 : 536;
+  return TViewport{kX, kY[I], right, kY[I] + 13};
+}
+
+int32_t TObservatoryForm::NebulaReadOut(std::array<TReadOutLine, kReadOutLines>& Lines) const {
+  if (!NebulaListFocused() || FocusedNebula < 0 || FocusedNebula >= static_cast<int32_t>(ObservingNebulas.size()))
+    return 0;
+  const std::size_t record = static_cast<std::size_t>(ObservingNebulas[static_cast<std::size_t>(FocusedNebula)].Record);
+  if (record >= Nebulas.size()) return 0;
+  const TNebula& n = Nebulas[record];
+  const TFont& font = ProgramFont(0);
+  const auto width = [](int32_t I) { return ReadOutPlace(I).X2 - ReadOutPlace(I).X1 + 1; };
+  for (TReadOutLine& line : Lines) line[0] = '\0';
+  AppendFitting(Lines[0], n.NameOfNebula.View(), font, width(0));
+
+  TRiseSet day;
+  if (!RiseCulminationSet(n.Rect, n.Dec, LocalPart(TP_Year), LocalPart(TP_Month), LocalPart(TP_Day), UTCDiff,
+                          Longitude, Latitude, day))
+    return 1;
+  switch (day.Kind) {
+    case RK_RisesAndSets:
+      AppendFitting(Lines[1], "východ "_cp, font, width(1));
+      AppendFitting(Lines[1], ClockText(day.Rise).data(), font, width(1));
+      AppendFitting(Lines[1], "  západ "_cp, font, width(1));
+      AppendFitting(Lines[1], ClockText(day.Set).data(), font, width(1));
+      break;
+    case RK_NeverSets:
+      AppendFitting(Lines[1], "nikdy nezapadá"_cp, font, width(1));
+      break;
+    case RK_NeverRises:
+      AppendFitting(Lines[1], "nikdy nevychádza"_cp, font, width(1));
+      return 2;
+  }
+  AppendFitting(Lines[2], "kulm. "_cp, font, width(2));
+  AppendFitting(Lines[2], ClockText(day.Culmination).data(), font, width(2));
+  char elevation[16];
+  std::snprintf(elevation, sizeof elevation, "%.0f\xB0", day.CulminationElevation);
+  AppendFitting(Lines[3], "výška "_cp, font, width(3));
+  AppendFitting(Lines[3], elevation, font, width(3));
+  return 4;
+}
 
 int32_t SpeedFactor(uint8_t Speed) {
   switch (Speed) {
@@ -564,10 +646,17 @@ void TObservatoryForm::OnDraw() {
   WriteText(ox + 424, oy + 228, font, "Z");
   SetColor(50, 50, 50, a);
   if (PMouseIs) {
+    // One decimal: a pixel of the map spans almost half a degree.
     char text[64];
-    std::snprintf(text, sizeof text, "Az.: %.3f\xB0", MouseAz);
+    std::snprintf(text, sizeof text, "Az.: %.1f\xB0", MouseAz);
     WriteText(ox + 10, oy + 400, font, text);
-    std::snprintf(text, sizeof text, "Elev.: %.3f\xB0", MouseElev);
+    std::snprintf(text, sizeof text, "Elev.: %.1f\xB0", MouseElev);
     WriteText(ox + 10, oy + 420, font, text);
+  }
+  std::array<TReadOutLine, kReadOutLines> lines;
+  const int32_t count = NebulaReadOut(lines);
+  for (int32_t i = 0; i < count; ++i) {
+    const TViewport place = ReadOutPlace(i);
+    WriteText(ox + place.X1, oy + place.Y1, font, lines[static_cast<std::size_t>(i)].data());
   }
 }

@@ -201,6 +201,17 @@ class TObservatoryForm : public TForm {
   void FocusNebula(int32_t Ind);
   bool NebulaListFocused() const;
 
+  // The focused nebula's read-out, drawn beside the speed panel: its name,
+  // then for the observatory's local date and place its rise and set (or
+  // that it never sets or never rises there), culmination time and
+  // elevation. Each line fits the width of its place in the form's font.
+  // Returns the number of lines, 0 while no nebula holds the focus.
+  static constexpr int32_t kReadOutLines = 4;
+  using TReadOutLine = std::array<char, 96>;
+  int32_t NebulaReadOut(std::array<TReadOutLine, kReadOutLines>& Lines) const;
+  // Where read-out line I starts on the canvas and how wide it may be.
+  static TViewport ReadOutPlace(int32_t I);
+
  private:
   const TPicture& PictureOf(const TObservingNebula& O) const;
   // Marks in HiddenRows, per list element, the rows (bit r: row r from the

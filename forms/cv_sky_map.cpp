@@ -39,19 +39,15 @@ int32_t RecalculateNebulas(const TNebulas& Records, int32_t Count, const TNormal
 
   ObservingNebulas.clear();
   const std::size_t count = std::min(static_cast<std::size_t>(std::max(Count, 0)), Records.size());
-  // The instant and the place are the same for every record: the sidereal
-  // angle and the latitude's sine and cosine are computed once, the rest
-  // exactly as RaToAzim does per record.
-  const double lst = SiderealAngle(UTCTime, Longitude);
-  const TSkyAngle lat = SkyAngle(Latitude);
+  // The instant and the place are the same for every record: precession,
+  // nutation, aberration and the sidereal angle are worked out once.
+  const TSkyMoment moment = SkyMoment(UTCTime, Longitude, Latitude);
   for (std::size_t i = 0; i < count; ++i) {
     const TNebula& record = Records[i];
-    const double ha = HourAngle(lst, record.Rect);
-    const TSkyAngle dec = SkyAngle(record.Dec);
-    const double elevacia = HourAngleElevation(ha, dec, lat);
-    if (!(elevacia >= 0)) continue;
-    const double azimut = HourAngleAzimuth(ha, dec, lat);
-    if (!std::isfinite(azimut)) continue;
+    double azimut = 0;
+    double elevacia = 0;
+    HorizonPosition(moment, record.Rect, record.Dec, azimut, elevacia);
+    if (!(elevacia >= 0) || !std::isfinite(azimut)) continue;
     double x = 0;
     double y = 0;
     PositionOnSky(azimut, elevacia, 2 * SKY_RADIUS, x, y);

@@ -1,5 +1,6 @@
 #include "rastrix/display.h"
 
+#include <bit>
 #include <cassert>
 #include <cstring>
 #include <limits>
@@ -17,6 +18,18 @@ namespace {
 
 // The buffer is aligned to a cache line so that row copies and fills run at full speed.
 constexpr std::align_val_t kScreenAlignment{64};
+
+// The presented copy in night mode; allocated when night mode is turned on.
+PDataElement g_night = nullptr;
+bool g_night_mode = false;
+
+void ReleaseNight() {
+  if (g_night != nullptr) {
+    ::operator delete[](g_night, kScreenAlignment);
+    g_night = nullptr;
+  }
+  g_night_mode = false;
+}
 
 void ReleaseScreen() {
   if (VirtualScreen != nullptr) {
@@ -42,6 +55,7 @@ void InitRastrix(const char* ApplicationID_) {
 
 void CloseRastrix() {
   ReleaseScreen();
+  ReleaseNight();
   platform::Current().CloseDisplay();
 }
 
@@ -68,7 +82,34 @@ void ClearVirtualScreen() {
 
 void Flip() {
   assert(VirtualScreen != nullptr && "the raster unit is not initialised");
+  if (g_night_mode) {
+    NightFrame(VirtualScreen, g_night);
+    platform::Current().Present(g_night);
+    return;
+  }
   platform::Current().Present(VirtualScreen);
+}
+
+void SetNightMode(bool On) {
+  if (On && g_night == nullptr) g_night = static_cast<PDataElement>(::operator new[](SCREEN_BYTES, kScreenAlignment));
+  g_night_mode = On;
+}
+
+bool NightMode() { return g_night_mode; }
+
+void NightFrame(const uint8_t* Screen, uint8_t* Out) {
+  // Rec. 601 weights in 8-bit fixed point; they sum to 256, so white stays
+  // 255. Whole pixels at a time, which the compiler turns into vector code;
+  // the shifts place the bytes B, G, R, X on either byte order.
+  constexpr bool kLittle = std::endian::native == std::endian::little;
+  constexpr uint32_t kB = kLittle ? 0 : 24, kG = kLittle ? 8 : 16, kR = kLittle ? 16 : 8, kX = kLittle ? 24 : 0;
+  for (uint32_t i = 0; i < SCREEN_BYTES; i += 4) {
+    uint32_t p = 0;
+    std::memcpy(&p, Screen + i, 4);
+    const uint32_t luminance = (29u * (p >> kB & 0xFF) + 150u * (p >> kG & 0xFF) + 77u * (p >> kR & 0xFF)) >> 8;
+    p = (p & (0xFFu << kX)) | luminance << kR;
+    std::memcpy(Out + i, &p, 4);
+  }
 }
 
 int32_t GetAvailRamMemory() {

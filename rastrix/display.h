@@ -47,6 +47,15 @@ void SetColor(uint8_t R, uint8_t G, uint8_t B, uint8_t Alpha);
 void SetViewport(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2);
 void ClearVirtualScreen();
 void Flip();
+// Night mode: Flip hands the platform the virtual screen's luminance in the
+// red channel alone, for eyes adapted to the dark. The virtual screen itself
+// (and so every screenshot the program saves) is left as drawn. Off, Flip
+// costs nothing more.
+void SetNightMode(bool On);
+bool NightMode();
+// The frame Flip presents for a virtual screen in night mode, written to Out
+// (SCREEN_BYTES bytes).
+void NightFrame(const uint8_t* Screen, uint8_t* Out);
 // Available physical memory in bytes, saturated to the largest signed 32-bit value
 // (and that value itself while no platform backend is installed).
 int32_t GetAvailRamMemory();

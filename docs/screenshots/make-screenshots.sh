@@ -140,7 +140,8 @@ SCRIPT
 shoot error-form
 
 # The observatory: the night sky over Bratislava with the sample catalogue,
-# then a nebula focused by the pointer.
+# then a nebula focused by the pointer (its name, rise, culmination and set
+# under the speeds), then the same in night mode (F9).
 layout 'samples\Hmloviny.cvl'
 "$build/tools/cvltool/cvltool" settings "$work/run/cv_settings.ini" 'samples\Hmloviny.cvl' \
   --latitude 48.1486 --longitude 17.1077 >/dev/null
@@ -156,8 +157,10 @@ move 308 322
 move 310 322
 frames 2
 shot observatory-focused.bmp
+press F9
+shot observatory-night-mode.bmp
 SCRIPT
-shoot observatory observatory-focused
+shoot observatory observatory-focused observatory-night-mode
 
 # The control gallery of the harness, every control used once, with the combo
 # box open.

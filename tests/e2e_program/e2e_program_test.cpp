@@ -597,4 +597,26 @@ TEST_F(ProgramRun, WheelEscapeAndTheUnsavedMarkWorkAsInEveryDesktopProgram) {
   EXPECT_EQ(ReadFile(dir_ / "Hmloviny.cvl"), Catalogue("Iné"_cp, 40));
 }
 
+// F9 presents the screen's luminance in red alone and, pressed again, the
+// very frame it replaced; the choice is kept for the next start.
+TEST_F(ProgramRun, NightModeShowsRedOnlyAndComesBackUnchanged) {
+  ASSERT_EQ(Run("frames 3\nshot day.bmp\npress F9\nshot night.bmp\npress F9\nshot back.bmp\npress F9\n"), 0)
+      << ReadFile(dir_ / "stderr.txt");
+  const auto redOnly = [](const std::string& bmp) {
+    std::size_t lit = 0;
+    for (std::size_t p = 54; p + 2 < bmp.size(); p += 3) {
+      if (bmp[p] != 0 || bmp[p + 1] != 0) return false;
+      lit += bmp[p + 2] != 0;
+    }
+    return bmp.size() > 54 && lit > 0;
+  };
+  const std::string day = ReadFile(dir_ / "day.bmp");
+  EXPECT_FALSE(redOnly(day));
+  EXPECT_TRUE(redOnly(ReadFile(dir_ / "night.bmp")));
+  EXPECT_TRUE(ReadFile(dir_ / "back.bmp") == day) << "the frame after night mode differs from the one before";
+  EXPECT_EQ(ReadFile(dir_ / "cv_night.ini"), "1\n");
+  ASSERT_EQ(Run("frames 2\nshot start.bmp\n"), 0);
+  EXPECT_TRUE(redOnly(ReadFile(dir_ / "start.bmp"))) << "night mode was not remembered";
+}
+
 }  // namespace

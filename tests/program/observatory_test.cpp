@@ -5,6 +5,7 @@
 #include "forms/cv_observatory_form.h"
 #include "platform/cp1250.h"
 #include "program_fixture.h"
+#include "rastrix/fnt.h"
 #include "tests/support/allocation_counter.h"
 #include "vc/vc_app.h"
 
@@ -181,6 +182,35 @@ TEST_F(ObservatoryTest, PointerAndTabFocusTheNebulaeAndTheFrameShowsOnlyThen) {
   Frame();
   EXPECT_EQ(O().FocusedNebula, -1);
   EXPECT_EQ(Focused, T().Day.Get()->Adress);
+}
+
+// The read-out of M 57 over Bratislava for the local day 2026-12-08 (UTC + 1),
+// as astropy times it (tests/data/rise_set_reference.csv): rise 04:32.0,
+// culmination 13:37.0 at 74.9 degrees, set 22:42.0.
+TEST_F(ObservatoryTest, ReadOutNamesTheFocusedNebulaAndItsLocalDay) {
+  Open(Time(2026, 12, 8, 23, 30), 60);
+  Load({33.0292});
+  Nebulas[0].Rect = 18.8931;
+  Nebulas[0].NameOfNebula = TShortString("M 57");
+  O().Latitude = 48.1486;
+  O().Longitude = 17.1077;
+  O().SetClock(NormalDateToDiffDate(TNormalDate{2026, 12, 8, 12, 0}));
+  O().RecalculateNebulas();
+  std::array<TObservatoryForm::TReadOutLine, TObservatoryForm::kReadOutLines> lines;
+  EXPECT_EQ(O().NebulaReadOut(lines), 0) << "nothing while no nebula holds the focus";
+  ASSERT_EQ(O().ObservingNebulas.size(), 1u);
+  O().FocusNebula(0);
+  ASSERT_EQ(O().NebulaReadOut(lines), 4);
+  EXPECT_STREQ(lines[0].data(), "M 57");
+  EXPECT_EQ(std::string(lines[1].data()), "východ 04:32  západ 22:42"_cps);
+  EXPECT_STREQ(lines[2].data(), "kulm. 13:37");
+  EXPECT_EQ(std::string(lines[3].data()), "výška 75°"_cps);
+  // A name too long for its place is cut to fit, with an ellipsis.
+  Nebulas[0].NameOfNebula = TShortString(std::string(80, 'W'));
+  O().NebulaReadOut(lines);
+  const TViewport place = TObservatoryForm::ReadOutPlace(0);
+  EXPECT_LE(GetTextLength(ProgramFont(0), lines[0].data()), static_cast<uint32_t>(place.X2 - place.X1 + 1));
+  EXPECT_EQ(std::string(lines[0].data()).back(), '\x85');
 }
 
 TEST_F(ObservatoryTest, FramesAtTheFastestSpeedAllocateNothing) {
