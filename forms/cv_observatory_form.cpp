@@ -360,7 +360,8 @@ void TObservatoryForm::OnCreate() {
   SpeedPanel->CreateComponent(&SpeedPanel, false, PS_Classic, 470, 250, 152, 115);
   CreateDialogButton(OKButton, 541, 400);
   NowButton = new TNowButton();
-  NowButton->CreateComponent(&NowButton, true, BS_Classic, "Teraz", 463, 400, 70, DIALOG_BUTTON_HEIGHT);
+  // Beside the map, clear of the read-out that fills the corner by the OK button.
+  NowButton->CreateComponent(&NowButton, true, BS_Classic, "Teraz", 360, 400, 70, DIALOG_BUTTON_HEIGHT);
   platform::Backend& clock = platform::Current();
   UTCDiff = GetUTCDiff(clock.UtcTime(), clock.LocalTime());
   ObservingNebulas.clear();
