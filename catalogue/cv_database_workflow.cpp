@@ -43,7 +43,9 @@ TWorkflowStep Create(const TPendingOperation& New) {
 bool DatabaseFileExists(std::string_view P) { return platform::FileExists(P); }
 
 bool DatabaseFileCreatable(std::string_view P) {
-  if (P.empty()) return false;
+  // The header keeps the path in a short string: a longer name would be cut
+  // short and the save would go to another file.
+  if (P.empty() || P.size() > TShortString::Capacity) return false;
   // An existing file is opened for update, which neither truncates nor moves it.
   if (platform::FileExists(P)) return platform::Open(P, "r+b") != nullptr;
   // Otherwise a file is made exclusively (never over one that appeared

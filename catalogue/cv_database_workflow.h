@@ -65,6 +65,7 @@ const TPendingOperation& PendingOperation();
 void CancelPendingOperation();
 
 // The file-name checks of the forms; neither alters a file. An empty name
-// passes neither.
+// passes neither, nor does a name longer than the 255 bytes the file's
+// header can record pass the second.
 bool DatabaseFileExists(std::string_view P);  // a regular file is there
 bool DatabaseFileCreatable(std::string_view P);  // a file can be written at P

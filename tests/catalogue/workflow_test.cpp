@@ -80,6 +80,19 @@ TEST_F(WorkflowTest, AFailedSaveAsKeepsThePreviousFile) {
   EXPECT_EQ(RequestSaveAs(scratch_.Path() + "/"), TWorkflowStep::Refused);
   EXPECT_EQ(DatabaseFile, a);
   EXPECT_EQ(DatabaseInfo.Path, a);
+  // One byte past what the header records: the name cut to 255 bytes is a
+  // file of its own, which must stay as it was.
+  const std::string prefix = scratch_.Path() + "/";
+  const std::string longName = prefix + std::string(256 - prefix.size() - 4, 'a') + ".cvl";
+  const std::string cut = longName.substr(0, 255);
+  WriteFile(cut, "iny subor");
+  EXPECT_EQ(RequestSaveAs(longName), TWorkflowStep::Refused);
+  EXPECT_EQ(RequestNew(longName, "", "", ""), TWorkflowStep::Refused);
+  EXPECT_NE(RecentMessages().back().find("je neplatná cesta!"_cp), std::string::npos);
+  EXPECT_EQ(ReadFile(cut), "iny subor");
+  EXPECT_FALSE(Exists(longName));
+  EXPECT_EQ(DatabaseFile, a);
+
   EXPECT_EQ(RequestSaveAs(scratch_.File("d.cvl")), TWorkflowStep::Done);
   EXPECT_EQ(DatabaseFile, scratch_.File("d.cvl"));
   EXPECT_FALSE(Modified);
