@@ -62,7 +62,8 @@ std::string UsageText() {
          "Nainštalovaný program má nastavenia, katalógy a snímky obrazovky v priečinku\n"
          "$XDG_DATA_HOME/corvala (inak ~/.local/share/corvala).\n"
          "SIGTERM, SIGINT a SIGHUP program ukončia; neuložené zmeny katalógu sa uložia\n"
-         "do súboru MENO.obnova.cvl vedľa neho.\n";
+         "do súboru MENO.obnova.cvl vedľa neho (alebo do priečinka recovery/ priečinka\n"
+         "používateľa) a ďalšie spustenie ich ponúkne.\n";
 }
 
 std::string PrepareFolders(TLaunchFolders& Folders) {

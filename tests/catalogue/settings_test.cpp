@@ -1,6 +1,8 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <limits>
 #include <string>
 
@@ -108,6 +110,24 @@ TEST_F(CatalogueTest, SettingsAreReplacedWholeOrNotAtAll) {
   EXPECT_FALSE(SettingsWorthWriting());
   Settings.Latitude = 12;
   EXPECT_TRUE(SettingsWorthWriting());
+}
+
+TEST_F(CatalogueTest, OnlySettingsChangedInThisRunAreWrittenBack) {
+  // Two running copies: A has written its settings since B read them.
+  const std::string f = scratch_.File("cv_settings.ini");
+  WriteFile(f, HandSettings("a.cvl", 1, 48, 17));
+  ASSERT_TRUE(ReadSettings(f));
+  WriteFile(f, HandSettings("b.cvl", 1, 10, 20));
+  EXPECT_FALSE(SettingsWorthWriting(f)) << "B changed nothing: A's settings stay";
+  Settings.Longitude = 21;
+  EXPECT_TRUE(SettingsWorthWriting(f));
+
+  // No file at B's start: the defaults are written only if there still is none.
+  std::remove(f.c_str());
+  EXPECT_FALSE(ReadSettings(f));
+  EXPECT_TRUE(SettingsWorthWriting(f));
+  WriteFile(f, HandSettings("a.cvl", 1, 48, 17));
+  EXPECT_FALSE(SettingsWorthWriting(f));
 }
 
 }  // namespace
