@@ -70,8 +70,8 @@ bool SettingsWorthWriting(std::string_view FileName) {
   // Only what this run changed is written: a second running copy must not
   // put back, at its exit, the settings the first one has replaced since.
   if (Encoded(Settings) != g_read) return true;
-  // A missing file is made with the defaults, unless someone made it meanwhile.
-  return SettingsFileState == TSettingsFile::Missing && !platform::FileExists(FileName);
+  // A missing file is made again; one that someone else wrote meanwhile stays.
+  return !platform::FileExists(FileName);
 }
 
 bool WriteSettings(std::string_view FileName) {

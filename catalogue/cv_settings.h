@@ -39,7 +39,7 @@ bool ReadSettings(std::string_view FileName = SETTINGS_FILE);
 // Whether shutdown should write Settings to FileName: only when they differ
 // from what ReadSettings left (so a file that was refused or mended is not
 // destroyed for nothing, and a second running copy does not undo the first
-// one's changes), or when there was no file and there still is none.
+// one's changes), or when there is no file at all.
 bool SettingsWorthWriting(std::string_view FileName = SETTINGS_FILE);
 // Replaces the file with Settings the safe way (a new file renamed over the
 // old one); false when it could not be written, the old file then intact.

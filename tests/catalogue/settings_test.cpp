@@ -107,9 +107,9 @@ TEST_F(CatalogueTest, SettingsAreReplacedWholeOrNotAtAll) {
   // A refused file is left alone until the user changes the settings.
   WriteFile(f, "short");
   EXPECT_FALSE(ReadSettings(f));
-  EXPECT_FALSE(SettingsWorthWriting());
+  EXPECT_FALSE(SettingsWorthWriting(f));
   Settings.Latitude = 12;
-  EXPECT_TRUE(SettingsWorthWriting());
+  EXPECT_TRUE(SettingsWorthWriting(f));
 }
 
 TEST_F(CatalogueTest, OnlySettingsChangedInThisRunAreWrittenBack) {
