@@ -121,6 +121,9 @@ std::vector<TRecoveryOffer> FindRecoveryOffers(std::string_view C) {
   TOfferSearch search;
   if (!C.empty()) {
     search.Consider(RecoveryFileName(C), TRecoveryKind::Copy, C, false);
+    // Its copy in the recovery folder is named after its path: it belongs to
+    // C even when the path was too long for the copy's header to record.
+    search.Consider(UserRecoveryFileName(C), TRecoveryKind::Copy, C, false);
     search.Leftovers(FolderOf(C));
   }
   for (const std::string& name : platform::FilesInFolder(RECOVERY_FOLDER)) {

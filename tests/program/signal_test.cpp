@@ -83,6 +83,22 @@ TEST_F(SignalTest, AFolderThatCannotTakeTheCopySendsItToTheRecoveryFolder) {
   EXPECT_EQ(offers[0].Records, 3);
 }
 
+TEST_F(SignalTest, ACatalogueWhoseCopyNameIsTooLongGetsItsCopyBackFromTheRecoveryFolder) {
+  // The copy's name beside it passes the file system's 255 bytes; the path
+  // itself is too long for the copy's header.
+  const std::string name = Path(std::string(248, 'c') + ".cvl");
+  WriteFile(name, DatabaseBytes("Hmloviny", 1));
+  Start();
+  Frame();
+  OpenDatabaseFile(name);
+  AddNebula(TNebula());
+  EXPECT_TRUE(EndOnSignal(SIGTERM).starts_with("recovery\\"));
+  const std::vector<TRecoveryOffer> offers = FindRecoveryOffers(name);
+  ASSERT_EQ(offers.size(), 1u);
+  EXPECT_EQ(offers[0].Original, name);
+  EXPECT_EQ(offers[0].Records, 2);
+}
+
 TEST_F(SignalTest, RecordsTypedWithoutADatabaseAreKeptToo) {
   Start();
   Frame();
