@@ -2,6 +2,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "catalogue/cv_globals.h"
 #include "forms/cv_save_as_form.h"
@@ -44,13 +45,14 @@ bool ShowOverwriteQuestionFor(TWorkflowStep Step) {
   if (Step != TWorkflowStep::AskToOverwrite) return false;
   const std::string_view file = DatabaseFile;
   TOverwriteForm& form = *OverwriteForm;
-  form.Lines.clear();
   std::string first = "Súbor \""_cps;
   first += file.substr(FolderOf(file).size());
   first += "\" sa na disku zmenil"_cp;
-  form.Lines.push_back(std::move(first));
-  form.Lines.emplace_back("(medzitým ho prepísal iný program)."_cp);
-  form.Lines.emplace_back("Prepísať ho, uložiť pod iným menom, alebo zrušiť?"_cp);
+  std::vector<std::string> lines;
+  lines.push_back(std::move(first));
+  lines.emplace_back("(medzitým ho prepísal iný program)."_cp);
+  lines.emplace_back("Prepísať ho, uložiť pod iným menom, alebo zrušiť?"_cp);
+  form.SetLines(std::move(lines));
   form.Show(ST_Modal);
   return true;
 }

@@ -47,7 +47,7 @@ void TRecoveryForm::AskNext() {
     if (then_ != nullptr) std::exchange(then_, nullptr)(opened_);
     return;
   }
-  Lines = RecoveryQuestionLines(offers_[next_]);
+  SetLines(RecoveryQuestionLines(offers_[next_]));
   if (!Visible) Show(ST_Modal);
 }
 

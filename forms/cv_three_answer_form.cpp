@@ -1,11 +1,28 @@
 #include "forms/cv_three_answer_form.h"
 
+#include <utility>
+
 #include "rastrix/fnt.h"
 
 void TThreeAnswerForm::OnCreate() {
   LoadFormIcon(*this);
   LoadProgramPicture("Pictures\\Questionmark.bmp", Picture1);
   TranColor = TColor{128, 128, 0, 0};
+}
+
+void TThreeAnswerForm::SetLines(std::vector<std::string> Text) {
+  const TFont& font = ProgramFont(1);
+  const uint32_t room = WIDTH - 20;
+  for (std::string& line : Text) {
+    if (GetTextLength(font, line) <= room) continue;
+    std::size_t cut = 0;
+    std::string shortened;
+    do {
+      shortened = "..." + line.substr(++cut);
+    } while (cut < line.size() && GetTextLength(font, shortened) > room);
+    line = std::move(shortened);
+  }
+  Lines = std::move(Text);
 }
 
 void TThreeAnswerForm::OnDraw() {

@@ -16,9 +16,13 @@ class TThreeAnswerForm : public TForm {
 
   TPicture Picture1;  // the question mark
   TColor TranColor;
-  // The question, one entry a line; set when it is asked, so that drawing
-  // does not allocate.
+  // The question, one entry a line; set when it is asked (SetLines), so that
+  // drawing does not allocate.
   std::vector<std::string> Lines;
+
+  // Sets the lines, each shortened from its start to fit the form ("..." in
+  // front): the end of a long file name is the part that tells it apart.
+  void SetLines(std::vector<std::string> Text);
 
   void OnCreate() override;
   void OnDraw() override;
