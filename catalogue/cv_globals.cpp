@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cassert>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <utility>
