@@ -44,7 +44,7 @@ asan: deps
 # a finding worth keeping is copied to tests/fuzz/corpus so the test run replays it.
 FUZZ_DIR := build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= cvl bmp fnt settings csv replay_script
+FUZZ_TARGETS ?= cvl bmp fnt settings csv replay_script cvl_file settings_file
 fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCORVALA_FUZZ=ON $(CMAKE_LAUNCHER) >/dev/null

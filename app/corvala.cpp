@@ -13,6 +13,7 @@
 #include "forms/cv_file_new_form.h"
 #include "forms/cv_fullscreen_form.h"
 #include "catalogue/cv_globals.h"
+#include "catalogue/cv_recovery.h"
 #include "forms/cv_help_form.h"
 #include "forms/cv_informations_form.h"
 #include "forms/cv_list_form.h"
@@ -20,9 +21,11 @@
 #include "forms/cv_main_form.h"
 #include "forms/cv_observatory_form.h"
 #include "forms/cv_open_form.h"
+#include "forms/cv_overwrite_form.h"
 #include "forms/cv_question_form.h"
 #include "forms/cv_question_form2.h"
 #include "forms/cv_question_form3.h"
+#include "forms/cv_recovery_form.h"
 #include "forms/cv_save_as_form.h"
 #include "catalogue/cv_settings.h"
 #include "forms/cv_settings_form.h"
@@ -56,6 +59,14 @@ void CreateForm(TOwned<T>& Slot, std::string_view Title, uint32_t Width, uint32_
   Slot->CreateComponent(&Slot, PositionType, FS_Classic, Title, Width, Height);
 }
 
+// The catalogue the start opens once the recovery questions are answered.
+std::string g_opening;
+
+void OpenStartCatalogue(bool RecoveredOpened) {
+  if (!RecoveredOpened && !g_opening.empty()) OpenDatabaseFile(g_opening);
+  g_opening.clear();
+}
+
 }  // namespace
 
 TDatabase* CreateDatabaseApplication() {
@@ -69,6 +80,8 @@ void TDatabase::OnCreate() {
 
   Loaded = false;
   Modified = false;
+  // A second running copy is told when it opens a catalogue this one has open.
+  LockOpenedDatabases = true;
   Terminate = false;
 
   FirstCycle = true;
@@ -107,6 +120,8 @@ void TDatabase::OnCreate() {
   CreateForm(EncyclopediaForm, "Encyklopédia"_cp, 500, 400);
   CreateForm(HelpForm, "Pomoc", 500, 400);
   CreateForm(AboutForm, "O programe", 600, 362);
+  CreateForm(RecoveryForm, "Obnova databázy"_cp, TThreeAnswerForm::WIDTH, TThreeAnswerForm::HEIGHT);
+  CreateForm(OverwriteForm, "Otázka"_cp, TThreeAnswerForm::WIDTH, TThreeAnswerForm::HEIGHT);
 
   for (PComponentBase slot : AllForms) DerefAs<TForm>(slot)->IsMaximizeButton = false;
   // The two screen-sized forms hang their title bars above the screen.
@@ -134,11 +149,14 @@ void TDatabase::OnEndCycle() {
     // A missing or damaged settings file leaves the defaults in place.
     ReadSettings();
     if (!StartupCatalogue.empty()) {
-      OpenDatabaseFile(StartupCatalogue);
+      g_opening = StartupCatalogue;
     } else if (Settings.UseImplicitDatabase) {
-      OpenDatabaseFile(Settings.ImplicitDatabase.View());
+      g_opening = Settings.ImplicitDatabase.Str();
     }
     FirstCycle = false;
+    // What an earlier run left behind is offered first; the catalogue opens
+    // after the answers, unless a recovered version of it was opened.
+    RecoveryForm->Ask(FindRecoveryOffers(g_opening), &OpenStartCatalogue);
   }
 
   if (KeyPressed(vk::SNAPSHOT)) SaveSnapshot();
@@ -153,11 +171,12 @@ void ToggleNightMode() {
 }
 
 std::string EndOnSignal(int Signal) {
+  const bool changes = Loaded ? Modified : !Nebulas.empty();
   const std::string copy = SaveRecoveryCopy();
   if (!copy.empty()) {
-    std::fprintf(stderr, "corvala: %s: neuložené zmeny databázy sú v súbore \"%s\".\n", platform::SignalName(Signal),
-                 platform::AbsolutePath(platform::NativePath(copy)).c_str());
-  } else if (Loaded && Modified) {
+    std::fprintf(stderr, "corvala: %s: neuložené zmeny databázy sú v súbore \"%s\"; ponúkne ich ďalšie spustenie.\n",
+                 platform::SignalName(Signal), platform::AbsolutePath(platform::NativePath(copy)).c_str());
+  } else if (changes) {
     std::fprintf(stderr, "corvala: %s: neuložené zmeny databázy \"%s\" sa nepodarilo uložiť.\n",
                  platform::SignalName(Signal), platform::NativePath(DatabaseFile).c_str());
   }

@@ -63,7 +63,8 @@ std::string UsageText() {
          "(inak ~/.config/corvala), katalógy a snímky obrazovky v priečinku\n"
          "$XDG_DATA_HOME/corvala (inak ~/.local/share/corvala).\n"
          "SIGTERM, SIGINT a SIGHUP program ukončia; neuložené zmeny katalógu sa uložia\n"
-         "do súboru MENO.obnova.cvl vedľa neho.\n";
+         "do súboru MENO.obnova.cvl vedľa neho (alebo do priečinka recovery/ priečinka\n"
+         "používateľa) a ďalšie spustenie ich ponúkne.\n";
 }
 
 std::string FindSettingsFile(const TLaunchFolders& Folders) {
@@ -105,22 +106,28 @@ std::string PrepareFolders(TLaunchFolders& Folders) {
   platform::SetResourceFolder(Folders.SharedFolder);
   SetSettingsFile(FindSettingsFile(Folders));
 
-  if (Folders.FirstStart) {
-    // The first start opens the sample catalogue, a copy the user may change.
-    const std::string samples = Folders.SharedFolder + "/" + std::string(kSampleFolder);
-    if (platform::FolderExists(samples) &&
-        platform::CopyFolderContents(samples, Folders.DataFolder + "/" + std::string(kSampleFolder)) &&
-        platform::FileExists(kSampleCatalogue)) {
-      TSettings first;
-      first.ImplicitDatabase = kSampleCatalogue;
-      first.UseImplicitDatabase = true;
-      const TSettings kept = Settings;
-      Settings = first;
-      WriteSettings();
-      Settings = kept;
-    }
-  }
+  SeedDataFolder(Folders.SharedFolder);
   return {};
+}
+
+bool SeedDataFolder(const std::string& SharedFolder) {
+  // Checked every start, not only when the folder is made: a first start cut
+  // short leaves the folder without the sample, and it would stay so.
+  if (platform::FileExists(kSampleCatalogue)) return false;
+  const std::string samples = SharedFolder + "/" + std::string(kSampleFolder);
+  if (!platform::FolderExists(samples) || !platform::CopyFolderContents(samples, std::string(kSampleFolder)) ||
+      !platform::FileExists(kSampleCatalogue))
+    return false;
+  // The user's own settings stay; only a start without any opens the sample.
+  if (platform::FileExists(SettingsFile())) return true;
+  TSettings first;
+  first.ImplicitDatabase = kSampleCatalogue;
+  first.UseImplicitDatabase = true;
+  const TSettings kept = Settings;
+  Settings = first;
+  WriteSettings();
+  Settings = kept;
+  return true;
 }
 
 std::string CatalogueProgramPath(const TLaunchOptions& Options, std::string& Error) {

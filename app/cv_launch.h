@@ -42,6 +42,11 @@ std::string FindSettingsFile(const TLaunchFolders& Folders);
 // empty text on success, else why the program cannot start (UTF-8).
 std::string PrepareFolders(TLaunchFolders& Folders);
 
+// Copies the sample catalogue from the shared folder (native) into the
+// current folder when it is missing there, and points a new settings file at
+// it when there is none. True when the sample was copied.
+bool SeedDataFolder(const std::string& SharedFolder);
+
 // The catalogue of the command line as a program path (Windows-1250), or
 // the reason it cannot be opened: a name outside Windows-1250 or a file that
 // does not exist. A relative name is taken against the current folder.

@@ -15,6 +15,9 @@
 #endif
 
 int main(int argc, char** argv) {
+  // From the first moment: a signal during the first start's copying is
+  // then taken at the end of the first frame, like any other.
+  platform::CatchTerminationSignals();
   TLaunchOptions options = ParseCommandLine(argc, argv);
   if (!options.Error.empty()) {
     std::fprintf(stderr, "corvala: %s\nViac hovorí \"corvala --help\".\n", options.Error.c_str());
@@ -29,8 +32,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   // The catalogue is named relative to where the user is, before the
-  // program moves to its data folder.
-  if (!options.Catalogue.empty()) options.Catalogue = platform::AbsolutePath(options.Catalogue);
+  // program moves to its data folder, and resolved as the system would
+  // resolve it: through links, not as text.
+  if (!options.Catalogue.empty()) options.Catalogue = platform::ResolvedPath(options.Catalogue);
   std::string error;
   StartupCatalogue = CatalogueProgramPath(options, error);
   if (!error.empty()) {
@@ -44,7 +48,6 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  platform::CatchTerminationSignals();
   static platform::SdlBackend backend;
   backend.SetWindowed(options.Window);
   backend.SetIconFile(platform::NativePath("Pictures\\Icon.bmp"));

@@ -1,5 +1,7 @@
 #include "catalogue/cv_calendar.h"
 
+#include <algorithm>
+
 namespace {
 
 int32_t MonthLength(int32_t Month, int32_t Year) {
@@ -136,6 +138,10 @@ bool SetLocalTimePart(TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart,
   }
   // Taking -1 for a count would silently move the instant to 1999.
   if (local.Year < FIRST_YEAR || local.Year > LAST_YEAR) return false;
-  UTCTime = DiffDateToNormalDate(NormalDateToDiffDate(local) - UTCDiff);
+  // A local time near either end, taken back to UTC, may leave the years the
+  // count covers; it would wrap round to the other end. It stops at the end.
+  static const int64_t last = NormalDateToDiffDate(TNormalDate{LAST_YEAR, 12, 31, 23, 59});
+  const int64_t utc = std::clamp<int64_t>(int64_t{NormalDateToDiffDate(local)} - UTCDiff, 0, last);
+  UTCTime = DiffDateToNormalDate(static_cast<TDiffDate>(utc));
   return true;
 }

@@ -59,5 +59,6 @@ int32_t GetLocalTimePart(const TNormalDate& UTCTime, int32_t UTCDiff, TTimePart 
 // Replaces one field of the local time and stores the normalised result
 // back as UTC; a day past the month's end rolls into the next month. A local
 // year outside 2000..2499 has no minute count: UTCTime is then left as it was
-// and the answer is false.
+// and the answer is false. A local time whose UTC instant lies outside the
+// years counted keeps UTCTime at the nearest end of them.
 bool SetLocalTimePart(TNormalDate& UTCTime, int32_t UTCDiff, TTimePart TimePart, int32_t Value);

@@ -9,6 +9,10 @@
 namespace {
 
 TPendingOperation g_pending;
+bool g_overwrite_waiting = false;
+
+// A save over a file someone else has replaced since waits for the question.
+bool MustAskToOverwrite() { return Loaded && DatabaseFileChangedOnDisk(); }
 
 TWorkflowStep Tell(TWorkflowFinished Finished, TWorkflowStep Step) {
   if (Finished != nullptr) Finished(Step);
@@ -43,7 +47,9 @@ TWorkflowStep Create(const TPendingOperation& New) {
 bool DatabaseFileExists(std::string_view P) { return platform::FileExists(P); }
 
 bool DatabaseFileCreatable(std::string_view P) {
-  if (P.empty()) return false;
+  // The header keeps the path in a short string: a longer name would be cut
+  // short and the save would go to another file.
+  if (P.empty() || P.size() > TShortString::Capacity) return false;
   // An existing file is opened for update, which neither truncates nor moves it.
   if (platform::FileExists(P)) return platform::Open(P, "r+b") != nullptr;
   // Otherwise a file is made exclusively (never over one that appeared
@@ -83,7 +89,13 @@ TWorkflowStep RequestQuit(TWorkflowFinished Finished) {
   return Tell(Finished, TWorkflowStep::Done);
 }
 
-TWorkflowStep RequestSave() { return SaveDatabase() ? TWorkflowStep::Done : TWorkflowStep::Refused; }
+TWorkflowStep RequestSave() {
+  if (MustAskToOverwrite()) {
+    g_overwrite_waiting = true;
+    return TWorkflowStep::AskToOverwrite;
+  }
+  return SaveDatabase() ? TWorkflowStep::Done : TWorkflowStep::Refused;
+}
 
 TWorkflowStep RequestSaveAs(std::string_view P) {
   if (!DatabaseFileCreatable(P)) {
@@ -104,11 +116,9 @@ TWorkflowStep RequestSaveAs(std::string_view P) {
   return TWorkflowStep::Refused;
 }
 
-TWorkflowStep AnswerSaveQuestion(bool Save) {
-  TPendingOperation operation = std::exchange(g_pending, TPendingOperation());
-  if (operation.Operation == TDatabaseOperation::None) return TWorkflowStep::Refused;
-  // A failed save has been reported; what would drop the changes is not done.
-  if (Save && !SaveDatabase()) return Tell(operation.Finished, TWorkflowStep::SaveFailed);
+namespace {
+
+TWorkflowStep CarryOn(const TPendingOperation& operation) {
   switch (operation.Operation) {
     case TDatabaseOperation::Open:
       return Tell(operation.Finished, Open(operation.Path));
@@ -123,6 +133,37 @@ TWorkflowStep AnswerSaveQuestion(bool Save) {
   return TWorkflowStep::Refused;
 }
 
+}  // namespace
+
+TWorkflowStep AnswerSaveQuestion(bool Save) {
+  if (g_pending.Operation == TDatabaseOperation::None) return TWorkflowStep::Refused;
+  if (Save && MustAskToOverwrite()) {
+    // The operation waits on, now behind the overwrite question.
+    g_overwrite_waiting = true;
+    return TWorkflowStep::AskToOverwrite;
+  }
+  TPendingOperation operation = std::exchange(g_pending, TPendingOperation());
+  // A failed save has been reported; what would drop the changes is not done.
+  if (Save && !SaveDatabase()) return Tell(operation.Finished, TWorkflowStep::SaveFailed);
+  return CarryOn(operation);
+}
+
+TWorkflowStep AnswerOverwriteQuestion(TOverwriteAnswer Answer) {
+  if (!std::exchange(g_overwrite_waiting, false)) return TWorkflowStep::Refused;
+  TPendingOperation operation = std::exchange(g_pending, TPendingOperation());
+  if (Answer != TOverwriteAnswer::Overwrite || !SaveDatabase()) {
+    Tell(operation.Finished, TWorkflowStep::SaveFailed);
+    return Answer == TOverwriteAnswer::Overwrite ? TWorkflowStep::SaveFailed : TWorkflowStep::Refused;
+  }
+  if (operation.Operation == TDatabaseOperation::None) return TWorkflowStep::Done;
+  return CarryOn(operation);
+}
+
+bool OverwriteQuestionWaiting() { return g_overwrite_waiting; }
+
 const TPendingOperation& PendingOperation() { return g_pending; }
 
-void CancelPendingOperation() { g_pending = TPendingOperation(); }
+void CancelPendingOperation() {
+  g_pending = TPendingOperation();
+  g_overwrite_waiting = false;
+}

@@ -22,7 +22,13 @@ enum class TWorkflowStep : uint8_t {
   Refused,     // not carried out; the reason has gone to the user
   AskToSave,   // waits: ask whether to save the changes, then call AnswerSaveQuestion
   SaveFailed,  // the save asked for first failed (reported); the operation is dropped and the changes stay
+  // waits: the file was replaced on disk since it was read or saved here (by
+  // another program, or a second copy of this one); ask whether to overwrite
+  // it, save under another name or cancel, then call AnswerOverwriteQuestion
+  AskToOverwrite,
 };
+
+enum class TOverwriteAnswer : uint8_t { Overwrite, SaveAs, Cancel };
 
 enum class TDatabaseOperation : uint8_t { None, Open, New, Quit };
 
@@ -47,7 +53,8 @@ TWorkflowStep RequestNew(std::string_view P, std::string_view Name, std::string_
                          std::string_view Description, TWorkflowFinished Finished = nullptr);
 // Ends the program at the end of the frame (Terminate).
 TWorkflowStep RequestQuit(TWorkflowFinished Finished = nullptr);
-// Writes the loaded database to its file (nothing without one).
+// Writes the loaded database to its file (nothing without one); a file that
+// changed on disk meanwhile is not written over without the question.
 TWorkflowStep RequestSave();
 // Binds the database to P (a database is made of records entered without one)
 // and writes it there; an existing file is overwritten. A name at which no
@@ -56,15 +63,25 @@ TWorkflowStep RequestSave();
 TWorkflowStep RequestSaveAs(std::string_view P);
 
 // The answer to the save question: Save writes the loaded database first
-// (SaveFailed when that fails). Then the pending operation is carried out and
-// its requester told. Without a pending operation nothing happens (Refused).
+// (SaveFailed when that fails, AskToOverwrite when its file changed on disk).
+// Then the pending operation is carried out and its requester told. Without a
+// pending operation nothing happens (Refused).
 TWorkflowStep AnswerSaveQuestion(bool Save);
+// The answer to the question about a file changed on disk. Overwrite saves
+// and carries on what waited behind the save, as AnswerSaveQuestion(true)
+// would. SaveAs and Cancel write nothing: a waiting operation is dropped (its
+// requester hears SaveFailed) and the changes stay; for SaveAs the caller
+// then shows the save-as form. Refused when no such question was asked.
+TWorkflowStep AnswerOverwriteQuestion(TOverwriteAnswer Answer);
+// Whether the overwrite question waits for its answer.
+bool OverwriteQuestionWaiting();
 
 const TPendingOperation& PendingOperation();
 // Forgets the pending operation (shutdown, tests).
 void CancelPendingOperation();
 
 // The file-name checks of the forms; neither alters a file. An empty name
-// passes neither.
+// passes neither, nor does a name longer than the 255 bytes the file's
+// header can record pass the second.
 bool DatabaseFileExists(std::string_view P);  // a regular file is there
 bool DatabaseFileCreatable(std::string_view P);  // a file can be written at P

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cassert>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -11,6 +10,7 @@
 #include "catalogue/cv_database_workflow.h"
 #include "platform/byte_order.h"
 #include "platform/cp1250.h"
+#include "platform/file_state.h"
 #include "platform/files.h"
 
 bool Terminate = false;
@@ -79,6 +79,13 @@ bool SaveDatabase() {
   }
   Modified = false;
   ++DatabaseSaves;
+  DatabaseFileState = platform::StateOf(DatabaseFile);
+  // The save made a new file: the lock stayed with the old one.
+  TakeDatabaseLock();
+  if (!RecoverySource.empty()) {
+    platform::RemoveFile(RecoverySource);
+    RecoverySource.clear();
+  }
   return true;
 }
 
@@ -106,35 +113,6 @@ std::string WriteDatabaseTo(std::string_view F) {
   return message;
 }
 
-std::string RecoveryFileName(std::string_view F) {
-  std::string_view stem = F;
-  const std::size_t folder = FolderOf(F).size();
-  if (stem.size() > folder + 4) {
-    std::string extension(stem.substr(stem.size() - 4));
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == ".cvl") stem.remove_suffix(4);
-  }
-  for (int n = 1; n < 1000; ++n) {
-    std::string name(stem);
-    name += n == 1 ? std::string(".obnova") : ".obnova" + std::to_string(n);
-    name += ".cvl";
-    if (!platform::FileExists(name)) return name;
-  }
-  return {};
-}
-
-std::string SaveRecoveryCopy() {
-  if (!Loaded || !Modified) return {};
-  const std::string target = RecoveryFileName(DatabaseFile);
-  if (target.empty() || !WriteDatabaseTo(target).empty()) return {};
-  return target;
-}
-
-namespace {
-
-// Reads the whole file; a missing signature is recognised from the first
-// bytes, and a length that does not fit the record count from the header,
-// before the rest is read.
 TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
   platform::File f = platform::Open(F, "rb");
   if (!f) return TDatabaseError::CannotOpen;
@@ -155,6 +133,29 @@ TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
   if (std::fread(bytes.data() + DATABASE_HEADER_SIZE, 1, rest, f.get()) != rest) return TDatabaseError::CannotRead;
   return TDatabaseError::None;
 }
+
+platform::FileState DatabaseFileState;
+platform::FileLock DatabaseFileLock;
+
+bool DatabaseFileChangedOnDisk() {
+  // A file that has gone loses nothing when it is written again.
+  const platform::FileState now = platform::StateOf(DatabaseFile);
+  return now.exists && !now.Same(DatabaseFileState);
+}
+
+bool LockOpenedDatabases = false;
+std::string RecoverySource;
+
+void TakeDatabaseLock() {
+  if (!LockOpenedDatabases) return;
+  if (DatabaseFileLock.Take(DatabaseFile) != platform::LockResult::HeldElsewhere) return;
+  std::string message = "Databáza \""_cps;
+  message += DatabaseFile;
+  message += "\" je už otvorená v inom spustenom programe Corvala!"_cp;
+  ShowErrorMessage(message);
+}
+
+namespace {
 
 void ReplaceRecords(TNebulas&& Records) {
   for (TNebula& r : Nebulas) ReleaseThumbnail(r);
@@ -181,10 +182,13 @@ bool LoadDatabase(std::string_view F, bool LoadThumbnails) {
     for (TNebula& r : records) LoadThumbnail(r, dir);
   }
   DatabaseFile = std::string(F);
+  DatabaseFileState = platform::StateOf(F);
   DatabaseInfo = info;
   ReplaceRecords(std::move(records));
   Modified = false;
   Loaded = true;
+  RecoverySource.clear();
+  TakeDatabaseLock();
   return true;
 }
 
@@ -197,6 +201,10 @@ void NewDatabase(std::string_view F, std::string_view Name, std::string_view Aut
   DatabaseInfo.Description = Description;
   ReplaceRecords(TNebulas());
   DatabaseFile = DatabaseInfo.Path.Str();
+  // A file already there was chosen by the user's new name: saving replaces it.
+  DatabaseFileState = platform::StateOf(DatabaseFile);
+  DatabaseFileLock.Release();
+  RecoverySource.clear();
   Loaded = true;
   Modified = true;
 }
@@ -271,6 +279,9 @@ void ResetDatabaseGlobals() {
   DatabaseInfo = TDatabaseInfo();
   Loaded = false;
   DatabaseFile.clear();
+  DatabaseFileState = platform::FileState();
+  DatabaseFileLock.Release();
+  RecoverySource.clear();
   Modified = false;
   ClearRecentMessages();
   CancelPendingOperation();

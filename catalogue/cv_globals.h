@@ -13,6 +13,7 @@
 #include "catalogue/cv_database_file.h"
 #include "catalogue/cv_messages.h"
 #include "catalogue/cv_nebula.h"
+#include "platform/file_state.h"
 
 // Global state of the loaded database.
 extern bool Terminate;
@@ -46,16 +47,28 @@ bool SaveDatabase();
 // recovery copy) uses this too.
 std::string WriteDatabaseTo(std::string_view F);
 
-// The name of a recovery copy of the database file F, beside it: the name
-// without ".cvl", then ".obnova.cvl" (".obnova2.cvl" and on when taken),
-// never F itself nor an existing file. Empty when all are taken.
-std::string RecoveryFileName(std::string_view F);
-// When the loaded database has unsaved changes, writes them to a new file
-// named by RecoveryFileName beside DatabaseFile, which stays untouched, and
-// returns its program path. Empty when there was nothing to save or the copy
-// could not be written. Shows no message (the program is ending) and leaves
-// Modified and DatabaseFile as they are.
-std::string SaveRecoveryCopy();
+// Reads the whole file F into `bytes` for DecodeDatabase: a missing signature
+// is recognised from the first bytes, and a length that does not fit the
+// record count of the header before the rest is read.
+TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes);
+
+// The file DatabaseFile as it was last read or written by this program (not
+// `exists` when it never was), to tell whether someone else has replaced it
+// since; and the lock that marks it as open in this program.
+extern platform::FileState DatabaseFileState;
+extern platform::FileLock DatabaseFileLock;
+// Whether a file at DatabaseFile is not the one this program last read or
+// wrote there (another program or a second copy saved over it).
+bool DatabaseFileChangedOnDisk();
+// Whether loads and saves lock the database file (the program does; tools
+// and tests of the catalogue alone need not).
+extern bool LockOpenedDatabases;
+// Locks DatabaseFile for this program when LockOpenedDatabases; when another
+// running program holds it, says so through ShowErrorMessage.
+void TakeDatabaseLock();
+// The recovery copy the loaded records came from (cv_recovery), empty when
+// they did not: a successful save supersedes it, and it is then removed.
+extern std::string RecoverySource;
 
 // Reads the database file F (a program path). On success the new records
 // replace the loaded ones (whose thumbnails are released), DatabaseFile := F,

@@ -71,9 +71,12 @@ bool ReadSettings(std::string_view FileName) {
   return SettingsFileState == TSettingsFile::Accepted || SettingsFileState == TSettingsFile::Mended;
 }
 
-bool SettingsWorthWriting() {
-  if (SettingsFileState == TSettingsFile::Missing || SettingsFileState == TSettingsFile::Accepted) return true;
-  return Encoded(Settings) != g_read;
+bool SettingsWorthWriting(std::string_view FileName) {
+  // Only what this run changed is written: a second running copy must not
+  // put back, at its exit, the settings the first one has replaced since.
+  if (Encoded(Settings) != g_read) return true;
+  // A missing file is made again; one that someone else wrote meanwhile stays.
+  return !platform::FileExists(FileName);
 }
 
 bool WriteSettings(std::string_view FileName) {

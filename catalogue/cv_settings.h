@@ -42,10 +42,11 @@ extern TSettingsFile SettingsFileState;
 // (perhaps mended). A missing or refused file leaves the defaults there and
 // returns false. The program goes on either way.
 bool ReadSettings(std::string_view FileName = SettingsFile());
-// Whether shutdown should write Settings: a file that was refused or mended
-// is only replaced once the settings differ from what was read from it, so
-// nothing the program could not read is destroyed for nothing.
-bool SettingsWorthWriting();
+// Whether shutdown should write Settings to FileName: only when they differ
+// from what ReadSettings left (so a file that was refused or mended is not
+// destroyed for nothing, and a second running copy does not undo the first
+// one's changes), or when there is no file at all.
+bool SettingsWorthWriting(std::string_view FileName = SettingsFile());
 // Replaces the file with Settings the safe way (a new file renamed over the
 // old one); false when it could not be written, the old file then intact.
 bool WriteSettings(std::string_view FileName = SettingsFile());

@@ -9,6 +9,7 @@
 #include "forms/cv_add_form.h"
 #include "forms/cv_encyclopedia_form.h"
 #include "forms/cv_exit_form.h"
+#include "forms/cv_overwrite_form.h"
 #include "catalogue/cv_database_workflow.h"
 #include "catalogue/cv_globals.h"
 #include "forms/cv_file_new_form.h"
@@ -143,7 +144,7 @@ void TDatabaseMenuItem::OnDraw() {
 
 void TFileNewItem::OnMouseLeftClick(int32_t, int32_t) { FileNewForm->Show(ST_Unmodal); }
 void TOpenItem::OnMouseLeftClick(int32_t, int32_t) { OpenForm->Show(ST_Unmodal); }
-void TSaveItem::OnMouseLeftClick(int32_t, int32_t) { RequestSave(); }
+void TSaveItem::OnMouseLeftClick(int32_t, int32_t) { ShowOverwriteQuestionFor(RequestSave()); }
 void TSaveAsItem::OnMouseLeftClick(int32_t, int32_t) { SaveAsForm->Show(ST_Unmodal); }
 void TInformationsItem::OnMouseLeftClick(int32_t, int32_t) { InformationsForm->Open(); }
 void TAddItem::OnMouseLeftClick(int32_t, int32_t) { AddForm->Show(ST_Unmodal); }

@@ -183,6 +183,8 @@ void TTimeInput::ApplyNewValue() {
   form.LastTimeCheck = Now();
   form.Residual = 0;
   form.ActualizeComponents();
+  // The clock stopped at the end of its years: the field shows where it stands.
+  if (form.LocalPart(TimePart) != IntValue) Restore();
   TTextInput::ApplyNewValue();
 }
 

@@ -66,6 +66,24 @@ class TNoButton : public TPictureButton {
   std::string_view HighlightedPictureName() const override { return "Pictures\\NoButton2.bmp"; }
 };
 
+// The answers of the recovery question and of the question about a file
+// changed on disk.
+#define CORVALA_DIALOG_BUTTON(Class, Title, Picture)                                                   \
+  class Class : public TPictureButton {                                                               \
+   public:                                                                                            \
+    static constexpr std::string_view DialogTitle = Title;                                            \
+                                                                                                      \
+   protected:                                                                                         \
+    std::string_view NormalPictureName() const override { return "Pictures\\" Picture "1.bmp"; }      \
+    std::string_view HighlightedPictureName() const override { return "Pictures\\" Picture "2.bmp"; } \
+  };
+CORVALA_DIALOG_BUTTON(TOpenButton, "Open button", "OpenButton")
+CORVALA_DIALOG_BUTTON(TLaterButton, "Later button", "LaterButton")
+CORVALA_DIALOG_BUTTON(TRemoveButton, "Remove button", "RemoveButton")
+CORVALA_DIALOG_BUTTON(TOverwriteButton, "Overwrite button", "OverwriteButton")
+CORVALA_DIALOG_BUTTON(TSaveAsButton, "Save as button", "SaveAsButton")
+#undef CORVALA_DIALOG_BUTTON
+
 // The size every dialog button is created with.
 inline constexpr uint32_t DIALOG_BUTTON_WIDTH = 84;
 inline constexpr uint32_t DIALOG_BUTTON_HEIGHT = 23;

@@ -2,6 +2,7 @@
 
 #include "catalogue/cv_database_workflow.h"
 #include "catalogue/cv_globals.h"
+#include "forms/cv_overwrite_form.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
 
@@ -51,7 +52,7 @@ void TSaveQuestionForm::OnCloseQuery() { CancelPendingOperation(); }
 
 void TSaveQuestionForm::AnswerYes() {
   Hide();
-  AnswerSaveQuestion(true);
+  ShowOverwriteQuestionFor(AnswerSaveQuestion(true));
 }
 
 void TSaveQuestionForm::AnswerNo() {

@@ -64,3 +64,21 @@ std::string AbsolutePath(const std::string& native) {
 }
 
 }  // namespace platform
+
+namespace platform {
+
+std::string ResolvedPath(const std::string& native) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(native, error);
+  if (error) return native;
+  // "x/.." as a last name is a folder, not a name to keep.
+  const fs::path name = absolute.filename();
+  if (name.empty() || name == "." || name == "..") {
+    const fs::path folder = fs::canonical(absolute, error);
+    return error ? absolute.string() : folder.string();
+  }
+  const fs::path folder = fs::canonical(absolute.parent_path(), error);
+  return error ? absolute.string() : (folder / name).string();
+}
+
+}  // namespace platform

@@ -25,5 +25,10 @@ bool FolderExists(const std::string& native);
 bool CopyFolderContents(const std::string& from, const std::string& to);
 // An absolute form of a native path, relative ones taken against the current folder.
 std::string AbsolutePath(const std::string& native);
+// The absolute path of the file the system means by `native`: its folder
+// resolved by the file system (so "link/.." is the link target's parent, not
+// the link's), its own name kept, a link included. A folder that cannot be
+// resolved leaves the path absolute but otherwise as it was.
+std::string ResolvedPath(const std::string& native);
 
 }  // namespace platform

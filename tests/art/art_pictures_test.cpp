@@ -40,7 +40,9 @@ const std::vector<Expected>& ProgramPictures() {
       for (const char* n : {"1", "2"})
         v.push_back({std::string(base) + "Button" + n + ".bmp", 150, 54, Fit::Exact, true});
     for (const char* n : {"OkButton1.bmp", "OkButton2.bmp", "CancelButton1.bmp", "CancelButton2.bmp", "YesButton1.bmp",
-                          "YesButton2.bmp", "NoButton1.bmp", "NoButton2.bmp"})
+                          "YesButton2.bmp", "NoButton1.bmp", "NoButton2.bmp", "OpenButton1.bmp", "OpenButton2.bmp",
+                          "LaterButton1.bmp", "LaterButton2.bmp", "RemoveButton1.bmp", "RemoveButton2.bmp",
+                          "OverwriteButton1.bmp", "OverwriteButton2.bmp", "SaveAsButton1.bmp", "SaveAsButton2.bmp"})
       v.push_back({n, 84, 23, Fit::Exact, false});
     for (const char* n : {"ListItemButton1.bmp", "ListItemButton2.bmp", "ModifyItemButton1.bmp",
                           "ModifyItemButton2.bmp", "DeleteItemButton1.bmp", "DeleteItemButton2.bmp"})
@@ -68,8 +70,8 @@ const std::vector<Expected>& ProgramPictures() {
   return kAll;
 }
 
-TEST(ProgramPictures, AllFortyNineExistLoadAndFitTheirPlace) {
-  ASSERT_EQ(ProgramPictures().size(), 49u);
+TEST(ProgramPictures, AllFiftyNineExistLoadAndFitTheirPlace) {
+  ASSERT_EQ(ProgramPictures().size(), 59u);
   for (const Expected& e : ProgramPictures()) {
     SCOPED_TRACE(e.name);
     LoadedPicture p(PicturesDir() + "/" + e.name);

@@ -85,6 +85,19 @@ TEST(Calendar, LocalTimeFieldsAreReadAndWrittenThroughTheOffset) {
   EXPECT_EQ(utc, Date(2499, 1, 31, 23, 0));
 }
 
+TEST(Calendar, ALocalTimeWhoseUtcLeavesTheYearsStopsAtTheirEnd) {
+  // Local time behind UTC: the last local hours of 2499 are 2500 in UTC.
+  for (const int32_t diff : {-60, -300}) {
+    TNormalDate utc = Date(2499, 12, 31, 20, 0);
+    ASSERT_TRUE(SetLocalTimePart(utc, diff, TP_Hour, 23)) << diff;
+    EXPECT_EQ(utc, Date(2499, 12, 31, 23, 59)) << diff;
+  }
+  // Ahead of UTC, the first local minutes of 2000 are still 1999 in UTC.
+  TNormalDate utc = Date(2000, 1, 1, 5, 0);
+  ASSERT_TRUE(SetLocalTimePart(utc, 120, TP_Hour, 0));
+  EXPECT_EQ(utc, Date(2000, 1, 1, 0, 0));
+}
+
 TEST(Calendar, ClockReadingsBecomeDates) {
   platform::HeadlessBackend host;
   platform::Install(&host);

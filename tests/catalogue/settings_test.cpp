@@ -1,6 +1,8 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <limits>
 #include <string>
 
@@ -105,9 +107,27 @@ TEST_F(CatalogueTest, SettingsAreReplacedWholeOrNotAtAll) {
   // A refused file is left alone until the user changes the settings.
   WriteFile(f, "short");
   EXPECT_FALSE(ReadSettings(f));
-  EXPECT_FALSE(SettingsWorthWriting());
+  EXPECT_FALSE(SettingsWorthWriting(f));
   Settings.Latitude = 12;
-  EXPECT_TRUE(SettingsWorthWriting());
+  EXPECT_TRUE(SettingsWorthWriting(f));
+}
+
+TEST_F(CatalogueTest, OnlySettingsChangedInThisRunAreWrittenBack) {
+  // Two running copies: A has written its settings since B read them.
+  const std::string f = scratch_.File("cv_settings.ini");
+  WriteFile(f, HandSettings("a.cvl", 1, 48, 17));
+  ASSERT_TRUE(ReadSettings(f));
+  WriteFile(f, HandSettings("b.cvl", 1, 10, 20));
+  EXPECT_FALSE(SettingsWorthWriting(f)) << "B changed nothing: A's settings stay";
+  Settings.Longitude = 21;
+  EXPECT_TRUE(SettingsWorthWriting(f));
+
+  // No file at B's start: the defaults are written only if there still is none.
+  std::remove(f.c_str());
+  EXPECT_FALSE(ReadSettings(f));
+  EXPECT_TRUE(SettingsWorthWriting(f));
+  WriteFile(f, HandSettings("a.cvl", 1, 48, 17));
+  EXPECT_FALSE(SettingsWorthWriting(f));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -80,9 +81,76 @@ TEST_F(WorkflowTest, AFailedSaveAsKeepsThePreviousFile) {
   EXPECT_EQ(RequestSaveAs(scratch_.Path() + "/"), TWorkflowStep::Refused);
   EXPECT_EQ(DatabaseFile, a);
   EXPECT_EQ(DatabaseInfo.Path, a);
+  // One byte past what the header records: the name cut to 255 bytes is a
+  // file of its own, which must stay as it was.
+  const std::string prefix = scratch_.Path() + "/";
+  const std::string longName = prefix + std::string(256 - prefix.size() - 4, 'a') + ".cvl";
+  const std::string cut = longName.substr(0, 255);
+  WriteFile(cut, "iny subor");
+  EXPECT_EQ(RequestSaveAs(longName), TWorkflowStep::Refused);
+  EXPECT_EQ(RequestNew(longName, "", "", ""), TWorkflowStep::Refused);
+  EXPECT_NE(RecentMessages().back().find("je neplatná cesta!"_cp), std::string::npos);
+  EXPECT_EQ(ReadFile(cut), "iny subor");
+  EXPECT_FALSE(Exists(longName));
+  EXPECT_EQ(DatabaseFile, a);
+
   EXPECT_EQ(RequestSaveAs(scratch_.File("d.cvl")), TWorkflowStep::Done);
   EXPECT_EQ(DatabaseFile, scratch_.File("d.cvl"));
   EXPECT_FALSE(Modified);
+}
+
+TEST_F(WorkflowTest, ASaveOverAFileReplacedOnDiskAsksFirst) {
+  ChangedDatabase();
+  const std::string a = scratch_.File("a.cvl");
+  // Another copy of the program saves its own version meanwhile.
+  const std::string theirs = ReadFile(a) + "";
+  WriteFile(a + ".new", theirs);
+  std::rename((a + ".new").c_str(), a.c_str());
+
+  EXPECT_EQ(RequestSave(), TWorkflowStep::AskToOverwrite);
+  EXPECT_EQ(AnswerOverwriteQuestion(TOverwriteAnswer::Cancel), TWorkflowStep::Refused);
+  EXPECT_EQ(ReadFile(a), theirs);
+  EXPECT_TRUE(Modified);
+
+  // Behind the save question: the open waits on behind this one, and goes
+  // on once the file has been overwritten.
+  const std::string b = scratch_.File("b.cvl");
+  WriteFile(b, theirs);
+  ASSERT_EQ(RequestOpen(b, &Record), TWorkflowStep::AskToSave);
+  EXPECT_EQ(AnswerSaveQuestion(true), TWorkflowStep::AskToOverwrite);
+  EXPECT_TRUE(g_told.empty());
+  EXPECT_EQ(AnswerOverwriteQuestion(TOverwriteAnswer::Overwrite), TWorkflowStep::Done);
+  EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::Done});
+  EXPECT_EQ(DatabaseFile, b);
+  TDatabaseInfo info;
+  TNebulas records;
+  ASSERT_EQ(DecodeDatabase(ReadFile(a), info, records).Error, TDatabaseError::None);
+  EXPECT_EQ(records.size(), 1u) << "our version replaced theirs";
+
+  // Our own saves do not count as a change.
+  AddNebula(TNebula());
+  EXPECT_EQ(RequestSave(), TWorkflowStep::Done);
+  AddNebula(TNebula());
+  EXPECT_EQ(RequestSave(), TWorkflowStep::Done);
+}
+
+TEST_F(WorkflowTest, ACatalogueOpenInAnotherRunningProgramIsToldAtOpening) {
+  const std::string a = scratch_.File("a.cvl");
+  NewDatabase(a, "Prvá"_cp, "", "");
+  ASSERT_TRUE(SaveDatabase());
+  platform::FileLock other;  // the other program
+  ASSERT_EQ(other.Take(a), platform::LockResult::Taken);
+  LockOpenedDatabases = true;
+  ClearRecentMessages();
+  EXPECT_TRUE(LoadDatabase(a));
+  ASSERT_FALSE(RecentMessages().empty());
+  EXPECT_NE(RecentMessages().back().find("je už otvorená v inom spustenom programe"_cp), std::string::npos);
+  other.Release();
+  ClearRecentMessages();
+  EXPECT_TRUE(LoadDatabase(a));
+  EXPECT_TRUE(RecentMessages().empty());
+  EXPECT_TRUE(DatabaseFileLock.Held());
+  LockOpenedDatabases = false;
 }
 
 TEST_F(WorkflowTest, ViewsTellAnyChangeFromAReplacement) {

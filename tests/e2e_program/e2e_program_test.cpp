@@ -166,6 +166,29 @@ TEST_F(ProgramRun, UnsavedChangesNoLeavesTheFileAsItWas) {
   EXPECT_EQ(ReadFile(dir_ / "Hmloviny.cvl"), Catalogue("Hmloviny", 2));
 }
 
+TEST_F(ProgramRun, ChangesEndedByASignalAreOfferedAtTheNextStartAndEachAnswerHolds) {
+  // The recovery question's buttons: open, later, delete.
+  const char* const kAnswers[] = {"392 472", "510 472", "628 472"};
+  for (int answer = 0; answer < 3; ++answer) {
+    SCOPED_TRACE(answer);
+    WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 2));
+    WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));
+    fs::remove(dir_ / "Hmloviny.obnova.cvl");
+    ASSERT_EQ(Run(std::string("frames 2\nprogram modify Obnovená\nsignal TERM\nrestart\nframes 2\n"
+                              "dump offered.txt\nclick ") + kAnswers[answer] + "\nframes 2\ndump after.txt\n"),
+              0)
+        << ReadFile(dir_ / "stderr.txt");
+    EXPECT_EQ(Line("offered.txt", "recovery"),
+              "recovery asking=copy file=\"Hmloviny.obnova.cvl\" original=\"Hmloviny.cvl\" records=2");
+    EXPECT_EQ(Line("after.txt", "recovery"), "recovery asking=0");
+    EXPECT_EQ(Line("after.txt", "database-file"),
+              answer == 0 ? "database-file path=\"Hmloviny.cvl\" name=\"Obnovená\""
+                          : "database-file path=\"Hmloviny.cvl\" name=\"Hmloviny\"");
+    EXPECT_EQ(fs::exists(dir_ / "Hmloviny.obnova.cvl"), answer != 2);
+    EXPECT_EQ(ReadFile(dir_ / "Hmloviny.cvl"), Catalogue("Hmloviny", 2)) << "nothing is saved unasked";
+  }
+}
+
 TEST_F(ProgramRun, TheDesktopsCloseRequestAsksLikeTheExitButton) {
   WriteFile(dir_ / "Hmloviny.cvl", Catalogue("Hmloviny", 2));
   WriteFile(dir_ / "cv_settings.ini", SettingsFor("Hmloviny.cvl"));

@@ -2,6 +2,7 @@
 // with a reason; a parsed script holds only commands within their bounds.
 
 #include <algorithm>
+#include <csignal>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
     FUZZ_CHECK(c.line > previous && c.line <= lines);
     previous = c.line;
     if (c.op == replay::Op::Type) FUZZ_CHECK(c.keys.size() == c.shifts.size());
+    // The harness raises it in its own process: only the three ending signals.
+    if (c.op == replay::Op::Signal) FUZZ_CHECK(c.a == SIGTERM || c.a == SIGINT || c.a == SIGHUP);
   }
   return 0;
 }

@@ -1,9 +1,15 @@
 #include "app/cv_launch.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <vector>
+
+#include "catalogue/cv_settings.h"
+#include "platform/user_folders.h"
 
 namespace {
 
@@ -38,6 +44,49 @@ TEST(CommandLine, AMissingCatalogueIsNamed) {
   std::string error;
   EXPECT_EQ(CatalogueProgramPath(o, error), "");
   EXPECT_NE(error.find("/nonexistent/folder/moje.cvl"), std::string::npos);
+}
+
+TEST(CommandLine, APathThroughALinkIsResolvedByTheFileSystem) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("corvala-launch-" + std::to_string(getpid()));
+  fs::create_directories(root / "real/sub");
+  fs::create_directory_symlink("real/sub", root / "L");
+  std::ofstream(root / "real/x.cvl") << "CVL";
+  std::ofstream(root / "x.cvl") << "CVL";
+  const std::string canonical = fs::canonical(root).string();
+  // "L/.." is the link target's parent, real/, not the folder the link lies in.
+  EXPECT_EQ(platform::ResolvedPath((root / "L/../x.cvl").string()), canonical + "/real/x.cvl");
+  // A link as the last name stays itself: saving follows it to its target.
+  fs::create_symlink("real/x.cvl", root / "y.cvl");
+  EXPECT_EQ(platform::ResolvedPath((root / "y.cvl").string()), canonical + "/y.cvl");
+  fs::remove_all(root);
+}
+
+TEST(FirstStart, AFolderWithoutTheSampleIsSeededAndOwnSettingsStay) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("corvala-seed-" + std::to_string(getpid()));
+  fs::create_directories(root / "shared/samples");
+  fs::create_directories(root / "data");  // made by a first start that was cut short
+  std::ofstream(root / "shared/samples/Hmloviny.cvl") << "CVL";
+  const fs::path before = fs::current_path();
+  fs::current_path(root / "data");
+
+  EXPECT_TRUE(SeedDataFolder((root / "shared").string()));
+  EXPECT_TRUE(fs::exists("samples/Hmloviny.cvl"));
+  ASSERT_TRUE(ReadSettings());
+  EXPECT_EQ(Settings.ImplicitDatabase.View(), "samples\\Hmloviny.cvl");
+  EXPECT_FALSE(SeedDataFolder((root / "shared").string())) << "nothing is missing any more";
+
+  Settings.UseImplicitDatabase = false;
+  ASSERT_TRUE(WriteSettings());
+  fs::remove("samples/Hmloviny.cvl");
+  EXPECT_TRUE(SeedDataFolder((root / "shared").string()));
+  ASSERT_TRUE(ReadSettings());
+  EXPECT_FALSE(Settings.UseImplicitDatabase) << "the user's settings are not replaced";
+
+  fs::current_path(before);
+  fs::remove_all(root);
+  Settings = TSettings();
 }
 
 }  // namespace

@@ -115,6 +115,18 @@ TEST_F(ObservatoryTest, FastestSpeedRunsAHundredMinutesASecondAndStopsAtTheLastY
   EXPECT_EQ(O().Speed, 1);
 }
 
+TEST_F(ObservatoryTest, ALocalHourTypedPastTheLastUtcMinuteStopsTheClockThere) {
+  for (const int offset : {-60, -300}) {
+    SCOPED_TRACE(offset);
+    Open(Time(2499, 12, 31, 20, 0), offset);
+    T().Hour->CatchFocus();  // typed in, as the user would
+    Apply(*T().Hour, "23");
+    EXPECT_EQ(O().UTCTime, (TNormalDate{2499, 12, 31, 23, 59}));
+    EXPECT_EQ(T().Hour->Text, std::to_string(23 + offset / 60)) << "the field shows where the clock stands";
+    ReleaseDatabaseApplication();
+  }
+}
+
 TEST_F(ObservatoryTest, InputsRefuseBadValuesAndKeepWhatIsBeingEdited) {
   Open(Time(2026, 11, 10, 12, 0));
   ClearRecentMessages();

@@ -1,10 +1,13 @@
 // A termination signal ends the program after the frame, with the unsaved
 // changes in a recovery copy beside the database and the settings written.
+#include <cerrno>
 #include <csignal>
 
+#include "catalogue/cv_recovery.h"
 #include "catalogue/cv_settings.h"
 #include "forms/cv_open_form.h"
 #include "platform/cp1250.h"
+#include "platform/files.h"
 #include "platform/signals.h"
 #include "program_fixture.h"
 
@@ -19,10 +22,16 @@ class SignalTest : public ProgramTest {
   }
 };
 
+TNebulas RecordsOf(const std::string& file, TDatabaseInfo& info) {
+  TNebulas records;
+  EXPECT_EQ(DecodeDatabase(ReadFile(file), info, records).Error, TDatabaseError::None) << file;
+  return records;
+}
+
 TEST_F(SignalTest, SigtermSavesTheChangesBesideTheDatabaseAndEnds) {
   const std::string original = DatabaseBytes("Hmloviny", 3);
   WriteFile(Path("a.cvl"), original);
-  WriteFile(Path("a.obnova.cvl"), "an older copy");  // taken: the next name is used
+  WriteFile(Path("a.obnova.cvl"), "an older copy");  // replaced: one copy per catalogue
   platform::CatchTerminationSignals();
   Start();
   Frame();
@@ -35,15 +44,70 @@ TEST_F(SignalTest, SigtermSavesTheChangesBesideTheDatabaseAndEnds) {
   Frame();
   EXPECT_TRUE(Database->Finish);
   EXPECT_EQ(ReadFile(Path("a.cvl")), original);
-  EXPECT_EQ(ReadFile(Path("a.obnova.cvl")), "an older copy");
   TDatabaseInfo info;
-  TNebulas records;
-  ASSERT_EQ(DecodeDatabase(ReadFile(Path("a.obnova2.cvl")), info, records).Error, TDatabaseError::None);
+  EXPECT_EQ(RecordsOf(Path("a.obnova.cvl"), info).size(), 3u);
   EXPECT_EQ(info.NameOfDatabase.View(), "Zmenené"_cp);
-  EXPECT_EQ(records.size(), 3u);
+  EXPECT_EQ(info.Path.View(), "a.cvl") << "the copy records where it belongs";
+  EXPECT_FALSE(Exists(Path("a.obnova2.cvl")));
 
   Database->Epilogue();
   EXPECT_TRUE(Exists(Path(std::string(SETTINGS_FILE))));
+}
+
+int g_creations = 0;
+int FailFirstSave(platform::FileStep Step) {
+  if (Step != platform::FileStep::CreateTemporary) return 0;
+  return ++g_creations == 1 ? EROFS : 0;
+}
+
+TEST_F(SignalTest, AFolderThatCannotTakeTheCopySendsItToTheRecoveryFolder) {
+  WriteFile(Path("a.cvl"), DatabaseBytes("Hmloviny", 2));
+  Start();
+  Frame();
+  OpenDatabaseFile("a.cvl");
+  AddNebula(TNebula());
+  g_creations = 0;
+  platform::SetFileFaultHook(&FailFirstSave);  // the catalogue's folder is read-only
+  const std::string copy = EndOnSignal(SIGTERM);
+  platform::SetFileFaultHook(nullptr);
+  EXPECT_EQ(copy, UserRecoveryFileName("a.cvl"));
+  EXPECT_TRUE(copy.starts_with("recovery\\"));
+  TDatabaseInfo info;
+  EXPECT_EQ(RecordsOf(Path(platform::NativePath(copy)), info).size(), 3u);
+  EXPECT_EQ(info.Path.View(), "a.cvl");
+  EXPECT_FALSE(Exists(Path("a.obnova.cvl")));
+  // Offered at the next start whatever opens, as the catalogue it belongs to.
+  const std::vector<TRecoveryOffer> offers = FindRecoveryOffers("");
+  ASSERT_EQ(offers.size(), 1u);
+  EXPECT_EQ(offers[0].Original, "a.cvl");
+  EXPECT_EQ(offers[0].Records, 3);
+}
+
+TEST_F(SignalTest, ACatalogueWhoseCopyNameIsTooLongGetsItsCopyBackFromTheRecoveryFolder) {
+  // The copy's name beside it passes the file system's 255 bytes; the path
+  // itself is too long for the copy's header.
+  const std::string name = Path(std::string(248, 'c') + ".cvl");
+  WriteFile(name, DatabaseBytes("Hmloviny", 1));
+  Start();
+  Frame();
+  OpenDatabaseFile(name);
+  AddNebula(TNebula());
+  EXPECT_TRUE(EndOnSignal(SIGTERM).starts_with("recovery\\"));
+  const std::vector<TRecoveryOffer> offers = FindRecoveryOffers(name);
+  ASSERT_EQ(offers.size(), 1u);
+  EXPECT_EQ(offers[0].Original, name);
+  EXPECT_EQ(offers[0].Records, 2);
+}
+
+TEST_F(SignalTest, RecordsTypedWithoutADatabaseAreKeptToo) {
+  Start();
+  Frame();
+  AddNebula(TNebula());
+  ASSERT_FALSE(Loaded);
+  EXPECT_EQ(EndOnSignal(SIGINT), UserRecoveryFileName(""));
+  TDatabaseInfo info;
+  EXPECT_EQ(RecordsOf(Path(platform::NativePath(UserRecoveryFileName(""))), info).size(), 1u);
+  EXPECT_TRUE(info.Path.Empty());
 }
 
 TEST_F(SignalTest, WithoutChangesNothingIsWrittenBesideTheDatabase) {

@@ -1,4 +1,4 @@
-// Start-up: fonts, the 21 forms in their order with titles, sizes and flags,
+// Start-up: fonts, the 23 forms in their order with titles, sizes and flags,
 // and what the end of the first frames and shutdown do with the settings file.
 #include <array>
 #include <filesystem>
@@ -27,7 +27,7 @@ struct Expected {
 };
 
 // An array: clang 14 crashes on a global std::vector of _cp literals.
-constexpr std::array<Expected, 21> kForms = {{
+constexpr std::array<Expected, 23> kForms = {{
     {"Databáza"_cp, 1024, 768},
     {"Koniec", 293, 150},
     {"Chyba", 300, 180},
@@ -49,6 +49,8 @@ constexpr std::array<Expected, 21> kForms = {{
     {"Encyklopédia"_cp, 500, 400},
     {"Pomoc", 500, 400},
     {"O programe", 600, 362},
+    {"Obnova databázy"_cp, 380, 200},
+    {"Otázka"_cp, 380, 200},
 }};
 
 TEST_F(ProgramTest, CreatesEveryFormOnceInOrderAndShowsOnlyTheMainForm) {

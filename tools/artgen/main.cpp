@@ -78,6 +78,11 @@ std::vector<PictureJob> ProgramPictures() {
       {"ListItemButton", "Zobraziť"_cp, Glyph::View, 110, 27},
       {"ModifyItemButton", "Upraviť"_cp, Glyph::Edit, 110, 27},
       {"DeleteItemButton", "Odstrániť"_cp, Glyph::Delete, 110, 27},
+      {"OpenButton", "Otvoriť"_cp, Glyph::None, 84, 23},
+      {"LaterButton", "Neskôr"_cp, Glyph::None, 84, 23},
+      {"RemoveButton", "Odstrániť"_cp, Glyph::None, 84, 23},
+      {"OverwriteButton", "Prepísať"_cp, Glyph::None, 84, 23},
+      {"SaveAsButton", "Uložiť ako"_cp, Glyph::None, 84, 23},
   };
   for (const Dialog& d : dialogs)
     for (int state = 1; state <= 2; ++state) {

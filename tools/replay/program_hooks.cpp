@@ -12,6 +12,7 @@
 #include "forms/cv_help_form.h"
 #include "forms/cv_main_form.h"
 #include "forms/cv_observatory_form.h"
+#include "forms/cv_recovery_form.h"
 #include "platform/cp1250.h"
 #include "platform/headless_backend.h"
 #include "rastrix/display.h"
@@ -159,6 +160,19 @@ std::string BooksStateLine() {
          " help=" + state(HelpForm ? HelpForm->Book.Get() : nullptr) + "\n";
 }
 
+std::string RecoveryStateLine() {
+  std::string line = "recovery asking=";
+  const TRecoveryOffer* offer = RecoveryForm ? RecoveryForm->Current() : nullptr;
+  if (offer == nullptr || !RecoveryForm->Visible) return line + "0\n";
+  line += offer->Kind == TRecoveryKind::Copy ? "copy" : "leftover";
+  line += " file=";
+  AppendUtf8Quoted(line, offer->File);
+  line += " original=";
+  AppendUtf8Quoted(line, offer->Original);
+  line += " records=" + std::to_string(offer->Records) + "\n";
+  return line;
+}
+
 std::string ProgramCommand(std::string_view Text) {
   const std::size_t space = Text.find(' ');
   const std::string_view verb = Text.substr(0, space);
@@ -188,9 +202,11 @@ Application ProgramApplication() {
       []() -> TApplication* { return CreateDatabaseApplication(); },
       []() {
         return DatabaseStateLine() + MainFormStateLine() + ItemViewStateLine() + ListStateLine() +
-               ObservatoryStateLine() + BooksStateLine() + StatusStateLine();
+               ObservatoryStateLine() + BooksStateLine() + StatusStateLine() +
+               RecoveryStateLine();
       },
       &ProgramCommand,
+      &ReleaseDatabaseApplication,
   };
 }
 

@@ -24,6 +24,10 @@ std::string BooksStateLine();
 // One line on the observatory: simulated UTC instant, milliseconds into the
 // minute, speed, position, nebulae listed on the map and the focused one.
 std::string ObservatoryStateLine();
+// One line on the recovery question at start: "recovery asking=0", or the
+// kind of what is offered (copy, leftover), its file, the catalogue it
+// belongs to and its record count.
+std::string RecoveryStateLine();
 // "modify NAME" renames the loaded database and marks it modified;
 // "close-request" is the desktop asking the window to close. Returns an empty
 // text when done, else the reason.

@@ -1,5 +1,7 @@
 #include "tools/replay/replay.h"
 
+#include <csignal>
+
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 #include "vc/vc_app.h"
 #include "platform/cp1250.h"
 #include "platform/headless_backend.h"
+#include "platform/signals.h"
 #include "platform/vk.h"
 #include "rastrix/rastrix.h"
 #include "tools/replay/slovak_keys.h"
@@ -192,6 +195,16 @@ struct Parser {
              Fail(line, "the notches must be a whole number from -1000 to 1000 but 0: '" + std::string(w[1]) + "'");
         if (ok) c.a = *n;
       }
+    } else if (op == "signal") {
+      c.op = Op::Signal;
+      ok = count(1);
+      if (ok) {
+        c.a = w[1] == "TERM" ? SIGTERM : w[1] == "INT" ? SIGINT : w[1] == "HUP" ? SIGHUP : 0;
+        ok = c.a != 0 || Fail(line, "'signal' takes TERM, INT or HUP");
+      }
+    } else if (op == "restart") {
+      c.op = Op::Restart;
+      ok = count(0);
     } else if (op == "program") {
       c.op = Op::Program;
       c.file = std::string(Trim(text.substr(op.size())));
@@ -279,6 +292,7 @@ int64_t FramesOf(const Command& c) {
     case Op::Wait: return (c.a + step - 1) / step;
     case Op::Move:
     case Op::Wheel:
+    case Op::Signal:
     case Op::Down:
     case Op::Up: return 1;
     case Op::Press: return 2;
@@ -338,8 +352,20 @@ void Frame() {
   host.Advance(step);
   if (app->Finish) {
     app->Epilogue();
-    app->Free();
+    // Ended right before a restart: released, to be started again.
+    const bool restarts = framesLeftInCommand == 0 && script != nullptr && current + 1 < script->size() &&
+                          (*script)[current + 1].op == Op::Restart && running.release != nullptr;
+    if (!restarts) app->Free();  // ends the process
+    running.release();
+    app = nullptr;
   }
+}
+
+void Restart(const Command& c) {
+  if (running.release == nullptr) RuntimeError(c, "the application cannot be restarted");
+  // Still running: stopped as a crash would stop it, without its shutdown.
+  if (app != nullptr) running.release();
+  app = nullptr;
 }
 
 void Key(int key, bool down) {
@@ -425,6 +451,13 @@ void Execute(const Command& c) {
       host.TurnWheel(static_cast<int>(c.a));
       Frame();
       break;
+    case Op::Signal:
+      EnsureApplication();
+      platform::CatchTerminationSignals();
+      std::raise(static_cast<int>(c.a));
+      Frame();
+      break;
+    case Op::Restart: Restart(c); break;
   }
 }
 

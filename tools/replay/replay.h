@@ -16,7 +16,8 @@ class TApplication;
 namespace replay {
 
 enum class Op {
-  Clock, Step, Frames, Wait, Move, Down, Up, Press, Click, RClick, DblClick, Type, Shot, Dump, Program, Wheel
+  Clock, Step, Frames, Wait, Move, Down, Up, Press, Click, RClick, DblClick, Type, Shot, Dump, Program, Wheel,
+  Signal, Restart
 };
 
 struct Command {
@@ -47,6 +48,9 @@ struct Application {
   TApplication* (*create)() = nullptr;
   std::string (*stateLines)() = nullptr;
   std::string (*command)(std::string_view text) = nullptr;
+  // Releases what create made without ending the process, so that `restart`
+  // can start the application again (may be null: it cannot be restarted).
+  void (*release)() = nullptr;
 };
 
 // The state dump of the toolkit (and of the application, through its

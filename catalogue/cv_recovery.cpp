@@ -1,0 +1,183 @@
+#include "catalogue/cv_recovery.h"
+
+#include <cctype>
+#include <cstdio>
+#include <set>
+#include <utility>
+
+#include "catalogue/cv_globals.h"
+#include "platform/cp1250.h"
+#include "platform/file_state.h"
+#include "platform/files.h"
+
+namespace {
+
+std::string_view Lowered(std::string_view Text, std::string& Out) {
+  Out.assign(Text);
+  for (char& c : Out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return Out;
+}
+
+bool EndsWithCvl(std::string_view Name) {
+  std::string lowered;
+  return Name.size() > 4 && Lowered(Name.substr(Name.size() - 4), lowered) == ".cvl";
+}
+
+// The hidden name a save writes before its rename (platform::ReplaceFile).
+constexpr std::string_view kTemporaryPrefix = ".corvala-";
+
+std::string RecoveryPath(std::string_view Name) {
+  std::string path(RECOVERY_FOLDER);
+  path += '\\';
+  path += Name;
+  return path;
+}
+
+}  // namespace
+
+std::string RecoveryFileName(std::string_view F) {
+  std::string_view stem = F;
+  if (stem.size() > FolderOf(F).size() + 4 && EndsWithCvl(stem)) stem.remove_suffix(4);
+  std::string name(stem);
+  name += ".obnova.cvl";
+  return name;
+}
+
+std::string UserRecoveryFileName(std::string_view F) {
+  if (F.empty()) return RecoveryPath("bez-databazy.cvl");
+  // A short name of its own per catalogue (64-bit FNV-1a of its path): it
+  // fits wherever the folder does, however long the catalogue's name.
+  uint64_t hash = 14695981039346656037ull;
+  for (char c : F) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  char name[24];
+  std::snprintf(name, sizeof name, "%016llx.cvl", static_cast<unsigned long long>(hash));
+  return RecoveryPath(name);
+}
+
+std::string SaveRecoveryCopy() {
+  const bool bound = Loaded;
+  if (bound ? !Modified : Nebulas.empty()) return {};
+  // The copy records where it belongs. A path longer than the header holds
+  // is left out: the copy is then offered as records without a catalogue.
+  const TShortString path = DatabaseInfo.Path;
+  DatabaseInfo.Path = bound && DatabaseFile.size() <= TShortString::Capacity ? DatabaseFile : std::string();
+  std::string written;
+  const std::string user = UserRecoveryFileName(bound ? DatabaseFile : std::string());
+  if (bound) {
+    const std::string beside = RecoveryFileName(DatabaseFile);
+    if (WriteDatabaseTo(beside).empty()) {
+      written = beside;
+      // An older copy of the same catalogue in the recovery folder is replaced by this one.
+      platform::RemoveFile(user);
+    }
+  }
+  if (written.empty()) {
+    platform::CreateFolder(RECOVERY_FOLDER);
+    if (WriteDatabaseTo(user).empty()) written = user;
+  }
+  DatabaseInfo.Path = path;
+  return written;
+}
+
+namespace {
+
+class TOfferSearch {
+ public:
+  std::vector<TRecoveryOffer> Offers;
+
+  void Consider(std::string File, TRecoveryKind Kind, std::string_view Original, bool RecordedOriginal) {
+    const platform::FileState state = platform::StateOf(File);
+    if (!state.exists || !seen_.insert({state.device, state.file}).second) return;
+    std::string bytes;
+    TDatabaseInfo info;
+    TNebulas records;
+    const bool sound = ReadDatabaseFile(File, bytes) == TDatabaseError::None &&
+                       DecodeDatabase(bytes, info, records).Error == TDatabaseError::None;
+    if (!sound) return;
+    TRecoveryOffer offer;
+    offer.File = std::move(File);
+    offer.Original = RecordedOriginal ? info.Path.Str() : std::string(Original);
+    offer.Kind = Kind;
+    offer.Records = info.NumberOfItems;
+    offer.Time = state.modified_local;
+    Offers.push_back(std::move(offer));
+  }
+
+  void Leftovers(std::string_view Folder) {
+    for (const std::string& name : platform::FilesInFolder(Folder, kTemporaryPrefix))
+      Consider(std::string(Folder) + name, TRecoveryKind::Leftover, {}, true);
+  }
+
+ private:
+  std::set<std::pair<uint64_t, uint64_t>> seen_;
+};
+
+}  // namespace
+
+std::vector<TRecoveryOffer> FindRecoveryOffers(std::string_view C) {
+  TOfferSearch search;
+  if (!C.empty()) {
+    search.Consider(RecoveryFileName(C), TRecoveryKind::Copy, C, false);
+    // Its copy in the recovery folder is named after its path: it belongs to
+    // C even when the path was too long for the copy's header to record.
+    search.Consider(UserRecoveryFileName(C), TRecoveryKind::Copy, C, false);
+    search.Leftovers(FolderOf(C));
+  }
+  for (const std::string& name : platform::FilesInFolder(RECOVERY_FOLDER)) {
+    if (name.starts_with(kTemporaryPrefix)) search.Consider(RecoveryPath(name), TRecoveryKind::Leftover, {}, true);
+    else if (EndsWithCvl(name)) search.Consider(RecoveryPath(name), TRecoveryKind::Copy, {}, true);
+  }
+  search.Leftovers("");
+  return std::move(search.Offers);
+}
+
+bool OpenRecoveredVersion(const TRecoveryOffer& Offer) {
+  if (!LoadDatabase(Offer.File, false)) return false;
+  // Pictures are named relative to the catalogue's folder, not the copy's.
+  const std::string_view dir = FolderOf(Offer.Original.empty() ? Offer.File : Offer.Original);
+  for (TNebula& r : Nebulas) LoadThumbnail(r, dir);
+  if (Offer.Original.empty()) {
+    Loaded = false;
+    DatabaseFile.clear();
+    DatabaseInfo.Path = std::string_view();
+    DatabaseFileState = platform::FileState();
+    DatabaseFileLock.Release();
+  } else {
+    DatabaseFile = Offer.Original;
+    if (Offer.Original.size() <= TShortString::Capacity) DatabaseInfo.Path = Offer.Original;
+    // The user chose this version over the catalogue as it stands now, so a
+    // save may replace that; a leftover's catalogue is not known for sure,
+    // and saving over an existing file asks first.
+    DatabaseFileState = Offer.Kind == TRecoveryKind::Copy ? platform::StateOf(Offer.Original) : platform::FileState();
+    TakeDatabaseLock();
+  }
+  RecoverySource = Offer.File;
+  Modified = true;
+  return true;
+}
+
+bool DeleteRecoveredVersion(const TRecoveryOffer& Offer) { return platform::RemoveFile(Offer.File); }
+
+std::vector<std::string> RecoveryQuestionLines(const TRecoveryOffer& Offer) {
+  std::vector<std::string> lines;
+  lines.emplace_back(Offer.Kind == TRecoveryKind::Copy ? "Našla sa obnovená verzia databázy"_cp
+                                                       : "Našla sa nedokončene uložená databáza"_cp);
+  if (Offer.Original.empty()) {
+    lines.emplace_back("(položky bez databázy)"_cp);
+  } else {
+    const std::string_view original = Offer.Original;
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "..." + std::string.
+    std::string name = "\"";
+    name += original.substr(FolderOf(original).size());
+    name += '"';
+    lines.push_back(std::move(name));
+  }
+  const platform::SystemTime& t = Offer.Time;
+  const int32_t n = Offer.Records;
+  const std::string_view items = n == 1 ? "položka"_cp : n >= 2 && n <= 4 ? "položky"_cp : "položiek"_cp;
+  char when[64];
+  std::snprintf(when, sizeof when, "%u.%u.%u %u:%02u, %d ", unsigned{t.Day}, unsigned{t.Month}, unsigned{t.Year},
+                unsigned{t.Hour}, unsigned{t.Minute}, n);
+  lines.push_back("uložená "_cps + when + std::string(items));
+  return lines;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The look the questions with three answers share (the recovery question at
+// start, the question about a file changed on disk): the question mark, a
+// few lines of text centred under it, and three picture buttons in a row.
+
+#include <string>
+#include <vector>
+
+#include "forms/cv_picture_buttons.h"
+#include "vc/vc_form.h"
+
+class TThreeAnswerForm : public TForm {
+ public:
+  static constexpr uint32_t WIDTH = 380;
+  static constexpr uint32_t HEIGHT = 200;
+
+  TPicture Picture1;  // the question mark
+  TColor TranColor;
+  // The question, one entry a line; set when it is asked (SetLines), so that
+  // drawing does not allocate.
+  std::vector<std::string> Lines;
+
+  // Sets the lines, each shortened from its start to fit the form ("..." in
+  // front): the end of a long file name is the part that tells it apart.
+  void SetLines(std::vector<std::string> Text);
+
+  void OnCreate() override;
+  void OnDraw() override;
+
+ protected:
+  // The buttons' places, left to right.
+  static constexpr int32_t ANSWER_Y = 160;
+  static constexpr int32_t ANSWER_X[3] = {30, 148, 266};
+};
