@@ -68,6 +68,7 @@ void TFileNewForm::Finished(TWorkflowStep Step) {
       break;
     case TWorkflowStep::SaveFailed:  // the texts stay for another try
     case TWorkflowStep::AskToSave:
+    case TWorkflowStep::AskToOverwrite:  // a question carries the request on
       break;
   }
 }
