@@ -446,3 +446,15 @@ uint64_t SdlBackend::AvailableMemory() {
 }
 
 }  // namespace platform
+
+#include "platform/window_backend.h"
+
+namespace platform {
+
+Backend& WindowBackend(bool windowed) {
+  static SdlBackend backend;
+  backend.SetWindowed(windowed);
+  return backend;
+}
+
+}  // namespace platform
