@@ -5,6 +5,9 @@
 // After windows.h, which it builds on.
 #include <shellapi.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 
 #include "platform/command_line.h"
@@ -19,6 +22,10 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
     std::freopen("CONOUT$", "w", stderr);
   }
   SetConsoleOutputCP(CP_UTF8);
+  // The same bytes out as on Linux: a CSV on stdout brings its own line ends,
+  // which text mode would double.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
   int count = 0;
   LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
   if (words == nullptr) return {argv, argv + argc};

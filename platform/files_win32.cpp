@@ -40,6 +40,17 @@ bool IsFolder(DWORD attributes) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// A name that opens as a file on a disk: not a device such as NUL or CON,
+// which answer to any folder's name and which the attributes do not tell.
+bool OnDisk(const std::wstring& path) {
+  const HANDLE h = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  const bool disk = GetFileType(h) == FILE_TYPE_DISK;
+  CloseHandle(h);
+  return disk;
+}
+
 }  // namespace
 
 void SetResourceFolder(std::string_view native) { g_resource_folder = native; }
@@ -112,8 +123,9 @@ int64_t FileLength(std::FILE* f) {
 
 bool FileExists(std::string_view program_path) {
   if (!Nameable(program_path)) return false;
-  const DWORD a = Attributes(NativePath(program_path));
-  return a != INVALID_FILE_ATTRIBUTES && !IsFolder(a) && (a & FILE_ATTRIBUTE_DEVICE) == 0;
+  const std::string native = NativePath(program_path);
+  const DWORD a = Attributes(native);
+  return a != INVALID_FILE_ATTRIBUTES && !IsFolder(a) && (a & FILE_ATTRIBUTE_DEVICE) == 0 && OnDisk(Wide(native));
 }
 
 bool RemoveFile(std::string_view program_path) {
@@ -168,7 +180,7 @@ WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes) {
     const DWORD error = GetLastError();
     if (error != ERROR_FILE_NOT_FOUND) return Failed(WriteFailure::Io, ErrnoFromWin32(error));
   }
-  if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0)
+  if (exists && ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0 || !OnDisk(target)))
     return Failed(WriteFailure::NotRegular, EINVAL);
   if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return Failed(WriteFailure::ReadOnly, EACCES);
   const std::wstring folder = FolderOf(target);

@@ -37,7 +37,7 @@ if [ -z "${WINEPREFIX:-}" ]; then
   trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 fi
 (cd "$stage/samples" &&
-  "$source/scripts/wine-run.sh" "$build/cvltool.exe" import "$source/data/samples/hmloviny.csv" Hmloviny.cvl \
+  "$source/scripts/wine-run.sh" "$build/tools/cvltool/cvltool.exe" import "$source/data/samples/hmloviny.csv" Hmloviny.cvl \
     --path 'samples\Hmloviny.cvl' --name Hmloviny --author Corvala \
     --description "Vzorový katalóg známych hmlovín všetkých siedmich typov" >/dev/null)
 [ -s "$stage/samples/Hmloviny.cvl" ] || { echo "the sample catalogue was not made"; exit 1; }

@@ -66,7 +66,7 @@ TEST_F(Win32BackendTest, TypedCharactersBecomeWindows1250AndTheWheelCountsWholeN
   Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 180), 0);
   EXPECT_EQ(backend_.TakeWheelNotches(), 1);
   Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-420)), 0);
-  EXPECT_EQ(backend_.TakeWheelNotches(), -2);  // 60 - 420 = -360
+  EXPECT_EQ(backend_.TakeWheelNotches(), -3);  // 60 - 420 = -360
   EXPECT_EQ(backend_.TakeWheelNotches(), 0);
 }
 
