@@ -113,9 +113,10 @@ void Win32Backend::OpenDisplay(const char* title, int width, int height) {
 
   DWORD style, ex_style = WS_EX_APPWINDOW;
   RECT place{};
+  int scale = 1;
   if (windowed_) {
     style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    const int scale = WindowScale(width, height, style);
+    scale = WindowScale(width, height, style);
     place = {0, 0, width * scale, height * scale};
     AdjustWindowRectEx(&place, style, FALSE, ex_style);
     RECT work{};
@@ -138,6 +139,17 @@ void Win32Backend::OpenDisplay(const char* title, int width, int height) {
     std::fprintf(stderr, "corvala: the window could not be created (error %lu)\n", GetLastError());
     close_requested_ = true;
     return;
+  }
+  if (windowed_) {
+    // The frame the system really drew may differ from the one it predicted
+    // (Wine's does): the client area is made the frame's size times the scale.
+    RECT client{}, outer{};
+    GetClientRect(window_, &client);
+    GetWindowRect(window_, &outer);
+    const int dw = width * scale - client.right, dh = height * scale - client.bottom;
+    if (dw != 0 || dh != 0)
+      SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + dw, outer.bottom - outer.top + dh,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
@@ -309,6 +321,10 @@ intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wp
       } else if (code == VK_MENU) {
         code = extended ? vk::RMENU : vk::LMENU;
       }
+      const size_t key = ((static_cast<size_t>(lparam) >> 16) & 0xFF) | (extended ? 0x100 : 0);
+      if (!down && pressed_as_[key] != 0) code = pressed_as_[key];
+      if (down) pressed_as_[key] = static_cast<uint8_t>(code >= 1 && code <= 255 ? code : 0);
+      else pressed_as_[key] = 0;
       if (!repeat && code >= 1 && code <= 255) SetKeyState(code, down);
       // Alt+F4 becomes WM_CLOSE in the system's own handling; no other
       // system key is left to it.
@@ -392,6 +408,7 @@ void Win32Backend::SetKeyState(int code, bool down) {
 
 void Win32Backend::ReleaseAllKeys() {
   down_.fill(false);
+  pressed_as_.fill(0);
   buttons_held_ = 0;
 }
 
@@ -458,6 +475,7 @@ void Win32Backend::CloseDisplay() {
   open_ = false;
   down_.fill(false);
   tapped_.fill(false);
+  pressed_as_.fill(0);
   typed_.clear();
   wheel_ = 0;
   buttons_held_ = 0;

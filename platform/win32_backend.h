@@ -79,6 +79,9 @@ class Win32Backend final : public Backend {
   uint32_t idle_wait_ms_ = 50;
   bool hand_ = false;
 
+  // The code each physical key (scan code, extended bit) went down as, so that
+  // its release matches even when the layout's mapping changed in between.
+  std::array<uint8_t, 512> pressed_as_{};
   std::array<bool, 256> down_{};
   std::array<bool, 256> tapped_{};
   int cursor_x_ = 0;
