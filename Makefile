@@ -93,3 +93,22 @@ ngc:
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+
+# Windows: the programs cross-built with mingw-w64 into build-windows/, their
+# tests run under Wine, and the zip and the installer (see README, "Windows").
+WIN_DIR := build-windows
+WIN_JOBS ?= 2
+.PHONY: windows-deps windows test-windows windows-package
+windows-deps:
+	@./scripts/install-windows-deps.sh
+
+windows: windows-deps
+	@cmake -S . -B $(WIN_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
+	  $(CMAKE_LAUNCHER) >/dev/null
+	@cmake --build $(WIN_DIR) -j$(WIN_JOBS)
+
+test-windows: windows
+	@./scripts/test-windows.sh $(WIN_DIR)
+
+windows-package: windows
+	@./scripts/windows-package.sh $(WIN_DIR)

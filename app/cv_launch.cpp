@@ -1,13 +1,12 @@
 #include "app/cv_launch.h"
 
-#include <unistd.h>
-
 #include <cstring>
 #include <string_view>
 
 #include "catalogue/cv_settings.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
+#include "platform/signals.h"
 #include "platform/user_folders.h"
 
 namespace {
@@ -17,7 +16,18 @@ constexpr std::string_view kDefaultFont = "Fonts/Tahoma_10pt_normal.fnt";
 constexpr std::string_view kSampleFolder = "samples";
 constexpr std::string_view kSampleCatalogue = "samples\\Hmloviny.cvl";
 
-bool NativeFileExists(const std::string& path) { return access(path.c_str(), R_OK) == 0; }
+bool NativeFileExists(const std::string& path) { return platform::NativeFileReadable(path); }
+
+// Whether two native paths name the same folder, told by their absolute
+// forms without a trailing separator ("." normalises to "folder/").
+bool SameFolder(const std::string& a, const std::string& b) {
+  auto bare = [](std::string path) {
+    path = platform::AbsolutePath(path);
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+    return path;
+  };
+  return bare(a) == bare(b);
+}
 
 }  // namespace
 
@@ -59,10 +69,10 @@ std::string UsageText() {
          "  -v, --version   vypíše verziu a skončí\n"
          "  -h, --help      vypíše tento text a skončí\n"
          "\n"
-         "Nainštalovaný program má nastavenia v priečinku $XDG_CONFIG_HOME/corvala\n"
-         "(inak ~/.config/corvala), katalógy a snímky obrazovky v priečinku\n"
-         "$XDG_DATA_HOME/corvala (inak ~/.local/share/corvala).\n"
-         "SIGTERM, SIGINT a SIGHUP program ukončia; neuložené zmeny katalógu sa uložia\n"
+         "Nainštalovaný program má nastavenia v priečinku " +
+         platform::SettingsFolderHint() + ",\nkatalógy a snímky obrazovky v priečinku " + platform::UserDataFolderHint() +
+         ".\n" + platform::TerminationRequestsHint() +
+         " program ukončia; neuložené zmeny katalógu sa uložia\n"
          "do súboru MENO.obnova.cvl vedľa neho (alebo do priečinka recovery/ priečinka\n"
          "používateľa) a ďalšie spustenie ich ponúkne.\n";
 }
@@ -71,7 +81,9 @@ std::string FindSettingsFile(const TLaunchFolders& Folders) {
   const std::string here(SETTINGS_FILE);
   if (!Folders.Installed) return here;
   const std::string config = platform::ConfigHome();
-  if (config.empty()) return here;
+  // Where the system keeps configuration and data in one home (Windows'
+  // %APPDATA%), the settings stay in the data folder beside the catalogues.
+  if (config.empty() || SameFolder(config, platform::DataHome())) return here;
   const std::string folder = config + "/corvala";
   const std::string native = folder + "/" + here;
   const cp1250::Conversion name = cp1250::FromUtf8(native);
@@ -83,26 +95,27 @@ std::string FindSettingsFile(const TLaunchFolders& Folders) {
 
 std::string PrepareFolders(TLaunchFolders& Folders) {
   Folders = {};
-  // Fonts in the current folder: the program works here as it always has.
-  if (NativeFileExists(std::string(kDefaultFont))) {
+  const std::string shared = platform::InstalledFilesFolder();
+  // Fonts in the current folder: the program works here as it always has,
+  // unless this is the installation's own folder (a Windows shortcut starts
+  // the program there).
+  if (NativeFileExists(std::string(kDefaultFont)) &&
+      (shared.empty() || !SameFolder(shared, "."))) {
     Folders.DataFolder = platform::AbsolutePath(".");
     return {};
   }
-  const std::string bin = platform::ExecutableFolder();
-  const std::string shared = bin.empty() ? std::string() : bin + "/../share/corvala";
   if (shared.empty() || !NativeFileExists(shared + "/" + std::string(kDefaultFont)))
     return "písma programu sa nenašli ani v tomto priečinku (" + platform::AbsolutePath(".") + "), ani v " +
            (shared.empty() ? std::string("priečinku programu") : platform::AbsolutePath(shared));
   Folders.Installed = true;
   Folders.SharedFolder = platform::AbsolutePath(shared);
 
-  const std::string home = platform::DataHome();
-  if (home.empty()) return "nie je známy domovský priečinok (HOME ani XDG_DATA_HOME)";
-  Folders.DataFolder = home + "/corvala";
+  Folders.DataFolder = platform::UserDataFolder();
+  if (Folders.DataFolder.empty()) return "nie je známy domovský priečinok (" + platform::UserDataFolderHint() + ")";
   Folders.FirstStart = !platform::FolderExists(Folders.DataFolder);
   if (!platform::MakeFolders(Folders.DataFolder))
     return "priečinok " + Folders.DataFolder + " sa nepodarilo vytvoriť";
-  if (chdir(Folders.DataFolder.c_str()) != 0) return "do priečinka " + Folders.DataFolder + " sa nedá prejsť";
+  if (!platform::ChangeFolder(Folders.DataFolder)) return "do priečinka " + Folders.DataFolder + " sa nedá prejsť";
   platform::SetResourceFolder(Folders.SharedFolder);
   SetSettingsFile(FindSettingsFile(Folders));
 

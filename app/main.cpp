@@ -2,13 +2,15 @@
 // application object and its frame loop.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/corvala.h"
 #include "app/cv_launch.h"
 #include "platform/files.h"
-#include "platform/sdl_backend.h"
+#include "platform/command_line.h"
 #include "platform/signals.h"
 #include "platform/user_folders.h"
+#include "platform/window_backend.h"
 
 #ifndef CORVALA_VERSION
 #define CORVALA_VERSION "unknown"
@@ -18,7 +20,10 @@ int main(int argc, char** argv) {
   // From the first moment: a signal during the first start's copying is
   // then taken at the end of the first frame, like any other.
   platform::CatchTerminationSignals();
-  TLaunchOptions options = ParseCommandLine(argc, argv);
+  const std::vector<std::string> words = platform::CommandLineArguments(argc, argv);
+  std::vector<const char*> args;
+  for (const std::string& word : words) args.push_back(word.c_str());
+  TLaunchOptions options = ParseCommandLine(static_cast<int>(args.size()), args.data());
   if (!options.Error.empty()) {
     std::fprintf(stderr, "corvala: %s\nViac hovorí \"corvala --help\".\n", options.Error.c_str());
     return 2;
@@ -48,10 +53,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  static platform::SdlBackend backend;
-  backend.SetWindowed(options.Window);
-  backend.SetIconFile(platform::NativePath("Pictures\\Icon.bmp"));
-  platform::Install(&backend);
+  platform::Install(&platform::WindowBackend(options.Window));
   CreateDatabaseApplication();
   Database->Run();
   Database->Free();

@@ -10,6 +10,11 @@
 #include <string>
 #include <string_view>
 
+// windows.h, where included first, maps the name ReplaceFile to its own ReplaceFileW.
+#ifdef ReplaceFile
+#undef ReplaceFile
+#endif
+
 namespace platform {
 
 std::string NativePath(std::string_view program_path);

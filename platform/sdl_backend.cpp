@@ -517,3 +517,17 @@ uint64_t SdlBackend::AvailableMemory() {
 }
 
 }  // namespace platform
+
+#include "platform/files.h"
+#include "platform/window_backend.h"
+
+namespace platform {
+
+Backend& WindowBackend(bool windowed) {
+  static SdlBackend backend;
+  backend.SetWindowed(windowed);
+  backend.SetIconFile(NativePath("Pictures\\Icon.bmp"));
+  return backend;
+}
+
+}  // namespace platform

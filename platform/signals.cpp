@@ -40,4 +40,8 @@ const char* SignalName(int signal_number) {
   }
 }
 
+const char* TerminationRequestsHint() { return "SIGTERM, SIGINT a SIGHUP"; }
+
+void NoteTerminationRequest(int signal_number) { g_signal = signal_number; }
+
 }  // namespace platform

@@ -15,5 +15,10 @@ int TakeTerminationSignal();
 bool TerminationSignalPending();
 // The signal's name for messages ("SIGTERM").
 const char* SignalName(int signal_number);
+// The requests that end the program this way, for `corvala --help` (UTF-8).
+const char* TerminationRequestsHint();
+// A request to end that reaches a backend rather than the process (Windows
+// ends a session with a window message): it is taken like a signal.
+void NoteTerminationRequest(int signal_number);
 
 }  // namespace platform

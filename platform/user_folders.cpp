@@ -1,5 +1,7 @@
 #include "platform/user_folders.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -62,6 +64,24 @@ std::string AbsolutePath(const std::string& native) {
   const fs::path absolute = fs::absolute(native, error);
   return error ? native : absolute.lexically_normal().string();
 }
+
+std::string InstalledFilesFolder() {
+  const std::string bin = ExecutableFolder();
+  return bin.empty() ? std::string() : bin + "/../share/corvala";
+}
+
+std::string UserDataFolder() {
+  const std::string home = DataHome();
+  return home.empty() ? std::string() : home + "/corvala";
+}
+
+std::string UserDataFolderHint() { return "$XDG_DATA_HOME/corvala (inak ~/.local/share/corvala)"; }
+
+std::string SettingsFolderHint() { return "$XDG_CONFIG_HOME/corvala\n(inak ~/.config/corvala)"; }
+
+bool NativeFileReadable(const std::string& native) { return ::access(native.c_str(), R_OK) == 0; }
+
+bool ChangeFolder(const std::string& native) { return ::chdir(native.c_str()) == 0; }
 
 }  // namespace platform
 

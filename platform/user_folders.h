@@ -31,4 +31,21 @@ std::string AbsolutePath(const std::string& native);
 // resolved leaves the path absolute but otherwise as it was.
 std::string ResolvedPath(const std::string& native);
 
+// Where an installed program's own files (Fonts, Pictures, samples) lie:
+// <prefix>/share/corvala beside <prefix>/bin on Linux; on Windows the
+// program's folder, when the installer's uninstaller beside it tells an
+// installation from a portable copy. Empty when there is none.
+std::string InstalledFilesFolder();
+// The folder an installed program keeps its user's settings, catalogues and
+// screenshots in: DataHome()/corvala on Linux, %APPDATA%\Corvala on Windows.
+// Empty when the system does not tell.
+std::string UserDataFolder();
+// Where UserDataFolder() is, for `corvala --help` (UTF-8).
+std::string UserDataFolderHint();
+// Where an installed program's settings are, for `corvala --help` (UTF-8).
+std::string SettingsFolderHint();
+bool NativeFileReadable(const std::string& native);
+// Makes `native` the current folder.
+bool ChangeFolder(const std::string& native);
+
 }  // namespace platform

@@ -11,18 +11,17 @@
 
 #include "tests/art/art_environment.h"
 #include "tests/support/bmp_builder.h"
+#include "tests/support/portable.h"
 #include "tools/artgen/art_canvas.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-int RunArtgen(const std::string& args) {
-  std::string command = Quote(ARTGEN_PATH) + " --fonts " + Quote(std::string(CORVALA_SOURCE_DIR) + "/data/Fonts") +
-                        " " + args + " >/dev/null 2>&1";
-  return std::system(command.c_str());
+int RunArtgen(const std::vector<std::string>& args) {
+  std::vector<std::string> command{ARTGEN_PATH, "--fonts", std::string(CORVALA_SOURCE_DIR) + "/data/Fonts"};
+  command.insert(command.end(), args.begin(), args.end());
+  return test_support::RunProgram(command);
 }
 
 fs::path FreshDir(const std::string& name) {
@@ -53,8 +52,8 @@ void ExpectSameFiles(const fs::path& committed, const fs::path& fresh) {
 TEST(Artgen, RegeneratesTheCommittedPicturesByteForByte) {
   fs::path pictures = FreshDir("art_regen_pictures");
   fs::path samples = FreshDir("art_regen_samples");
-  ASSERT_EQ(RunArtgen("--pictures " + Quote(pictures.string()) + " --catalogue " +
-                      Quote(art_test::SamplesDir() + "/hmloviny.csv") + " --samples " + Quote(samples.string())),
+  ASSERT_EQ(RunArtgen({"--pictures", pictures.string(), "--catalogue", art_test::SamplesDir() + "/hmloviny.csv",
+                       "--samples", samples.string()}),
             0);
   ExpectSameFiles(art_test::PicturesDir(), pictures);
   ExpectSameFiles(art_test::SamplesDir(), samples);
@@ -72,7 +71,7 @@ TEST(Artgen, RefusesACatalogueWithAnUnknownTypeOrAPathAsPicture) {
   for (const std::string& text : cases) {
     SCOPED_TRACE(text);
     std::ofstream((dir / "bad.csv").string(), std::ios::binary) << text;
-    EXPECT_NE(RunArtgen("--catalogue " + Quote((dir / "bad.csv").string()) + " --samples " + Quote(dir.string())), 0);
+    EXPECT_NE(RunArtgen({"--catalogue", (dir / "bad.csv").string(), "--samples", dir.string()}), 0);
   }
   EXPECT_TRUE(BmpNames(dir).empty()) << "nothing is drawn for a record it refused";
 }

@@ -12,6 +12,7 @@
 
 #include "platform/cp1250.h"
 #include "tests/art/art_environment.h"
+#include "tests/support/portable.h"
 #include "tools/artgen/sample_catalogue.h"
 
 namespace {
@@ -135,21 +136,12 @@ TEST(SampleCatalogue, ImportsIntoADatabaseWhoseEveryPictureResolves) {
   fs::create_directories(dir);
   for (const auto& entry : fs::directory_iterator(art_test::SamplesDir()))
     fs::copy(entry.path(), dir / entry.path().filename());
-  // Built with append: GCC 12 misreads `"'" + std::string(...)` as an overlapping copy.
-  auto quoted = [](const std::string& text) {
-    std::string q(1, '\'');
-    q.append(text).push_back('\'');
-    return q;
-  };
-  std::string tool = quoted(CVLTOOL_PATH);
-  std::string cvl = quoted((dir / "Hmloviny.cvl").string());
-  std::string log = (dir.parent_path() / "check.txt").string();
-  ASSERT_EQ(std::system(
-                (tool + " import '" + (dir / "hmloviny.csv").string() + "' " + cvl + " --name Hmloviny >/dev/null 2>&1")
-                    .c_str()),
+  const std::string cvl = (dir / "Hmloviny.cvl").string();
+  const fs::path log = dir.parent_path() / "check.txt";
+  ASSERT_EQ(test_support::RunProgram({CVLTOOL_PATH, "import", (dir / "hmloviny.csv").string(), cvl, "--name", "Hmloviny"}),
             0);
-  ASSERT_EQ(std::system((tool + " check " + cvl + " >'" + log + "' 2>&1").c_str()), 0);
-  std::string report = ReadFile(log);
+  ASSERT_EQ(test_support::RunProgram({CVLTOOL_PATH, "check", cvl}, {}, log, log), 0);
+  std::string report = ReadFile(log.string());
   EXPECT_EQ(report.find("warning"), std::string::npos) << report;
 #endif
 }

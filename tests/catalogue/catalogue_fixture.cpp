@@ -7,19 +7,17 @@
 #include <sstream>
 
 #include "platform/platform.h"
+#include "tests/support/portable.h"
 
 namespace catalogue_test {
 
 ScratchFolder::ScratchFolder() {
-  char pattern[] = "/tmp/corvala-catalogue-XXXXXX";
-  char* made = ::mkdtemp(pattern);
-  EXPECT_NE(made, nullptr);
-  path_ = made ? made : "/tmp";
+  path_ = test_support::MakeScratchFolder("corvala-catalogue").string();
 }
 
 ScratchFolder::~ScratchFolder() {
   std::error_code ignored;
-  if (path_ != "/tmp") std::filesystem::remove_all(path_, ignored);
+  std::filesystem::remove_all(path_, ignored);
 }
 
 std::string ReadFile(const std::string& name) {

@@ -14,7 +14,7 @@
 
 namespace catalogue_test {
 
-// A fresh folder under /tmp, removed with everything in it afterwards.
+// A fresh folder under the temporary folder, removed with everything in it afterwards.
 class ScratchFolder {
  public:
   ScratchFolder();

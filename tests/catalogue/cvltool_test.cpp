@@ -9,6 +9,7 @@
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_settings.h"
 #include "platform/cp1250.h"
+#include "tests/support/portable.h"
 #include "tools/cvltool/catalogue_csv.h"
 #include "tools/csv/csv.h"
 
@@ -113,9 +114,11 @@ TEST(CatalogueCsv, ImportNamesTheLineAndColumnOfABadField) {
   }
 }
 
-int Shell(const std::string& command) { return std::system(command.c_str()); }
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
+int Tool(const std::vector<std::string>& args, const std::string& out = {}) {
+  std::vector<std::string> command{CVLTOOL_PATH};
+  command.insert(command.end(), args.begin(), args.end());
+  return test_support::RunProgram(command, {}, out);
+}
 
 class CvltoolTest : public CatalogueTest {};
 
@@ -142,39 +145,36 @@ TEST_F(CvltoolTest, ExportThenImportGivesBackTheSameFile) {
 
   const std::string csv = scratch_.File("export.csv");
   const std::string copy = scratch_.File("copy.cvl");
-  ASSERT_EQ(Shell(std::string(CVLTOOL_PATH) + " export " + Quote(original) + " > " + Quote(csv)), 0);
-  ASSERT_EQ(Shell(std::string(CVLTOOL_PATH) + " import " + Quote(csv) + " " + Quote(copy) + " --path " +
-                Quote(original) + " --name 'Hmloviny, \"výber\"' --author 'Ľubomír Šťastný' --description " +
-                Quote("Opis\nna dva riadky") + " > /dev/null"),
+  ASSERT_EQ(Tool({"export", original}, csv), 0);
+  ASSERT_EQ(Tool({"import", csv, copy, "--path", original, "--name", "Hmloviny, \"výber\"", "--author",
+                  "Ľubomír Šťastný", "--description", "Opis\nna dva riadky"}),
             0);
   EXPECT_EQ(ReadFile(copy), ReadFile(original));
-  EXPECT_EQ(Shell(std::string(CVLTOOL_PATH) + " check " + Quote(copy) + " > /dev/null"), 0);
+  EXPECT_EQ(Tool({"check", copy}), 0);
 }
 
 TEST_F(CvltoolTest, ABadLineWritesNothing) {
   const std::string csv = scratch_.File("bad.csv");
   const std::string cvl = scratch_.File("bad.cvl");
   WriteFile(csv, kHeader + ",A,1,1,2,3,4,0,,\n,B,1,1,2,3,4,0,,\n,C,1,1,two,3,4,0,,\n");
-  EXPECT_NE(Shell(std::string(CVLTOOL_PATH) + " import " + Quote(csv) + " " + Quote(cvl) + " 2> /dev/null"), 0);
+  EXPECT_NE(Tool({"import", csv, cvl}), 0);
   EXPECT_FALSE(Exists(cvl));
 
   WriteFile(cvl, "CVL but not a database");
-  EXPECT_NE(Shell(std::string(CVLTOOL_PATH) + " check " + Quote(cvl) + " > /dev/null 2>&1"), 0);
-  EXPECT_NE(Shell(std::string(CVLTOOL_PATH) + " export " + Quote(cvl) + " > /dev/null 2>&1"), 0);
-  EXPECT_NE(Shell(std::string(CVLTOOL_PATH) + " frobnicate 2> /dev/null"), 0);
+  EXPECT_NE(Tool({"check", cvl}), 0);
+  EXPECT_NE(Tool({"export", cvl}), 0);
+  EXPECT_NE(Tool({"frobnicate"}), 0);
 }
 
 TEST_F(CvltoolTest, SettingsCommandWritesARecordThatOpensTheDatabase) {
   const std::string ini = scratch_.File("cv_settings.ini");
-  ASSERT_EQ(Shell(std::string(CVLTOOL_PATH) + " settings " + Quote(ini) +
-                " 'samples\\Hmloviny.cvl' --latitude 48.15 --longitude -17.1"),
-            0);
+  ASSERT_EQ(Tool({"settings", ini, "samples\\Hmloviny.cvl", "--latitude", "48.15", "--longitude", "-17.1"}), 0);
   ASSERT_TRUE(ReadSettings(ini));
   EXPECT_EQ(Settings.ImplicitDatabase, "samples\\Hmloviny.cvl");
   EXPECT_TRUE(Settings.UseImplicitDatabase);
   EXPECT_EQ(Settings.Latitude, 48.15);
   EXPECT_EQ(Settings.Longitude, -17.1);
-  EXPECT_NE(Shell(std::string(CVLTOOL_PATH) + " settings " + Quote(ini) + " x --latitude 91 2> /dev/null"), 0);
+  EXPECT_NE(Tool({"settings", ini, "x", "--latitude", "91"}), 0);
 }
 
 }  // namespace

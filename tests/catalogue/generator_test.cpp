@@ -7,6 +7,7 @@
 
 #include "catalogue_fixture.h"
 #include "catalogue/cv_globals.h"
+#include "tests/support/portable.h"
 #include "tools/cvltool/catalogue_generator.h"
 
 namespace catalogue_test {
@@ -19,9 +20,8 @@ class GeneratorTest : public CatalogueTest {};
 // pictures that the program loads as thumbnails.
 TEST_F(GeneratorTest, ToolWritesASoundCatalogueWithItsPictures) {
   const std::string cvl = scratch_.File("gen.cvl");
-  ASSERT_EQ(std::system((std::string(CVLTOOL_PATH) + " generate 2000 '" + cvl +
-                         "' --seed 5 --thumbnails 0.5 --name Test > /dev/null")
-                            .c_str()),
+  ASSERT_EQ(test_support::RunProgram(
+                {CVLTOOL_PATH, "generate", "2000", cvl, "--seed", "5", "--thumbnails", "0.5", "--name", "Test"}),
             0);
   ASSERT_TRUE(LoadDatabase(cvl));
   ASSERT_EQ(Nebulas.size(), 2000u);

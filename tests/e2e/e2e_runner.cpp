@@ -17,7 +17,6 @@
 //   nofonts             run without the program's fonts
 // With CORVALA_UPDATE_GOLDEN=1 a missing golden image is written from the shot.
 
-#include <sys/wait.h>
 #include <zlib.h>
 
 #include <cstdint>
@@ -29,6 +28,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/portable.h"
 
 namespace fs = std::filesystem;
 
@@ -49,17 +50,8 @@ std::string ReadFile(const fs::path& p, bool& ok) {
   return s.str();
 }
 
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) {
-    if (c == '\'') q += "'\\''";
-    else q += c;
-  }
-  return q + "'";
-}
-
 bool ReadGzip(const fs::path& p, std::string& out) {
-  gzFile f = gzopen(p.c_str(), "rb");
+  gzFile f = gzopen(p.string().c_str(), "rb");
   if (f == nullptr) return false;
   char buf[65536];
   int n;
@@ -69,7 +61,7 @@ bool ReadGzip(const fs::path& p, std::string& out) {
 }
 
 bool WriteGzip(const fs::path& p, const std::string& data) {
-  gzFile f = gzopen(p.c_str(), "wb9");
+  gzFile f = gzopen(p.string().c_str(), "wb9");
   if (f == nullptr) return false;
   const bool ok = gzwrite(f, data.data(), static_cast<unsigned>(data.size())) == static_cast<int>(data.size());
   return gzclose(f) == Z_OK && ok;
@@ -161,7 +153,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<std::pair<std::string, std::string>> checks;
-  std::string args = "--test-application " + Quote((caseDir / "script.replay").string());
+  std::vector<std::string> args{harness.string(), "--test-application", (caseDir / "script.replay").string()};
   bool withFonts = true;
   std::istringstream lines(expect);
   for (std::string line; std::getline(lines, line);) {
@@ -169,22 +161,25 @@ int main(int argc, char** argv) {
     const std::size_t space = line.find(' ');
     const std::string key = line.substr(0, space), value = space == std::string::npos ? "" : line.substr(space + 1);
     if (key == "args") {
-      args.clear();
+      args.resize(1);
       std::istringstream words(value);
-      for (std::string w; words >> w;)
-        args.append(" ").append(Quote(w == "SCRIPT" ? (caseDir / "script.replay").string() : w));
+      for (std::string w; words >> w;) args.push_back(w == "SCRIPT" ? (caseDir / "script.replay").string() : w);
     } else if (key == "nofonts") {
       withFonts = false;
     } else {
       checks.emplace_back(key, value);
     }
   }
-  if (withFonts) fs::create_directory_symlink(data / "Fonts", work / "Fonts");
+  if (withFonts) {
+#ifdef _WIN32
+    // Symbolic links need a privilege on Windows; the fonts are small.
+    fs::copy(data / "Fonts", work / "Fonts", fs::copy_options::recursive);
+#else
+    fs::create_directory_symlink(data / "Fonts", work / "Fonts");
+#endif
+  }
 
-  const std::string command =
-      "cd " + Quote(work.string()) + " && " + Quote(harness.string()) + " " + args + " >stdout.txt 2>stderr.txt";
-  const int raw = std::system(command.c_str());
-  const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  const int status = test_support::RunProgram(args, work, work / "stdout.txt", work / "stderr.txt");
   const std::string err = ReadFile(work / "stderr.txt", ok);
 
   for (const auto& [key, value] : checks) {

@@ -2,8 +2,6 @@
 // settings, quitting with and without unsaved changes, a broken default
 // database, Print Screen, and the main window following the mouse.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -19,6 +17,7 @@
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_settings.h"
 #include "platform/cp1250.h"
+#include "tests/support/portable.h"
 
 namespace fs = std::filesystem;
 
@@ -71,9 +70,7 @@ std::string SettingsFor(std::string_view database) {
 class ProgramRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/corvala-e2e-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
+    dir_ = test_support::MakeScratchFolder("corvala-e2e");
     const fs::path data = fs::path(CORVALA_SOURCE_DIR) / "data";
     fs::copy(data / "Fonts", dir_ / "Fonts", fs::copy_options::recursive);
     fs::copy(data / "Pictures", dir_ / "Pictures", fs::copy_options::recursive);
@@ -90,9 +87,7 @@ class ProgramRun : public ::testing::Test {
   // Runs the script in the folder; returns the harness's exit status.
   int Run(const std::string& script) {
     WriteFile(dir_ / "script.replay", script);
-    const std::string command = "cd '" + dir_.string() + "' && '" REPLAY_PATH "' script.replay > stdout.txt 2> stderr.txt";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return test_support::RunProgram({REPLAY_PATH, "script.replay"}, dir_, dir_ / "stdout.txt", dir_ / "stderr.txt");
   }
 
   // The line of a dump that starts with the given word.
@@ -399,13 +394,11 @@ TEST_F(ProgramRun, ACatalogueIsCreatedSavedReopenedDescribedAndSavedAsFromTheKey
   EXPECT_EQ(Line("copied.dump", "database-file"),
             R"(database-file path="kat/kópia.cvl" name="Žiarivé hmloviny II")");
 
-  EXPECT_EQ(ReadFile(dir_ / "kat" / "nové.cvl"),
+  EXPECT_EQ(ReadFile(dir_ / "kat" / u8"nové.cvl"),
             Header("kat\\nové.cvl"_cp, "Žiarivé hmloviny"_cp, "Ďuro Ťažký"_cp, "Môj prvý katalóg"_cp));
-  EXPECT_EQ(ReadFile(dir_ / "kat" / "kópia.cvl"),
+  EXPECT_EQ(ReadFile(dir_ / "kat" / u8"kópia.cvl"),
             Header("kat/kópia.cvl"_cp, "Žiarivé hmloviny II"_cp, "Ďuro Ťažký"_cp, "Môj prvý katalóg"_cp));
-  const std::string check = "'" CVLTOOL_PATH "' check '" + (dir_ / "kat" / "kópia.cvl").string() + "' > " +
-                            (dir_ / "check.txt").string();
-  ASSERT_EQ(std::system(check.c_str()), 0);
+  ASSERT_EQ(test_support::RunProgram({CVLTOOL_PATH, "check", "kat/kópia.cvl"}, dir_, dir_ / "check.txt"), 0);
   const std::string report = ReadFile(dir_ / "check.txt");
   EXPECT_NE(report.find("name:        Žiarivé hmloviny II\n"), std::string::npos) << report;
   EXPECT_NE(report.find("author:      Ďuro Ťažký\n"), std::string::npos) << report;
@@ -436,9 +429,8 @@ TEST_F(ProgramRun, TypedNamesThatCannotBeOpenedOrMadeAreReportedOnceAndTheFormSt
 }
 
 TEST_F(ProgramRun, RecordsAddedListedSortedRevisedSearchedDeletedAndSaved) {
-  ASSERT_EQ(std::system(("'" CVLTOOL_PATH "' generate 0 '" + (dir_ / "Moje.cvl").string() +
-                         "' --path Moje.cvl --name Moje > /dev/null")
-                            .c_str()),
+  ASSERT_EQ(test_support::RunProgram({CVLTOOL_PATH, "generate", "0", "Moje.cvl", "--path", "Moje.cvl", "--name", "Moje"},
+                                     dir_),
             0);
   WriteFile(dir_ / "cv_settings.ini", SettingsFor("Moje.cvl"));
   ASSERT_EQ(Run(ReadFile(fs::path(CORVALA_SOURCE_DIR) / "tests/e2e_program/scripts/records.replay")), 0)
@@ -456,7 +448,7 @@ TEST_F(ProgramRun, RecordsAddedListedSortedRevisedSearchedDeletedAndSaved) {
 
   // The file as the catalogue tool reads it: the sorted order, the numbers
   // closed up after the deletion, the revised name, every value as typed.
-  ASSERT_EQ(std::system(("cd '" + dir_.string() + "' && '" CVLTOOL_PATH "' export Moje.cvl > export.csv").c_str()), 0);
+  ASSERT_EQ(test_support::RunProgram({CVLTOOL_PATH, "export", "Moje.cvl"}, dir_, dir_ / "export.csv"), 0);
   EXPECT_EQ(ReadFile(dir_ / "export.csv"),
             "number,name,ngc,ra_hours,dec_degrees,distance_ly,magnitude,type,picture,description\r\n"
             "2,Ľadová šťastná hmlovina,-7,0.5,0,2000,4,H1,,Tretia\r\n"
@@ -465,7 +457,7 @@ TEST_F(ProgramRun, RecordsAddedListedSortedRevisedSearchedDeletedAndSaved) {
 
 std::string ReadGzip(const fs::path& name) {
   std::string out;
-  gzFile f = gzopen(name.c_str(), "rb");
+  gzFile f = gzopen(name.string().c_str(), "rb");
   if (f == nullptr) return out;
   char buffer[65536];
   int n = 0;
@@ -481,7 +473,7 @@ void ExpectGolden(const fs::path& shot, const fs::path& golden) {
   const std::string actual = ReadFile(shot);
   ASSERT_GT(actual.size(), 54u) << shot;
   if (!fs::exists(golden) && std::getenv("CORVALA_UPDATE_GOLDEN") != nullptr) {
-    gzFile f = gzopen(golden.c_str(), "wb9");
+    gzFile f = gzopen(golden.string().c_str(), "wb9");
     ASSERT_NE(f, nullptr);
     gzwrite(f, actual.data(), static_cast<unsigned>(actual.size()));
     gzclose(f);
@@ -504,10 +496,9 @@ void ExpectGolden(const fs::path& shot, const fs::path& golden) {
 TEST_F(ProgramRun, ObservatoryShowsTheSkyOverBratislavaAndFollowsSpeedsInputsAndPointer) {
   const fs::path source(CORVALA_SOURCE_DIR);
   fs::copy(source / "data" / "samples", dir_ / "samples", fs::copy_options::recursive);
-  ASSERT_EQ(std::system(("cd '" + dir_.string() + "' && '" CVLTOOL_PATH
-                         "' import samples/hmloviny.csv samples/Hmloviny.cvl --path 'samples\\Hmloviny.cvl' "
-                         "--name Hmloviny > /dev/null")
-                            .c_str()),
+  ASSERT_EQ(test_support::RunProgram({CVLTOOL_PATH, "import", "samples/hmloviny.csv", "samples/Hmloviny.cvl", "--path",
+                                      "samples\\Hmloviny.cvl", "--name", "Hmloviny"},
+                                     dir_),
             0);
   WriteFile(dir_ / "cv_settings.ini", SettingsFor("samples\\Hmloviny.cvl"));
   ASSERT_EQ(Run(ReadFile(source / "tests/e2e_program/scripts/observatory.replay")), 0)

@@ -7,7 +7,8 @@
 namespace fuzz {
 
 std::string WriteScratchFile(const uint8_t* Data, std::size_t Size, const char* Extension) {
-  static const std::string folder = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+  static const std::string folder =
+      std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path().string();
   const std::string name = folder + "/corvala_fuzz_" + std::to_string(::getpid()) + Extension;
   std::FILE* f = std::fopen(name.c_str(), "wb");
   FUZZ_CHECK(f != nullptr);

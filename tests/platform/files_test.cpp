@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "platform/cp1250.h"
@@ -12,10 +13,17 @@ namespace platform {
 namespace {
 
 TEST(NativePath, TurnsProgramPathsIntoNativeOnes) {
+#ifdef _WIN32
+  // Windows takes "\\" as it is, and "/" is made "\\" too.
+  EXPECT_EQ(NativePath("Fonts/Tahoma_10pt_normal.fnt"), "Fonts\\Tahoma_10pt_normal.fnt");
+  EXPECT_EQ(NativePath("..\\Data\\\\m31.bmp"), "..\\Data\\\\m31.bmp");
+  EXPECT_EQ(NativePath("Obrázky\\Hmlovina Kôň.bmp"_cp), "Obrázky\\Hmlovina Kôň.bmp");
+#else
   EXPECT_EQ(NativePath("Fonts\\Tahoma_10pt_normal.fnt"), "Fonts/Tahoma_10pt_normal.fnt");
-  EXPECT_EQ(NativePath("cv_settings.ini"), "cv_settings.ini");
   EXPECT_EQ(NativePath("..\\Data\\\\m31.bmp"), "../Data//m31.bmp");
   EXPECT_EQ(NativePath("Obrázky\\Hmlovina Kôň.bmp"_cp), "Obrázky/Hmlovina Kôň.bmp");
+#endif
+  EXPECT_EQ(NativePath("cv_settings.ini"), "cv_settings.ini");
   EXPECT_EQ(NativePath(""), "");
 }
 
@@ -59,7 +67,8 @@ TEST(Files, FolderAndFileOperationsUseProgramPaths) {
   EXPECT_TRUE(RemoveFile(b));
   EXPECT_FALSE(RemoveFile(b));
   EXPECT_EQ(OpenFile(b, "rb"), nullptr);
-  EXPECT_EQ(rmdir(NativePath(folder_cp).c_str()), 0);
+  const std::string native = NativePath(folder_cp);
+  EXPECT_TRUE(std::filesystem::remove(std::filesystem::path(std::u8string(native.begin(), native.end()))));
 }
 
 TEST(Files, NamesWithNulOrNothingNameNoFile) {

@@ -168,10 +168,13 @@ TEST_F(ItemViewTest, PicturesThatCannotBeShownGiveTheirMessageAndDrawNothing) {
   ASSERT_TRUE(test_support::WriteBytes(Path("kat/cut.bmp"), cut));
   ShowListItem(Record("cut.bmp"));
   EXPECT_EQ(Panel().Result_, 1);
+#ifndef _WIN32
   // A pipe is never opened: reading it would wait for a writer forever.
+  // (Windows has no FIFO in a folder; its devices are refused by the file layer.)
   ASSERT_EQ(mkfifo(Path("kat/pipe.bmp").c_str(), 0600), 0);
   ShowListItem(Record("pipe.bmp"));
   EXPECT_EQ(Panel().Result_, 1);
+#endif
   Frame();
 }
 

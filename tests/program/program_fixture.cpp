@@ -1,12 +1,11 @@
 #include "program_fixture.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "catalogue/cv_settings.h"
+#include "tests/support/portable.h"
 
 namespace fs = std::filesystem;
 
@@ -44,9 +43,7 @@ std::string DatabaseBytes(std::string_view name, int n) {
 
 void ProgramTest::SetUp() {
   platform::Install(&backend_);
-  char pattern[] = "/tmp/corvala-program-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  folder_ = pattern;
+  folder_ = test_support::MakeScratchFolder("corvala-program").string();
   const fs::path data = fs::path(CORVALA_SOURCE_DIR) / "data";
   fs::copy(data / "Fonts", fs::path(folder_) / "Fonts", fs::copy_options::recursive);
   fs::copy(data / "Pictures", fs::path(folder_) / "Pictures", fs::copy_options::recursive);

@@ -1,11 +1,13 @@
 // Saving from the File menu when the disk or the file says no: whatever went
 // wrong, the old catalogue is whole, no temporary is left beside it, the user
 // is told, and the changes are still marked unsaved.
+#include <sys/stat.h>
+#include <unistd.h>
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -35,7 +37,9 @@ class SaveFaultTest : public ProgramTest {
   }
   void TearDown() override {
     platform::SetFileFaultHook(nullptr);
+#ifndef _WIN32
     if (mounted_) ::umount2(Path("disk").c_str(), MNT_DETACH);
+#endif
     ProgramTest::TearDown();
   }
 
@@ -102,6 +106,8 @@ TEST_F(SaveFaultTest, AReadOnlyFileIsRefusedALinkIsSavedThroughAndAFifoNeverOpen
   ExpectRefused("len na čítanie"_cps);
 
   ::chmod(Path("disk/a.cvl").c_str(), 0644);
+#ifndef _WIN32
+  // Links need a privilege on Windows, and it has no FIFO in a folder.
   Modified = false;
   fs::create_symlink("a.cvl", Path("disk/link.cvl"));
   ASSERT_TRUE(OpenDatabaseFile("disk/link.cvl"));
@@ -118,7 +124,12 @@ TEST_F(SaveFaultTest, AReadOnlyFileIsRefusedALinkIsSavedThroughAndAFifoNeverOpen
   EXPECT_TRUE(ErrorForm->Visible);
   ErrorForm->Hide();
   EXPECT_EQ(DatabaseFile, "disk/link.cvl");
+#endif
 }
+
+// Mounting a small disk and fork() are POSIX's; on Windows the injected
+// faults above cover a full disk and a failed step.
+#ifndef _WIN32
 
 // A real small disk: full, then read-only. Mounting needs the right to; where
 // the machine withholds it the injected faults above stand in.
@@ -168,6 +179,7 @@ TEST_F(SaveFaultTest, AProgramKilledWhileSavingLeavesTheOldCatalogue) {
     EXPECT_EQ(Names(), std::vector<std::string>{"a.cvl"});
   }
 }
+#endif
 
 }  // namespace
 }  // namespace program_test

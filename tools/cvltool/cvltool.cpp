@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -15,6 +17,7 @@
 
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_settings.h"
+#include "platform/command_line.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
 #include "tools/cvltool/catalogue_csv.h"
@@ -58,14 +61,12 @@ bool ProgramPath(std::string_view native, std::string& path) {
 }
 
 bool ReadWholeFile(const std::string& name, std::string& bytes) {
-  std::FILE* f = std::fopen(name.c_str(), "rb");
-  if (f == nullptr) return false;
+  // A path made from UTF-8 explicitly: a narrow one is ANSI on Windows.
+  std::ifstream in(std::filesystem::path(std::u8string(name.begin(), name.end())), std::ios::binary);
+  if (!in) return false;
   char buffer[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
-  bool ok = std::ferror(f) == 0;
-  std::fclose(f);
-  return ok;
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+  return in.eof() && !in.bad();
 }
 
 // --name value pairs after the positional arguments.
@@ -260,6 +261,13 @@ int Settings_(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // UTF-8 words on every system (Windows hands a program its words in UTF-16).
+  std::vector<std::string> words = platform::CommandLineArguments(argc, argv);
+  std::vector<char*> args;
+  for (std::string& word : words) args.push_back(word.data());
+  argc = static_cast<int>(args.size());
+  args.push_back(nullptr);
+  argv = args.data();
   SetMessageHandler(PrintMessage);
   if (argc < 2) return Usage();
   const std::string_view command = argv[1];

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace fnt_writer {
 namespace {
@@ -138,7 +140,10 @@ bool WriteFile(const Face& face, const std::string& path) {
   std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (std::fclose(f) != 0 || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
+  // std::filesystem::rename replaces an existing target on Windows too,
+  // where std::rename refuses to.
+  std::error_code error;
+  if (std::fclose(f) != 0 || !written || (std::filesystem::rename(temp, path, error), error)) {
     std::remove(temp.c_str());
     return false;
   }

@@ -34,6 +34,13 @@ namespace replay {
 
 namespace {
 
+#ifdef _WIN32
+// Windows has no SIGHUP; the console closing stands for it under its number.
+constexpr int kHangup = 1;
+#else
+constexpr int kHangup = SIGHUP;
+#endif
+
 // --- Parsing ---
 
 std::string_view Trim(std::string_view s) {
@@ -199,7 +206,7 @@ struct Parser {
       c.op = Op::Signal;
       ok = count(1);
       if (ok) {
-        c.a = w[1] == "TERM" ? SIGTERM : w[1] == "INT" ? SIGINT : w[1] == "HUP" ? SIGHUP : 0;
+        c.a = w[1] == "TERM" ? SIGTERM : w[1] == "INT" ? SIGINT : w[1] == "HUP" ? kHangup : 0;
         ok = c.a != 0 || Fail(line, "'signal' takes TERM, INT or HUP");
       }
     } else if (op == "restart") {
@@ -454,7 +461,13 @@ void Execute(const Command& c) {
     case Op::Signal:
       EnsureApplication();
       platform::CatchTerminationSignals();
+#ifdef _WIN32
+      // Windows' console events reach the program as requests the platform
+      // notes; raising a C signal there would end the process at once.
+      platform::NoteTerminationRequest(static_cast<int>(c.a));
+#else
       std::raise(static_cast<int>(c.a));
+#endif
       Frame();
       break;
     case Op::Restart: Restart(c); break;

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what the Windows build, its tests under Wine and its installer need
+# (make windows, make test-windows, make windows-package), and only what is
+# missing, so a second run costs nothing.
+set -euo pipefail
+
+packages=(
+  g++-mingw-w64-x86-64-posix cmake make   # the cross compiler
+  libz-mingw-w64-dev   # zlib for the end-to-end tests' compressed golden screenshots
+  googletest           # GoogleTest's sources, built with the cross compiler
+  wine64               # running the programs and their tests
+  nsis zip unzip       # the installer and the portable zip
+  python3              # comparing the real window's screenshots
+  xvfb xdotool imagemagick   # the real-window test under Wine
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
