@@ -2,9 +2,12 @@
 // UTF-16 for the wide-character calls, as in files_win32.cpp.
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/cp1250.h"
 #include "platform/file_state.h"
 #include "platform/files.h"
+#include "platform/win32_file_lock.h"
 #include "platform/win32_text.h"
 
 namespace platform {
@@ -24,7 +27,48 @@ bool Nameable(std::string_view program_path) {
 // this program's own included.
 constexpr DWORD kLockOffsetHigh = 0x40000000;
 
+// A file's identity: its volume and its number there.
+using FileId = std::pair<uint64_t, uint64_t>;
+
+bool IdOf(HANDLE h, FileId& id) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(h, &info)) return false;
+  id = {info.dwVolumeSerialNumber, (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+  return true;
+}
+
+// The locks this process holds, with the files they lie on. Locks are few
+// (one open catalogue), so a list is enough.
+struct HeldLock {
+  FileLock* lock;
+  FileId file;
+};
+// Never destroyed: a FileLock with static storage may release itself after
+// this file's statics are gone.
+std::vector<HeldLock>& HeldLocks() {
+  static auto* held = new std::vector<HeldLock>;
+  return *held;
+}
+
 }  // namespace
+
+namespace win32 {
+
+void DropOwnLocksOn(const std::wstring& path) {
+  if (HeldLocks().empty()) return;
+  const HANDLE h = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return;
+  FileId id;
+  const bool known = IdOf(h, id);
+  CloseHandle(h);
+  if (!known) return;
+  const std::vector<HeldLock> held = HeldLocks();  // Release edits the list
+  for (const HeldLock& entry : held)
+    if (entry.file == id) entry.lock->Release();
+}
+
+}  // namespace win32
 
 FileState StateOf(std::string_view program_path) {
   FileState state;
@@ -99,7 +143,13 @@ LockResult FileLock::Take(std::string_view program_path) {
     return error == ERROR_LOCK_VIOLATION || error == ERROR_SHARING_VIOLATION ? LockResult::HeldElsewhere
                                                                              : LockResult::Failed;
   }
+  FileId id;
+  if (!IdOf(h, id)) {
+    CloseHandle(h);
+    return LockResult::Failed;
+  }
   handle_ = reinterpret_cast<intptr_t>(h);
+  HeldLocks().push_back({this, id});
   return LockResult::Taken;
 }
 
@@ -108,6 +158,13 @@ void FileLock::Release() {
   // Closing the handle drops its locks.
   CloseHandle(reinterpret_cast<HANDLE>(handle_));
   handle_ = kNone;
+  std::vector<HeldLock>& held = HeldLocks();
+  for (auto it = held.begin(); it != held.end(); ++it) {
+    if (it->lock == this) {
+      held.erase(it);
+      break;
+    }
+  }
 }
 
 }  // namespace platform

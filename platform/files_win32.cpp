@@ -11,6 +11,7 @@
 
 #include "platform/cp1250.h"
 #include "platform/files.h"
+#include "platform/win32_file_lock.h"
 #include "platform/win32_text.h"
 
 
@@ -137,8 +138,9 @@ bool CreateFolder(std::string_view program_path) {
 }
 
 bool RenameFile(std::string_view from, std::string_view to) {
-  return Nameable(from) && Nameable(to) &&
-         MoveFileExW(Wide(NativePath(from)).c_str(), Wide(NativePath(to)).c_str(),
+  if (!Nameable(from) || !Nameable(to)) return false;
+  win32::DropOwnLocksOn(Wide(NativePath(to)));
+  return MoveFileExW(Wide(NativePath(from)).c_str(), Wide(NativePath(to)).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
@@ -211,6 +213,9 @@ WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes) {
   h = INVALID_HANDLE_VALUE;
   if (!closed) return fail(ErrnoFromWin32(GetLastError()));
   if (const int e = Fault(FileStep::Rename)) return fail(e);
+  // An open file cannot be renamed over on Windows; this process's own lock
+  // on the old file would not cover the new one anyway.
+  if (exists) win32::DropOwnLocksOn(target);
   // ReplaceFileW keeps the old file's attributes and permissions; where it
   // cannot (another volume's file system, a file just removed) the rename
   // with write-through does the same job without them.

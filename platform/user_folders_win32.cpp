@@ -4,6 +4,8 @@
 #include <windows.h>
 // After windows.h, which it builds on.
 #include <shlobj.h>
+// windows.h's MoveFile macro would rename platform::MoveFile here.
+#undef MoveFile
 
 #include <filesystem>
 #include <system_error>
@@ -73,8 +75,19 @@ bool FolderExists(const std::string& native) {
 }
 
 bool CopyFolderContents(const std::string& from, const std::string& to) {
+  // Folder by folder and file by file: fs::copy of a folder would copy the
+  // folder's attributes, which this library does not support on Windows.
+  const fs::path source = PathOf(from);
+  const fs::path target = PathOf(to);
   std::error_code error;
-  fs::copy(PathOf(from), PathOf(to), fs::copy_options::recursive | fs::copy_options::skip_existing, error);
+  fs::create_directories(target, error);
+  if (error) return false;
+  for (fs::recursive_directory_iterator it(source, error), end; !error && it != end; it.increment(error)) {
+    const fs::path there = target / fs::relative(it->path(), source, error);
+    if (error) break;
+    if (it->is_directory(error)) fs::create_directories(there, error);
+    else fs::copy_file(it->path(), there, fs::copy_options::skip_existing, error);
+  }
   return !error;
 }
 

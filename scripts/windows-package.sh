@@ -40,7 +40,12 @@ fi
   "$source/scripts/wine-run.sh" "$build/tools/cvltool/cvltool.exe" import "$source/data/samples/hmloviny.csv" Hmloviny.cvl \
     --path 'samples\Hmloviny.cvl' --name Hmloviny --author Corvala \
     --description "Vzorový katalóg známych hmlovín všetkých siedmich typov" >/dev/null)
+(cd "$stage/samples" &&
+  "$source/scripts/wine-run.sh" "$build/tools/cvltool/cvltool.exe" import "$source/data/catalogues/ngc-ic.csv" NGC-IC.cvl \
+    --path 'samples\NGC-IC.cvl' --name NGC/IC --author 'OpenNGC (Mattia Verga), CC-BY-SA-4.0' \
+    --description "Hmloviny katalógov NGC a IC z databázy OpenNGC" >/dev/null)
 [ -s "$stage/samples/Hmloviny.cvl" ] || { echo "the sample catalogue was not made"; exit 1; }
+[ -s "$stage/samples/NGC-IC.cvl" ] || { echo "the NGC/IC catalogue was not made"; exit 1; }
 
 (cd "$out" && zip -qr9 "corvala-$version-windows.zip" Corvala)
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$out/corvala-setup-$version.exe" \

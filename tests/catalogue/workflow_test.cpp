@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -105,7 +106,8 @@ TEST_F(WorkflowTest, ASaveOverAFileReplacedOnDiskAsksFirst) {
   // Another copy of the program saves its own version meanwhile.
   const std::string theirs = ReadFile(a) + "";
   WriteFile(a + ".new", theirs);
-  std::rename((a + ".new").c_str(), a.c_str());
+  // std::rename will not replace a file on Windows.
+  std::filesystem::rename(a + ".new", a);
 
   EXPECT_EQ(RequestSave(), TWorkflowStep::AskToOverwrite);
   EXPECT_EQ(AnswerOverwriteQuestion(TOverwriteAnswer::Cancel), TWorkflowStep::Refused);

@@ -300,9 +300,8 @@ TEST_F(ProgramRun, SettingsTypedIntoTheFormAreWrittenAtExitAndOpenTheCatalogueNe
 // read numbers: one reader, one value. A refused value leaves the keyboard in
 // its field once the message is closed with Enter.
 TEST_F(ProgramRun, TheSameKeysGiveTheSameNumberInTheAddFormTheSettingsAndTheObservatory) {
-  ASSERT_EQ(std::system(("'" CVLTOOL_PATH "' generate 0 '" + (dir_ / "Moje.cvl").string() +
-                         "' --path Moje.cvl --name Moje > /dev/null")
-                            .c_str()),
+  ASSERT_EQ(test_support::RunProgram({CVLTOOL_PATH, "generate", "0", "Moje.cvl", "--path", "Moje.cvl", "--name", "Moje"},
+                                     dir_),
             0);
   WriteFile(dir_ / "cv_settings.ini", SettingsFor("Moje.cvl"));
   const std::string minus_five = "press OEM_MINUS\ntype 5.39\npress RETURN\n";
@@ -316,7 +315,7 @@ TEST_F(ProgramRun, TheSameKeysGiveTheSameNumberInTheAddFormTheSettingsAndTheObse
                        minus_five + "click " + kSettingsOK + "\nclick " + kExitButton + "\nclick " + kExitYes + "\n";
   ASSERT_EQ(Run(script), 0) << ReadFile(dir_ / "stderr.txt");
   EXPECT_EQ(Line("saved.dump", "database"), "database loaded=1 modified=0 records=1 terminate=0");
-  ASSERT_EQ(std::system(("cd '" + dir_.string() + "' && '" CVLTOOL_PATH "' export Moje.cvl > export.csv").c_str()), 0);
+  ASSERT_EQ(test_support::RunProgram({CVLTOOL_PATH, "export", "Moje.cvl"}, dir_, dir_ / "export.csv"), 0);
   EXPECT_NE(ReadFile(dir_ / "export.csv").find("\r\n1,A,1,1,-5.39,1,1,"), std::string::npos)
       << ReadFile(dir_ / "export.csv");
   TSettings stored;

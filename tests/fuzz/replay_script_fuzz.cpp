@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
     previous = c.line;
     if (c.op == replay::Op::Type) FUZZ_CHECK(c.keys.size() == c.shifts.size());
     // The harness raises it in its own process: only the three ending signals.
-    if (c.op == replay::Op::Signal) FUZZ_CHECK(c.a == SIGTERM || c.a == SIGINT || c.a == SIGHUP);
+    if (c.op == replay::Op::Signal) FUZZ_CHECK(c.a == SIGTERM || c.a == SIGINT || c.a == replay::kHangup);
   }
   return 0;
 }

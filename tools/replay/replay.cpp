@@ -34,13 +34,6 @@ namespace replay {
 
 namespace {
 
-#ifdef _WIN32
-// Windows has no SIGHUP; the console closing stands for it under its number.
-constexpr int kHangup = 1;
-#else
-constexpr int kHangup = SIGHUP;
-#endif
-
 // --- Parsing ---
 
 std::string_view Trim(std::string_view s) {

@@ -3,6 +3,7 @@
 // driven frame by frame by a script of cursor moves, keys and clock settings,
 // and writes screenshots and state dumps on request.
 
+#include <csignal>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,6 +15,14 @@
 class TApplication;
 
 namespace replay {
+
+// The signal command's HUP. Windows has none: the console closing stands for
+// it there, under POSIX's number, as in platform/signals_win32.cpp.
+#ifdef _WIN32
+inline constexpr int kHangup = 1;
+#else
+inline constexpr int kHangup = SIGHUP;
+#endif
 
 enum class Op {
   Clock, Step, Frames, Wait, Move, Down, Up, Press, Click, RClick, DblClick, Type, Shot, Dump, Program, Wheel,
