@@ -54,7 +54,8 @@ TEST(CommandLine, APathThroughALinkIsResolvedByTheFileSystem) {
   fs::create_directory_symlink(fs::path("real") / "sub", root / "L", no_link);
   if (no_link) {
     fs::remove_all(root);
-    // Windows lets only administrators and developer mode make links.
+    // MinGW's library makes no links on Windows; Windows itself lets only
+    // administrators and developer mode make them.
     GTEST_SKIP() << "this system makes no symbolic links here: " << no_link.message();
   }
   std::ofstream(root / "real/x.cvl") << "CVL";
