@@ -18,21 +18,8 @@ packages=(
   xdg-utils libfile-mimeinfo-perl      # make test-package opens a catalogue as a desktop would
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-
-if [ ${#missing[@]} -ne 0 ]; then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. "$(dirname "$0")/apt-missing.sh"
+install_missing "${packages[@]}"
 
 # Numbers typed into the program always use a decimal point; the tests check
 # that under a Slovak locale, whose decimal separator is the comma.

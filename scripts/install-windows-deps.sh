@@ -14,18 +14,5 @@ packages=(
   xvfb xdotool imagemagick   # the real-window test under Wine
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-
-if [ ${#missing[@]} -ne 0 ]; then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. "$(dirname "$0")/apt-missing.sh"
+install_missing "${packages[@]}"
