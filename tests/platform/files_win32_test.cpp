@@ -60,7 +60,7 @@ TEST_F(Win32FilesTest, NamesWithSlovakLettersReachTheirOwnFilesWithEitherSeparat
   std::replace(forward.begin(), forward.end(), '\\', '/');
   EXPECT_TRUE(FileExists(forward));
   ASSERT_TRUE(ReplaceFile(forward, "nový"_cp).ok());
-  EXPECT_EQ(Read(Native("čaj.cvl"_cp)), std::string("nový"_cp));
+  EXPECT_EQ(Read(Native("čaj.cvl"_cp)), "nový"_cps);
   EXPECT_EQ(Count(), 3u) << "no temporary file left";
 }
 
