@@ -36,8 +36,6 @@ constexpr TAboutLine kLines[] = {
 
 const std::span<const TAboutLine> AboutLines = kLines;
 
-void TAboutForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { AboutForm->Hide(); }
-
 void TAboutForm::OnCreate() {
   LoadFormIcon(*this);
   CreateDialogButton(OKButton, 258, 320);

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_form.h"
 
 struct TAboutLine {
@@ -15,14 +15,9 @@ struct TAboutLine {
 };
 extern const std::span<const TAboutLine> AboutLines;
 
-class TAboutForm : public TForm {
+class TAboutForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
-  TOwned<TOKButton1> OKButton;
+  TOwned<TDialogOKButton> OKButton;
 
   void OnCreate() override;
   void OnFree() override;

@@ -38,12 +38,6 @@ constexpr std::array<TLabelText, 9> kLabels = {{
 constexpr std::string_view kNote =
     "Pozn.: Cestu k obrázku zapisujte ako relatívnu cestu voči adrese kde je uložená databáza."_cp;
 
-TAddForm* FormOf(TVisualComponent* Button) {
-  auto* form = dynamic_cast<TAddForm*>(Button->Mother());
-  assert(form != nullptr && "the add form's buttons lie directly on it");
-  return form;
-}
-
 void CreateEdit(TOwned<TEdit>& Slot, int32_t X, int32_t Y) {
   Slot = new TEdit();
   Slot->CreateComponent(&Slot, X, Y, EDIT_WIDTH, EDIT_HEIGHT);
@@ -63,9 +57,9 @@ std::string_view NumberFieldMessage(int Field) {
   return kMessages[static_cast<std::size_t>(Field)];
 }
 
-void TAddForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { FormOf(this)->Accept(); }
+void TAddForm::OnOK() { Accept(); }
 
-void TAddForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) { FormOf(this)->Discard(); }
+void TAddForm::OnCancel() { Discard(); }
 
 void TAddForm::OnCreate() {
   LoadFormIcon(*this);

@@ -7,22 +7,12 @@
 #include <cstdint>
 
 #include "catalogue/cv_database_watch.h"
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_combo_box.h"
 #include "vc/vc_edit.h"
-#include "vc/vc_form.h"
 
-class TAddForm : public TForm {
+class TAddForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TCancelButton1 : public TCancelButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   TOwned<TEdit> NameEdit;
   TOwned<TEdit> NGCEdit;
   TOwned<TEdit> RectEdit;
@@ -36,14 +26,16 @@ class TAddForm : public TForm {
   // again through RecordSerial when the list has been sorted meanwhile.
   int32_t IndexOfItem = 0;
   uint32_t RecordSerial = 0;
-  TOwned<TOKButton1> OKButton;
-  TOwned<TCancelButton1> CancelButton;
+  TOwned<TDialogOKButton> OKButton;
+  TOwned<TDialogCancelButton> CancelButton;
 
   // The record revised belongs to the database loaded when the form was
   // shown; once another one is loaded or created, or the record is deleted,
   // the revise form hides itself.
   TDatabaseWatch ShownDatabase{TDatabaseChange::Replacement};
 
+  void OnOK() override;
+  void OnCancel() override;
   void OnCreate() override;
   void OnFree() override;
   void OnDraw() override;

@@ -6,37 +6,20 @@
 #include <cstdint>
 #include <string>
 
-#include "forms/cv_picture_buttons.h"
-#include "vc/vc_form.h"
+#include "forms/cv_dialog_form.h"
 
-class TDeleteForm : public TForm {
+class TDeleteForm : public TQuestionMarkForm {
  public:
-  class TYesButton1 : public TYesButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TNoButton1 : public TNoButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
-  TOwned<TYesButton1> YesButton;
-  TOwned<TNoButton1> NoButton;
-  TPicture Picture1;  // the question mark
-  TColor TranColor;
   int32_t IndexOfItem = 0;   // position in Nebulas of the record to delete
   std::string IndexOfItem2;  // that record's number, for the question
 
-  void OnCreate() override;
-  void OnFree() override;
-  void OnShow() override;
   void OnDraw() override;
 
   // Asks, modally, about the record at Position of Nebulas.
   void Ask(std::size_t Position);
   // Yes: deletes the record asked about; No: leaves everything as it is.
-  void AnswerYes();
-  void AnswerNo();
+  void OnYes() override;
+  void OnNo() override;
 
  private:
   uint32_t serial_ = 0;   // the record asked about, however the list moves

@@ -261,8 +261,6 @@ const std::array<TPageContent, ENCYCLOPEDIA_PAGE_COUNT> EncyclopediaPages = {{
     {"Planetárne hmloviny"_cp, 14, kPlanetaryBlocks, kPlanetaryLinks},
 }};
 
-void TEncyclopediaForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { EncyclopediaForm->Hide(); }
-
 TBookPageTemplate* TEncyclopediaForm::Page(std::size_t I) const {
   const std::array<TBookPageTemplate*, ENCYCLOPEDIA_PAGE_COUNT> pages = {
       BookContent.Get(),  BookNebulas.Get(), BookFormation.Get(), BookChemComposition.Get(), BookTaxonomy.Get(),

@@ -3,7 +3,7 @@
 // a link to each topic and a link back to the contents on every topic page.
 
 #include "forms/cv_book_page.h"
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_book.h"
 #include "vc/vc_form.h"
 
@@ -53,13 +53,8 @@ class TBookPlanetary final : public TEncyclopediaPage {
   TBookPlanetary() : TEncyclopediaPage(8) {}
 };
 
-class TEncyclopediaForm : public TForm {
+class TEncyclopediaForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   TOwned<TBookContent> BookContent;
   TOwned<TBookNebulas> BookNebulas;
   TOwned<TBookFormation> BookFormation;
@@ -70,7 +65,7 @@ class TEncyclopediaForm : public TForm {
   TOwned<TBookDark> BookDark;
   TOwned<TBookPlanetary> BookPlanetary;
   TOwned<TBook> Book;
-  TOwned<TOKButton1> OKButton;
+  TOwned<TDialogOKButton> OKButton;
 
   void OnCreate() override;
   void OnFree() override;

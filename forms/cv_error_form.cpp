@@ -15,8 +15,6 @@ int32_t ErrorMessageX(uint32_t TextWidth) {
   return (ERROR_MESSAGE_WIDTH - static_cast<int32_t>(TextWidth)) / 2;
 }
 
-void TErrorForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { ErrorForm->Hide(); }
-
 void TErrorForm::OnCreate() {
   LoadFormIcon(*this);
   CreateDialogButton(OKButton, 103, 140);

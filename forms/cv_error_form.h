@@ -5,18 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_form.h"
 
-class TErrorForm : public TForm {
+class TErrorForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   std::string ErrorMessage;  // Windows-1250
-  TOwned<TOKButton1> OKButton;
+  TOwned<TDialogOKButton> OKButton;
   TPicture Picture1;  // the exclamation mark
   TColor TranColor;
 

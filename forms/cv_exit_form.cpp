@@ -9,22 +9,13 @@ TOwned<TExitForm> ExitForm;
 
 void AskToQuit() { ExitForm->Show(ST_Unmodal); }
 
-void TExitForm::TYesButton1::OnMouseLeftClick(int32_t, int32_t) {
-  // With unsaved changes the exit form stays open beneath the question.
+void TExitForm::OnYes() {
   if (RequestQuit() == TWorkflowStep::AskToSave) QuestionForm3->Show(ST_Modal);
 }
 
-void TExitForm::TNoButton1::OnMouseLeftClick(int32_t, int32_t) { ExitForm->Hide(); }
-
 void TExitForm::OnCreate() {
-  CreateDialogButton(YesButton, 50, 100);
-  CreateDialogButton(NoButton, 150, 100);
+  CreateAnswers(50, 150, 100);
   LoadFormIcon(*this);
-}
-
-void TExitForm::OnShow() {
-  PositionOfFocusedComponent = 3;
-  YesButton->CatchFocus();
 }
 
 void TExitForm::OnDraw() {

@@ -2,26 +2,14 @@
 // The exit form asks whether to end the program. With unsaved changes its Yes
 // hands over to the question whether to save them first.
 
-#include "forms/cv_picture_buttons.h"
-#include "vc/vc_form.h"
+#include "forms/cv_dialog_form.h"
 
-class TExitForm : public TForm {
+class TExitForm : public TYesNoForm {
  public:
-  class TYesButton1 : public TYesButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TNoButton1 : public TNoButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
-  TOwned<TYesButton1> YesButton;
-  TOwned<TNoButton1> NoButton;
-
   void OnCreate() override;
-  void OnShow() override;
   void OnDraw() override;
+  // With unsaved changes the exit form stays open beneath the question.
+  void OnYes() override;
 };
 
 extern TOwned<TExitForm> ExitForm;

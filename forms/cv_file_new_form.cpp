@@ -8,14 +8,14 @@
 
 TOwned<TFileNewForm> FileNewForm;
 
-void TFileNewForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
-  const TFileNewForm& form = *FileNewForm;
+void TFileNewForm::OnOK() {
+  const TFileNewForm& form = *this;
   CreateNewDatabase(form.PathEdit->Text, form.NameEdit->Text, form.AuthorEdit->Text, form.DescriptionEdit->Text);
 }
 
-void TFileNewForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
-  FileNewForm->ClearEdits();
-  FileNewForm->Hide();
+void TFileNewForm::OnCancel() {
+  ClearEdits();
+  Hide();
 }
 
 void TFileNewForm::OnCreate() {

@@ -15,8 +15,6 @@ void ShowFullscreenPicture() {
   form.CaptionRest = item.NameOfNebula + " (" + item.Picture + ")";
 }
 
-void TFullscreenForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { FullscreenForm->Hide(); }
-
 void TFullscreenForm::OnCreate() {
   // The title bar lies above the screen; an icon there would never be seen.
   CreateDialogButton(OKButton, 935, 741);

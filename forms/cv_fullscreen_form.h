@@ -5,18 +5,13 @@
 #include <cstdint>
 #include <string>
 
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_form.h"
 
-class TFullscreenForm : public TForm {
+class TFullscreenForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   const TPicture* Picture = nullptr;  // the item view's picture, not owned
-  TOwned<TOKButton1> OKButton;
+  TOwned<TDialogOKButton> OKButton;
   std::string NameOfNebula;
   std::string CaptionRest;  // NameOfNebula + " (" + picture file + ")", built when shown
 

@@ -114,8 +114,6 @@ const std::array<TPageContent, HELP_PAGE_COUNT> HelpPages = {{
     {"Technická podpora"_cp, 6, kTechSupportBlocks, kTechSupportLinks},
 }};
 
-void THelpForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { HelpForm->Hide(); }
-
 TBookPageTemplate* THelpForm::Page(std::size_t I) const {
   const std::array<TBookPageTemplate*, HELP_PAGE_COUNT> pages = {BookRegister.Get(), BookControling.Get(),
                                                                  BookFAQ.Get(), BookTechSupport.Get()};

@@ -3,7 +3,7 @@
 // each with a link back to the register.
 
 #include "forms/cv_book_page.h"
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_book.h"
 #include "vc/vc_form.h"
 
@@ -32,19 +32,14 @@ class TBookTechSupport final : public THelpPage {
   TBookTechSupport() : THelpPage(3) {}
 };
 
-class THelpForm : public TForm {
+class THelpForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   TOwned<TBookRegister> BookRegister;
   TOwned<TBookControling> BookControling;
   TOwned<TBookFAQ> BookFAQ;
   TOwned<TBookTechSupport> BookTechSupport;
   TOwned<TBook> Book;
-  TOwned<TOKButton1> OKButton;
+  TOwned<TDialogOKButton> OKButton;
 
   void OnCreate() override;
   void OnFree() override;

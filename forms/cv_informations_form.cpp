@@ -6,8 +6,8 @@
 
 TOwned<TInformationsForm> InformationsForm;
 
-void TInformationsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
-  TInformationsForm& form = *InformationsForm;
+void TInformationsForm::OnOK() {
+  TInformationsForm& form = *this;
   const TShortString name(form.NameEdit->Text), author(form.AuthorEdit->Text),
       description(form.DescriptionEdit->Text);
   // A changed header is a change like any other: it is saved or asked about
@@ -23,9 +23,9 @@ void TInformationsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
   form.Hide();
 }
 
-void TInformationsForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
-  InformationsForm->ClearEdits();
-  InformationsForm->Hide();
+void TInformationsForm::OnCancel() {
+  ClearEdits();
+  Hide();
 }
 
 void TInformationsForm::OnCreate() {

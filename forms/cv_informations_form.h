@@ -2,21 +2,11 @@
 // The header of the loaded database: its name, author and description.
 
 #include "catalogue/cv_database_watch.h"
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_edit.h"
-#include "vc/vc_form.h"
 
-class TInformationsForm : public TForm {
+class TInformationsForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TCancelButton1 : public TCancelButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   // Refill the edits from DatabaseInfo at the next check: asked for when the
   // form is opened from the menu, and due whenever another database has been
   // loaded or created since the last refill.
@@ -24,9 +14,11 @@ class TInformationsForm : public TForm {
   TOwned<TEdit> NameEdit;
   TOwned<TEdit> AuthorEdit;
   TOwned<TEdit> DescriptionEdit;
-  TOwned<TOKButton1> OKButton;
-  TOwned<TCancelButton1> CancelButton;
+  TOwned<TDialogOKButton> OKButton;
+  TOwned<TDialogCancelButton> CancelButton;
 
+  void OnOK() override;
+  void OnCancel() override;
   void OnCreate() override;
   void OnFree() override;
   void OnDraw() override;

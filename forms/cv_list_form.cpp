@@ -149,8 +149,6 @@ void TListForm::TContainer::KeyClick(uint8_t Key) {
   }
 }
 
-void TListForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { ListForm->Hide(); }
-
 // ---------------------------------------------------------------- the form
 
 void TListForm::OnCreate() {

@@ -12,7 +12,7 @@
 #include "catalogue/cv_database_watch.h"
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_list_view.h"
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_button.h"
 #include "vc/vc_check_box.h"
 #include "vc/vc_edit.h"
@@ -23,7 +23,7 @@
 inline constexpr int LIST_COLUMNS = 10;
 inline constexpr int LIST_ROWS = 15;
 
-class TListForm : public TForm {
+class TListForm : public TDialogForm {
  public:
   // A column header: sorts by its column, the other way round each time.
   class TListButton : public TButton {
@@ -81,11 +81,6 @@ class TListForm : public TForm {
     bool enter_handled_ = false;  // Enter is tracked twice; one press acts once
   };
 
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   // Refill the cells at the next check; due after every change of the records.
   TRefreshFlag Refresh{TDatabaseChange::AnyChange};
   int32_t ActiveLine = 0;  // 1-based row of the shown records that is selected; 0 none
@@ -102,7 +97,7 @@ class TListForm : public TForm {
   TOwned<TReviseItemButton> ReviseItemButton;
   TOwned<TListItemButton> ListItemButton;
   TOwned<TDeleteItemButton> DeleteItemButton;
-  TOwned<TOKButton1> OKButton;
+  TOwned<TDialogOKButton> OKButton;
   TOwned<TEdit> SearchEdit;
   TOwned<TCheckBox> SearchBox;
 

@@ -103,8 +103,6 @@ void ShowListItem(const TNebula& S) {
   panel.Caption += ')';
 }
 
-void TListItemForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { ListItemForm->Hide(); }
-
 void TListItemForm::TPicturePanel::OnDraw() {
   const TViewport& c = RealCanvasPos;
   SetColor(0, 0, 0, 0);

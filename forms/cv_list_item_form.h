@@ -8,17 +8,12 @@
 
 #include "catalogue/cv_database_watch.h"
 #include "catalogue/cv_nebula.h"
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_form.h"
 #include "vc/vc_panel.h"
 
-class TListItemForm : public TForm {
+class TListItemForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   class TPicturePanel : public TPanel {
    public:
     TPicture Picture;
@@ -31,7 +26,7 @@ class TListItemForm : public TForm {
     void OnMouseRightClick(int32_t X, int32_t Y) override;
   };
 
-  TOwned<TOKButton1> OKButton;
+  TOwned<TDialogOKButton> OKButton;
   TOwned<TPicturePanel> PicturePanel;
 
   // The texts shown, Windows-1250, each at most 255 characters.

@@ -340,7 +340,6 @@ void TFocus_Gate::OnFocus() {
 
 // ---------------------------------------------------------------- the form
 
-void TObservatoryForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { ObservatoryForm->Hide(); }
 void TObservatoryForm::TNowButton::OnMouseLeftClick(int32_t, int32_t) { ObservatoryForm->ClockToNow(); }
 
 void TObservatoryForm::OnCreate() {

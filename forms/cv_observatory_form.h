@@ -15,7 +15,7 @@
 
 #include "catalogue/cv_calendar.h"
 #include "catalogue/cv_database_watch.h"
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "forms/cv_sky_map.h"
 #include "vc/vc_edit.h"
 #include "vc/vc_form.h"
@@ -132,17 +132,12 @@ class TFocus_Gate : public TVisualComponent {
   void OnFocus() override;
 };
 
-class TObservatoryForm : public TForm {
+class TObservatoryForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   TOwned<TTimePanel> TimePanel;
   TOwned<TPositionPanel> PositionPanel;
   TOwned<TSpeedPanel> SpeedPanel;
-  TOwned<TOKButton1> OKButton;
+  TOwned<TDialogOKButton> OKButton;
   // Puts the clock back to the present after the date was changed.
   class TNowButton : public TButton {
    public:

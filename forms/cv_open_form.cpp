@@ -7,11 +7,11 @@
 
 TOwned<TOpenForm> OpenForm;
 
-void TOpenForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) { OpenDatabaseFile(OpenForm->PathEdit->Text); }
+void TOpenForm::OnOK() { OpenDatabaseFile(PathEdit->Text); }
 
-void TOpenForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
-  ClearEdit(*OpenForm->PathEdit);
-  OpenForm->Hide();
+void TOpenForm::OnCancel() {
+  ClearEdit(*PathEdit);
+  Hide();
 }
 
 void TOpenForm::OnCreate() {

@@ -6,25 +6,17 @@
 #include <string_view>
 
 #include "catalogue/cv_database_workflow.h"
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_edit.h"
-#include "vc/vc_form.h"
 
-class TOpenForm : public TForm {
+class TOpenForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TCancelButton1 : public TCancelButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   TOwned<TEdit> PathEdit;
-  TOwned<TOKButton1> OKButton;
-  TOwned<TCancelButton1> CancelButton;
+  TOwned<TDialogOKButton> OKButton;
+  TOwned<TDialogCancelButton> CancelButton;
 
+  void OnOK() override;
+  void OnCancel() override;
   void OnCreate() override;
   void OnFree() override;
   void OnDraw() override;

@@ -2,8 +2,8 @@
 // The OK, Cancel, Yes and No buttons of every dialog: a toolkit button whose
 // own bevel and title are fully transparent, so that only its two pictures
 // show, the second one while the pointer is over it or it has the focus.
-// Each form unit derives its own "...1" class from these and overrides only
-// OnMouseLeftClick.
+// The dialog forms take the OK, Cancel, Yes and No buttons that answer them
+// from cv_dialog_form.
 
 #include <cstddef>
 #include <string_view>
@@ -88,7 +88,7 @@ CORVALA_DIALOG_BUTTON(TSaveAsButton, "Save as button", "SaveAsButton")
 inline constexpr uint32_t DIALOG_BUTTON_WIDTH = 84;
 inline constexpr uint32_t DIALOG_BUTTON_HEIGHT = 23;
 
-// Creates a dialog button (OK, Cancel, Yes, No or a "...1" class of one) at
+// Creates a dialog button (OK, Cancel, Yes, No or a class derived from one) at
 // (X, Y) of the current parent: focusable, classic style, the dialog size and
 // its class's title.
 template <class TDialogButton>

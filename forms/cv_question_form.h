@@ -8,27 +8,10 @@
 
 #include <string>
 
-#include "forms/cv_picture_buttons.h"
-#include "vc/vc_form.h"
+#include "forms/cv_dialog_form.h"
 
-class TSaveQuestionForm : public TForm {
+class TSaveQuestionForm : public TQuestionMarkForm {
  public:
-  class TYesButton1 : public TYesButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TNoButton1 : public TNoButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
-  TOwned<TYesButton1> YesButton;
-  TOwned<TNoButton1> NoButton;
-  TPicture Picture1;  // the question mark
-  TColor TranColor;
-
-  void OnCreate() override;
-  void OnShow() override;
   void OnDraw() override;
   // Closing the question by its title bar answers neither: the operation
   // that waited for it is dropped and everything stays as it was.
@@ -36,8 +19,8 @@ class TSaveQuestionForm : public TForm {
 
   // The answers. Yes saves first; when the save fails the changes are still
   // only in memory, so nothing that would drop them is done.
-  void AnswerYes();
-  void AnswerNo();
+  void OnYes() override;
+  void OnNo() override;
 
   // The question as drawn in the last frame.
   const std::string& Question() const { return question_; }

@@ -7,8 +7,8 @@
 
 TOwned<TSaveAsForm> SaveAsForm;
 
-void TSaveAsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
-  TSaveAsForm& form = *SaveAsForm;
+void TSaveAsForm::OnOK() {
+  TSaveAsForm& form = *this;
   // Whether refused (reported) or written, the name has served.
   const std::string path = form.PathEdit->Text;
   const TWorkflowStep step = RequestSaveAs(path);
@@ -16,9 +16,9 @@ void TSaveAsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
   if (step == TWorkflowStep::Done) form.Hide();
 }
 
-void TSaveAsForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) {
-  ClearEdit(*SaveAsForm->PathEdit);
-  SaveAsForm->Hide();
+void TSaveAsForm::OnCancel() {
+  ClearEdit(*PathEdit);
+  Hide();
 }
 
 void TSaveAsForm::OnCreate() {

@@ -122,8 +122,8 @@ void TPlaceComboBox::ChooseFor(double Latitude, double Longitude) {
     if (places[i].Latitude == Latitude && places[i].Longitude == Longitude) ChoosedItem = static_cast<int32_t>(i) + 2;
 }
 
-void TSettingsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
-  TSettingsForm& form = *SettingsForm;
+void TSettingsForm::OnOK() {
+  TSettingsForm& form = *this;
   double longitude = 0;
   double latitude = 0;
   if (!ParseRealNumber(form.PositionSet->LongitudeEdit->Text, longitude) ||
@@ -137,8 +137,6 @@ void TSettingsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
   form.Hide();
   if (observatory) ObservatoryForm->Show(ST_Unmodal);
 }
-
-void TSettingsForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) { SettingsForm->Hide(); }
 
 void TSettingsForm::AskForPlace() {
   PlaceAsked = true;

@@ -4,11 +4,10 @@
 // form edits a working copy; only OK stores it into Settings.
 
 #include "catalogue/cv_settings.h"
-#include "forms/cv_picture_buttons.h"
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_check_box.h"
 #include "vc/vc_combo_box.h"
 #include "vc/vc_edit.h"
-#include "vc/vc_form.h"
 #include "vc/vc_page_control.h"
 
 // An edit field that checks its value when Enter is pressed in it and when it
@@ -58,22 +57,13 @@ class TPositionSet : public TPage {
   void OnDraw() override;
 };
 
-class TSettingsForm : public TForm {
+class TSettingsForm : public TDialogForm {
  public:
-  class TOKButton1 : public TOKButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TCancelButton1 : public TCancelButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
   TOwned<TDatabaseSet> DatabaseSet;
   TOwned<TPositionSet> PositionSet;
   TOwned<TPageControl> Layer;
-  TOwned<TOKButton1> OKButton;
-  TOwned<TCancelButton1> CancelButton;
+  TOwned<TDialogOKButton> OKButton;
+  TOwned<TDialogCancelButton> CancelButton;
   bool Load_Settings = true;
   TSettings Tmp_Settings;  // holds the last accepted latitude and longitude
   // Set when the observatory waits for a place: OK opens it.
@@ -84,6 +74,7 @@ class TSettingsForm : public TForm {
   // the observatory.
   void AskForPlace();
 
+  void OnOK() override;
   void OnCreate() override;
   void OnFree() override;
   void OnShow() override;
