@@ -114,12 +114,3 @@ struct TPageArea {
   int32_t X1, Y1, X2, Y2;
 };
 std::vector<TPageArea> PageAreas(const TPageContent& Content, int32_t LineSize, int32_t H);
-
-// Creates a page of class TPageClass in Slot whose links turn the book held by
-// BookSlot.
-template <class TPageClass>
-void CreateBookPage(TOwned<TPageClass>& Slot, PComponentBase BookSlot) {
-  Slot = new TPageClass();
-  Slot->TargetBook = BookSlot;
-  Slot->CreateComponent(&Slot);
-}

@@ -261,36 +261,4 @@ const std::array<TPageContent, ENCYCLOPEDIA_PAGE_COUNT> EncyclopediaPages = {{
     {"Planetárne hmloviny"_cp, 14, kPlanetaryBlocks, kPlanetaryLinks},
 }};
 
-TBookPageTemplate* TEncyclopediaForm::Page(std::size_t I) const {
-  const std::array<TBookPageTemplate*, ENCYCLOPEDIA_PAGE_COUNT> pages = {
-      BookContent.Get(),  BookNebulas.Get(), BookFormation.Get(), BookChemComposition.Get(), BookTaxonomy.Get(),
-      BookEmission.Get(), BookReflex.Get(),  BookDark.Get(),      BookPlanetary.Get()};
-  return I < pages.size() ? pages[I] : nullptr;
-}
-
-void TEncyclopediaForm::OnCreate() {
-  LoadFormIcon(*this);
-  CreateDialogButton(OKButton, 203, 360);
-  CreateBookPage(BookContent, &Book);
-  CreateBookPage(BookNebulas, &Book);
-  CreateBookPage(BookFormation, &Book);
-  CreateBookPage(BookChemComposition, &Book);
-  CreateBookPage(BookTaxonomy, &Book);
-  CreateBookPage(BookEmission, &Book);
-  CreateBookPage(BookReflex, &Book);
-  CreateBookPage(BookDark, &Book);
-  CreateBookPage(BookPlanetary, &Book);
-  Book = new TBook();
-  Book->CreateComponent(&Book, 5, 5, 463, 320);
-  for (std::size_t i = 0; i < ENCYCLOPEDIA_PAGE_COUNT; ++i) {
-    TBookPageTemplate* page = Page(i);
-    Book->AddBookPage(page->Adress, page->Content().NumOfLines);
-  }
-  Book->ChangePageNumber(BookContent->PageIndex);
-  Book->SetFont(BookFont());
-  Book->ChangeLineSize(BookFontHeight() + 10);
-}
-
-void TEncyclopediaForm::OnFree() { FreeBMPPicture(Icon); }
-
-void TEncyclopediaForm::OnShow() { OKButton->CatchFocus(); }
+TEncyclopediaForm::TEncyclopediaForm() : TBookForm(EncyclopediaPages) {}

@@ -114,27 +114,4 @@ const std::array<TPageContent, HELP_PAGE_COUNT> HelpPages = {{
     {"Technická podpora"_cp, 6, kTechSupportBlocks, kTechSupportLinks},
 }};
 
-TBookPageTemplate* THelpForm::Page(std::size_t I) const {
-  const std::array<TBookPageTemplate*, HELP_PAGE_COUNT> pages = {BookRegister.Get(), BookControling.Get(),
-                                                                 BookFAQ.Get(), BookTechSupport.Get()};
-  return I < pages.size() ? pages[I] : nullptr;
-}
-
-void THelpForm::OnCreate() {
-  LoadFormIcon(*this);
-  CreateDialogButton(OKButton, 203, 360);
-  CreateBookPage(BookRegister, &Book);
-  CreateBookPage(BookControling, &Book);
-  CreateBookPage(BookFAQ, &Book);
-  CreateBookPage(BookTechSupport, &Book);
-  Book = new TBook();
-  Book->CreateComponent(&Book, 5, 5, 463, 320);
-  for (std::size_t i = 0; i < HELP_PAGE_COUNT; ++i) Book->AddBookPage(Page(i)->Adress, Page(i)->Content().NumOfLines);
-  Book->ChangePageNumber(BookRegister->PageIndex);
-  Book->SetFont(BookFont());
-  Book->ChangeLineSize(BookFontHeight() + 10);
-}
-
-void THelpForm::OnFree() { FreeBMPPicture(Icon); }
-
-void THelpForm::OnShow() { OKButton->CatchFocus(); }
+THelpForm::THelpForm() : TBookForm(HelpPages) {}
