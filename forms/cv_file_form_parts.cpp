@@ -26,7 +26,30 @@ void DrawFileNameNote(const TViewport& Canvas, int32_t LineY) {
   WriteAlignedText(Canvas.X1 + 60, Canvas.Y1 + LineY + 25, 315, font, "Cesta\\Meno.cvl.");
 }
 
-void DrawFileNameForm(const TViewport& Canvas) {
-  DrawFileFormLabels(Canvas, {{"Názov súboru: "_cp, 20}});
-  DrawFileNameNote(Canvas, 120);
+void TFileNameForm::OnCancel() {
+  ClearEdit(*PathEdit);
+  Hide();
+}
+
+void TFileNameForm::OnCreate() {
+  LoadFormIcon(*this);
+  CreateFileFormEdit(PathEdit, 17);
+  CreateDialogButton(OKButton, 60, 80);
+  CreateDialogButton(CancelButton, 201, 80);
+}
+
+void TFileNameForm::OnFree() { FreeBMPPicture(Icon); }
+
+void TFileNameForm::OnDraw() {
+  DrawFileFormLabels(RealCanvasPos, {{"Názov súboru: "_cp, 20}});
+  DrawFileNameNote(RealCanvasPos, 120);
+}
+
+void TFileNameForm::OnCheck() {
+  if (PathEdit->PAccept) OnOK();
+}
+
+void TFileNameForm::OnShow() {
+  PositionOfFocusedComponent = 3;
+  PathEdit->CatchFocus();
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "forms/cv_dialog_form.h"
 #include "vc/vc_edit.h"
 
 // A 200 x 20 edit at (130, Y) of the current form, in the text font.
@@ -25,6 +26,19 @@ void DrawFileFormLabels(const TViewport& Canvas, std::initializer_list<TFileForm
 // of a file name.
 void DrawFileNameNote(const TViewport& Canvas, int32_t LineY);
 
-// The whole drawing of the forms that ask for one file name (open, save as):
-// its label beside the edit at Y = 17 and the note below the line at 120.
-void DrawFileNameForm(const TViewport& Canvas);
+// A form that asks for one file name (open, save as): the edit with its label,
+// the note on how to write the name, OK and Cancel. Enter in the edit is OK;
+// Cancel empties the edit and hides the form. What OK does is the form's own.
+class TFileNameForm : public TDialogForm {
+ public:
+  TOwned<TEdit> PathEdit;
+  TOwned<TDialogOKButton> OKButton;
+  TOwned<TDialogCancelButton> CancelButton;
+
+  void OnCancel() override;
+  void OnCreate() override;
+  void OnFree() override;
+  void OnDraw() override;
+  void OnCheck() override;
+  void OnShow() override;
+};

@@ -2,39 +2,11 @@
 
 #include <string>
 
-#include "forms/cv_file_form_parts.h"
 #include "forms/cv_question_form2.h"
 
 TOwned<TOpenForm> OpenForm;
 
 void TOpenForm::OnOK() { OpenDatabaseFile(PathEdit->Text); }
-
-void TOpenForm::OnCancel() {
-  ClearEdit(*PathEdit);
-  Hide();
-}
-
-void TOpenForm::OnCreate() {
-  LoadFormIcon(*this);
-  CreateFileFormEdit(PathEdit, 17);
-  CreateDialogButton(OKButton, 60, 80);
-  CreateDialogButton(CancelButton, 201, 80);
-}
-
-void TOpenForm::OnFree() { FreeBMPPicture(Icon); }
-
-void TOpenForm::OnDraw() {
-  DrawFileNameForm(RealCanvasPos);
-}
-
-void TOpenForm::OnCheck() {
-  if (PathEdit->PAccept) OKButton->OnMouseLeftClick(-1, -1);
-}
-
-void TOpenForm::OnShow() {
-  PositionOfFocusedComponent = 3;
-  PathEdit->CatchFocus();
-}
 
 void TOpenForm::Finished(TWorkflowStep Step) {
   // A missing or rejected file has been reported; the form stays for another

@@ -6,22 +6,11 @@
 #include <string_view>
 
 #include "catalogue/cv_database_workflow.h"
-#include "forms/cv_dialog_form.h"
-#include "vc/vc_edit.h"
+#include "forms/cv_file_form_parts.h"
 
-class TOpenForm : public TDialogForm {
+class TOpenForm : public TFileNameForm {
  public:
-  TOwned<TEdit> PathEdit;
-  TOwned<TDialogOKButton> OKButton;
-  TOwned<TDialogCancelButton> CancelButton;
-
   void OnOK() override;
-  void OnCancel() override;
-  void OnCreate() override;
-  void OnFree() override;
-  void OnDraw() override;
-  void OnCheck() override;
-  void OnShow() override;
   // How the opening it asked for ended, at once or after the question.
   void Finished(TWorkflowStep Step);
 };

@@ -2,22 +2,11 @@
 // Saves the loaded database under another file name (an existing file is
 // overwritten); records entered without a database become one there.
 
-#include "forms/cv_dialog_form.h"
-#include "vc/vc_edit.h"
+#include "forms/cv_file_form_parts.h"
 
-class TSaveAsForm : public TDialogForm {
+class TSaveAsForm : public TFileNameForm {
  public:
-  TOwned<TEdit> PathEdit;
-  TOwned<TDialogOKButton> OKButton;
-  TOwned<TDialogCancelButton> CancelButton;
-
   void OnOK() override;
-  void OnCancel() override;
-  void OnCreate() override;
-  void OnFree() override;
-  void OnDraw() override;
-  void OnCheck() override;
-  void OnShow() override;
 };
 
 extern TOwned<TSaveAsForm> SaveAsForm;
