@@ -92,7 +92,7 @@ class ObservatoryRun {
 // Generated catalogue size; 0 stands for the sample catalogue, -1 for the NGC/IC nebulae.
 void BM_ObservatoryFrameFastest(benchmark::State& state) {
   ObservatoryRun run(static_cast<int32_t>(state.range(0)));
-  ObservatoryForm->Speed = 3;
+  ObservatoryForm->Clock.Speed = 3;
   for (auto _ : state) run.Frame();
   state.counters["listed"] = static_cast<double>(ObservatoryForm->ObservingNebulas.size());
 }
@@ -142,7 +142,7 @@ void LiteralRecalculate(const TNebulas& Records, const TNormalDate& UTCTime, dou
 void BM_ObservatoryFrameLiteralList(benchmark::State& state) {
   ObservatoryRun run(static_cast<int32_t>(state.range(0)));
   std::vector<TLiteralNebula> list;
-  TNormalDate instant = ObservatoryForm->UTCTime;
+  TNormalDate instant = ObservatoryForm->Clock.UTCTime;
   for (auto _ : state) {
     run.Frame();
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
@@ -204,7 +204,7 @@ void Recalculate(const TNebulas& Records, const TNormalDate& UTCTime, double Lat
 void BM_ObservatoryFramePositions(benchmark::State& state) {
   ObservatoryRun run(13960);
   TObservingNebulas list;
-  TNormalDate instant = ObservatoryForm->UTCTime;
+  TNormalDate instant = ObservatoryForm->Clock.UTCTime;
   const bool truePositions = state.range(0) == 1;
   for (auto _ : state) {
     run.Frame();
@@ -225,7 +225,7 @@ BENCHMARK(BM_ObservatoryFramePositions)->Arg(0)->Arg(1)->Unit(benchmark::kMillis
 void BM_ObservatoryListOnly(benchmark::State& state) {
   ObservatoryRun run(13000);
   TObservingNebulas list;
-  TNormalDate instant = ObservatoryForm->UTCTime;
+  TNormalDate instant = ObservatoryForm->Clock.UTCTime;
   for (auto _ : state) {
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
     RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1, false);
@@ -238,7 +238,7 @@ BENCHMARK(BM_ObservatoryListOnly)->Unit(benchmark::kMillisecond);
 void BM_ObservatoryListOnlyFormula(benchmark::State& state) {
   ObservatoryRun run(13000);
   TObservingNebulas list;
-  TNormalDate instant = ObservatoryForm->UTCTime;
+  TNormalDate instant = ObservatoryForm->Clock.UTCTime;
   for (auto _ : state) {
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
     formula::Recalculate(Nebulas, instant, 48.1486, 17.1077, list);
@@ -250,7 +250,7 @@ BENCHMARK(BM_ObservatoryListOnlyFormula)->Unit(benchmark::kMillisecond);
 void BM_ObservatoryListOnlyLiteral(benchmark::State& state) {
   ObservatoryRun run(13000);
   std::vector<TLiteralNebula> list;
-  TNormalDate instant = ObservatoryForm->UTCTime;
+  TNormalDate instant = ObservatoryForm->Clock.UTCTime;
   for (auto _ : state) {
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
     LiteralRecalculate(Nebulas, instant, 48.1486, 17.1077, list);

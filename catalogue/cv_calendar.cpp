@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
 int32_t MonthLength(int32_t Month, int32_t Year) {
   switch (Month) {
     case 1:
@@ -20,8 +18,6 @@ int32_t MonthLength(int32_t Month, int32_t Year) {
       return MONTHMIDDLE;
   }
 }
-
-}  // namespace
 
 bool IsLeapYear(int32_t Year) { return Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0); }
 

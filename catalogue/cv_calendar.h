@@ -37,6 +37,8 @@ inline constexpr int32_t FIRST_YEAR = 2000;
 inline constexpr int32_t LAST_YEAR = 2499;
 
 bool IsLeapYear(int32_t Year);
+// The length of Month (1..12) of Year in minutes.
+int32_t MonthLength(int32_t Month, int32_t Year);
 
 // -1 for a year outside 2000..2499. The other fields are not checked, so a
 // day past its month's end or a negative hour simply shifts the count.

@@ -21,24 +21,7 @@ TOwned<TObservatoryForm> ObservatoryForm;
 
 namespace {
 
-// The last minute the calendar can count: 2499-12-31 23:59.
-const TDiffDate kLastMinute = NormalDateToDiffDate(TNormalDate{LAST_YEAR, 12, 31, 23, 59});
-
 uint32_t Now() { return platform::Current().TickCount(); }
-
-int32_t MonthLength(int32_t Year, int32_t Month) {
-  switch (Month) {
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-      return 30;
-    case 2:
-      return IsLeapYear(Year) ? 29 : 28;
-    default:
-      return 31;
-  }
-}
 
 std::string RangeMessage(int32_t MinValue, int32_t MaxValue) {
   return "Vstupný údaj mimo rozsah <"_cps + std::to_string(MinValue) + "," + std::to_string(MaxValue) + "> !";
@@ -100,7 +83,7 @@ int32_t TObservatoryForm::NebulaReadOut(std::array<TReadOutLine, kReadOutLines>&
   AppendFitting(Lines[0], n.NameOfNebula.View(), font, width(0));
 
   TRiseSet day;
-  if (!RiseCulminationSet(n.Rect, n.Dec, LocalPart(TP_Year), LocalPart(TP_Month), LocalPart(TP_Day), UTCDiff,
+  if (!RiseCulminationSet(n.Rect, n.Dec, LocalPart(TP_Year), LocalPart(TP_Month), LocalPart(TP_Day), Clock.UTCDiff,
                           Longitude, Latitude, day))
     return 1;
   switch (day.Kind) {
@@ -125,27 +108,6 @@ int32_t TObservatoryForm::NebulaReadOut(std::array<TReadOutLine, kReadOutLines>&
   AppendFitting(Lines[3], elevation, font, width(3));
   return 4;
 }
-
-int32_t SpeedFactor(uint8_t Speed) {
-  switch (Speed) {
-    case 2:
-      return 60;
-    case 3:
-      return 6000;
-    default:
-      return 1;
-  }
-}
-
-int64_t AdvanceResidual(int32_t& Residual, uint32_t Elapsed, uint8_t Speed) {
-  // 2^32 ms at 6000 times is about 2.6e13 simulated ms: 64 bits hold it exactly.
-  const int64_t total = int64_t{Residual} + int64_t{Elapsed} * SpeedFactor(Speed);
-  Residual = static_cast<int32_t>(total % 60000);
-  return total / 60000;
-}
-
-TDiffDate FirstClockMinute(int32_t UTCDiff) { return std::max<TDiffDate>(0, -UTCDiff); }
-TDiffDate LastClockMinute(int32_t UTCDiff) { return std::min<TDiffDate>(kLastMinute, kLastMinute - UTCDiff); }
 
 // ---------------------------------------------------------------- inputs
 
@@ -174,14 +136,10 @@ void TTimeInput::ApplyNewValue() {
     return;
   }
   if (IntValue == form.LocalPart(TimePart)) return;
-  TNormalDate utc = form.UTCTime;
-  if (!SetLocalTimePart(utc, form.UTCDiff, TimePart, IntValue)) {
+  if (!form.Clock.SetLocalPart(TimePart, IntValue, Now())) {
     Refuse(RangeMessage(MinValue, MaxValue));
     return;
   }
-  form.SetClock(NormalDateToDiffDate(utc));
-  form.LastTimeCheck = Now();
-  form.Residual = 0;
   form.ActualizeComponents();
   // The clock stopped at the end of its years: the field shows where it stands.
   if (form.LocalPart(TimePart) != IntValue) Restore();
@@ -273,7 +231,7 @@ void TPositionPanel::OnDraw() {
   WriteLabel(*this, 11, 65, "zem. dĺžka:"_cp, *Longitude);
 }
 
-void TSpeedRadioButton::OnChange() { ObservatoryForm->Speed = Speed; }
+void TSpeedRadioButton::OnChange() { ObservatoryForm->Clock.Speed = Speed; }
 
 void TSpeedPanel::OnCreate() {
   TitledPanel(*this, "Rýchlosť"_cp);
@@ -364,7 +322,7 @@ void TObservatoryForm::OnCreate() {
   // Beside the map, clear of the read-out that fills the corner by the OK button.
   NowButton->CreateComponent(&NowButton, true, BS_Classic, "Teraz", 360, 400, 70, DIALOG_BUTTON_HEIGHT);
   platform::Backend& clock = platform::Current();
-  UTCDiff = GetUTCDiff(clock.UtcTime(), clock.LocalTime());
+  Clock.UTCDiff = GetUTCDiff(clock.UtcTime(), clock.LocalTime());
   ObservingNebulas.clear();
   Reload = true;
 }
@@ -379,7 +337,7 @@ void TObservatoryForm::OnShow() {
   if (!Reload) return;
   Latitude = Settings.Latitude;
   Longitude = Settings.Longitude;
-  Speed = 1;
+  Clock.Speed = 1;
   ClockToNow();
   Reload = false;
 }
@@ -387,67 +345,42 @@ void TObservatoryForm::OnShow() {
 void TObservatoryForm::ClockToNow() {
   platform::Backend& clock = platform::Current();
   const platform::SystemTime now = clock.UtcTime();
-  int32_t tick = 0;
-  GetUTCTime(now, clock.TickCount(), UTCTime, Residual, tick);
-  LastTimeCheck = static_cast<uint32_t>(tick);
-  // A system clock outside the supported years starts at the nearest end.
-  if (UTCTime.Year > LAST_YEAR) {
-    SetClock(LastClockMinute(UTCDiff));
-  } else {
-    SetClock(NormalDateToDiffDate(UTCTime));
-  }
+  Clock.ToNow(now, clock.TickCount());
   ActualizeComponents();
   RecalculateNebulas();
 }
 
 void TObservatoryForm::OnHide() { Reload = true; }
 
-void TObservatoryForm::SetClock(TDiffDate Minutes) {
-  if (Minutes < FirstClockMinute(UTCDiff)) Minutes = FirstClockMinute(UTCDiff);
-  if (Minutes > LastClockMinute(UTCDiff)) Minutes = LastClockMinute(UTCDiff);
-  UTCTime = DiffDateToNormalDate(Minutes);
-}
+void TObservatoryForm::SetClock(TDiffDate Minutes) { Clock.Set(Minutes); }
 
 bool TObservatoryForm::MoveClock(int64_t Minutes) {
-  const int64_t last = LastClockMinute(UTCDiff);
-  int64_t target = int64_t{NormalDateToDiffDate(UTCTime)} + Minutes;
-  const bool stopped = target >= last;
-  if (stopped) {
-    // The clock stands at the last minute the calendar can count.
-    target = last;
-    Residual = 0;
-  }
-  UTCTime = DiffDateToNormalDate(static_cast<TDiffDate>(target));
+  const bool moved = Clock.Move(Minutes);
   ActualizeComponents();
   RecalculateNebulas();
-  return !stopped;
+  return moved;
 }
 
 void TObservatoryForm::OnCheck() {
-  const uint32_t now = Now();
-  const int64_t minutes = AdvanceResidual(Residual, now - LastTimeCheck, Speed);
-  LastTimeCheck = now;
-  if (minutes > 0 && NormalDateToDiffDate(UTCTime) < LastClockMinute(UTCDiff)) {
-    MoveClock(minutes);
-  } else if (minutes > 0) {
-    Residual = 0;  // standing at the end: no time piles up
+  if (Clock.Run(Now())) {
+    ActualizeComponents();
+    RecalculateNebulas();
   }
   if (ListedDatabase.Changed()) RecalculateNebulas();
   // The map and the time fields change with the next simulated minute.
-  const int64_t factor = SpeedFactor(Speed);
-  RedrawWithin(static_cast<uint32_t>(std::min<int64_t>((60000 - Residual + factor - 1) / factor, LONGEST_REST)));
+  RedrawWithin(static_cast<uint32_t>(std::min<int64_t>(Clock.UntilNextMinute(), LONGEST_REST)));
 }
 
-int32_t TObservatoryForm::LocalPart(TTimePart Part) const { return GetLocalTimePart(UTCTime, UTCDiff, Part); }
+int32_t TObservatoryForm::LocalPart(TTimePart Part) const { return Clock.LocalPart(Part); }
 
 void TObservatoryForm::ActualizeComponents() {
   for (TPositionInput* input : {PositionPanel->Latitude.Get(), PositionPanel->Longitude.Get()}) {
     if (input->Adress == Focused || input->Target == nullptr) continue;
     input->SetText(FixedDecimals(*input->Target, 5));
   }
-  const TNormalDate local = DiffDateToNormalDate(NormalDateToDiffDate(UTCTime) + UTCDiff);
+  const TNormalDate local = Clock.Local();
   TTimePanel& t = *TimePanel;
-  t.Day->MaxValue = MonthLength(local.Year, local.Month);
+  t.Day->MaxValue = Clock.LocalMonthDays();
   const std::pair<TTimeInput*, int32_t> parts[] = {
       {t.Year.Get(), local.Year}, {t.Month.Get(), local.Month}, {t.Day.Get(), local.Day},
       {t.Hour.Get(), local.Hour}, {t.Minute.Get(), local.Minute}};
@@ -461,7 +394,7 @@ void TObservatoryForm::ActualizeComponents() {
       input->SetText(std::string_view(text, static_cast<std::size_t>(end - text)));
   }
   TSpeedPanel& s = *SpeedPanel;
-  for (TSpeedRadioButton* b : {s.Normal.Get(), s.Fast.Get(), s.VeryFast.Get()}) b->Checked = b->Speed == Speed;
+  for (TSpeedRadioButton* b : {s.Normal.Get(), s.Fast.Get(), s.VeryFast.Get()}) b->Checked = b->Speed == Clock.Speed;
 }
 
 bool TObservatoryForm::NebulaListFocused() const { return Focused == Focus_Nebulas.Get()->Adress; }
@@ -469,7 +402,7 @@ bool TObservatoryForm::NebulaListFocused() const { return Focused == Focus_Nebul
 void TObservatoryForm::RecalculateNebulas() {
   const bool held = NebulaListFocused();
   ListedDatabase.Seen();
-  FocusedNebula = ::RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, UTCTime, Latitude, Longitude,
+  FocusedNebula = ::RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, Clock.UTCTime, Latitude, Longitude,
                                        ObservingNebulas, FocusedNebula, held);
   if (FocusedNebula < 0 && held) TimePanel->Day->CatchFocus();
 }

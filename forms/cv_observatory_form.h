@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "catalogue/cv_calendar.h"
+#include "catalogue/cv_sim_clock.h"
 #include "catalogue/cv_database_watch.h"
 #include "forms/cv_dialog_form.h"
 #include "forms/cv_sky_map.h"
@@ -21,21 +22,6 @@
 #include "vc/vc_form.h"
 #include "vc/vc_panel.h"
 #include "vc/vc_radio_button.h"
-
-// Simulated milliseconds per real millisecond at speeds 1, 2 and 3.
-int32_t SpeedFactor(uint8_t Speed);
-
-// Adds Elapsed real milliseconds at the given speed to Residual (simulated
-// milliseconds into the current minute, 0..59999) and returns the whole
-// minutes that passed; Residual keeps the rest. Any Elapsed a 32-bit tick
-// counter can give is added exactly, even at the fastest speed.
-int64_t AdvanceResidual(int32_t& Residual, uint32_t Elapsed, uint8_t Speed);
-
-// The minute counts (UTC) the simulated clock may take for a local time
-// UTCDiff minutes ahead of UTC: both the UTC and the local instant lie in
-// the years the calendar supports.
-TDiffDate FirstClockMinute(int32_t UTCDiff);
-TDiffDate LastClockMinute(int32_t UTCDiff);
 
 class TTextInput : public TEdit {
  public:
@@ -146,12 +132,8 @@ class TObservatoryForm : public TDialogForm {
   TOwned<TNowButton> NowButton;
   double Latitude = 0;
   double Longitude = 0;
-  TNormalDate UTCTime;
-  int32_t UTCDiff = 0;
-  int32_t Residual = 0;
-  uint32_t LastTimeCheck = 0;  // tick count; differences are taken modulo 2^32
+  TSimClock Clock;
   bool Reload = true;
-  uint8_t Speed = 1;
   TObservingNebulas ObservingNebulas;
   TPicture DefaultThumbnail;
   TOwned<TFocus_Nebulas> Focus_Nebulas;

@@ -156,7 +156,7 @@ TEST_F(IdleWaitTest, RestsLastUntilTheClockTheCaretOrTheObservatoryChanges) {
   ObservatoryForm->Show(ST_Unmodal);
   Frame();
   ExpectRestsEndByTheNextChange(5, "observatory");
-  ObservatoryForm->Speed = 3;
+  ObservatoryForm->Clock.Speed = 3;
   Frame();
   EXPECT_LE(backend_.IdleWait(), 10u);
 

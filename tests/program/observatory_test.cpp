@@ -12,20 +12,6 @@
 namespace program_test {
 namespace {
 
-TEST(SimulatedClock, SpeedsCarryTheRemainderAndSurviveLongPauses) {
-  int32_t residual = 59999;
-  EXPECT_EQ(AdvanceResidual(residual, 1, 1), 1);
-  EXPECT_EQ(residual, 0);
-  // Speed 3: one hundred minutes a second, in uneven steps, nothing lost.
-  int64_t minutes = 0;
-  for (int i = 0; i < 143; ++i) minutes += AdvanceResidual(residual, 7, 3);
-  EXPECT_EQ(minutes * 60000 + residual, 143 * 7 * 6000);
-  // The longest gap a 32-bit tick counter can give, at the fastest speed.
-  residual = 59999;
-  EXPECT_EQ(AdvanceResidual(residual, 0xFFFFFFFFu, 3), (int64_t{0xFFFFFFFF} * 6000 + 59999) / 60000);
-  EXPECT_EQ(residual, (int64_t{0xFFFFFFFF} * 6000 + 59999) % 60000);
-}
-
 class ObservatoryTest : public ProgramTest {
  protected:
   // Starts the program with the clock at UTC (local = UTC + offset) and shows the observatory.
@@ -87,32 +73,32 @@ TEST_F(ObservatoryTest, NormalSpeedTurnsTheMinuteWithTheRealClock) {
   // 3.5 s were left in the minute; one frame has passed since the showing.
   backend_.Advance(3440);
   Frame();
-  EXPECT_EQ(O().UTCTime.Minute, 34);
+  EXPECT_EQ(O().Clock.UTCTime.Minute, 34);
   Frame();
-  EXPECT_EQ(O().UTCTime.Minute, 35);
+  EXPECT_EQ(O().Clock.UTCTime.Minute, 35);
   EXPECT_EQ(T().Minute->Text, "35");
 }
 
 TEST_F(ObservatoryTest, FastestSpeedRunsAHundredMinutesASecondAndStopsAtTheLastYear) {
   Open(Time(2026, 12, 8, 12, 0));
-  O().Speed = 3;
-  const TDiffDate start = NormalDateToDiffDate(O().UTCTime);
+  O().Clock.Speed = 3;
+  const TDiffDate start = NormalDateToDiffDate(O().Clock.UTCTime);
   Frame(50);  // one second
-  EXPECT_EQ(NormalDateToDiffDate(O().UTCTime) - start, 100);
+  EXPECT_EQ(NormalDateToDiffDate(O().Clock.UTCTime) - start, 100);
   // A long pause (a modal dialog) near the end of the calendar stops the
   // clock at its last minute instead of passing an invalid count on.
-  O().SetClock(LastClockMinute(O().UTCDiff) - 5);
+  O().SetClock(LastClockMinute(O().Clock.UTCDiff) - 5);
   backend_.Advance(400000);
   Frame();
-  EXPECT_EQ(NormalDateToDiffDate(O().UTCTime), LastClockMinute(O().UTCDiff));
+  EXPECT_EQ(NormalDateToDiffDate(O().Clock.UTCTime), LastClockMinute(O().Clock.UTCDiff));
   EXPECT_EQ(T().Year->Text, "2499");
   Frame(10);
-  EXPECT_EQ(O().UTCTime, (TNormalDate{2499, 12, 31, 23, 59}));
+  EXPECT_EQ(O().Clock.UTCTime, (TNormalDate{2499, 12, 31, 23, 59}));
   // Hiding and showing again starts at the real time, normal speed.
   O().Hide();
   O().Show(ST_Unmodal);
-  EXPECT_EQ(O().UTCTime.Year, 2026);
-  EXPECT_EQ(O().Speed, 1);
+  EXPECT_EQ(O().Clock.UTCTime.Year, 2026);
+  EXPECT_EQ(O().Clock.Speed, 1);
 }
 
 TEST_F(ObservatoryTest, ALocalHourTypedPastTheLastUtcMinuteStopsTheClockThere) {
@@ -121,7 +107,7 @@ TEST_F(ObservatoryTest, ALocalHourTypedPastTheLastUtcMinuteStopsTheClockThere) {
     Open(Time(2499, 12, 31, 20, 0), offset);
     T().Hour->CatchFocus();  // typed in, as the user would
     Apply(*T().Hour, "23");
-    EXPECT_EQ(O().UTCTime, (TNormalDate{2499, 12, 31, 23, 59}));
+    EXPECT_EQ(O().Clock.UTCTime, (TNormalDate{2499, 12, 31, 23, 59}));
     EXPECT_EQ(T().Hour->Text, std::to_string(23 + offset / 60)) << "the field shows where the clock stands";
     ReleaseDatabaseApplication();
   }
@@ -148,20 +134,20 @@ TEST_F(ObservatoryTest, InputsRefuseBadValuesAndKeepWhatIsBeingEdited) {
   Apply(*T().Month, "1");
   Apply(*T().Day, "31");
   Apply(*T().Month, "2");
-  EXPECT_EQ(O().UTCTime, (TNormalDate{2026, 3, 3, 12, 0}));
+  EXPECT_EQ(O().Clock.UTCTime, (TNormalDate{2026, 3, 3, 12, 0}));
   // The field being edited is left alone while the clock runs.
   T().Minute->CatchFocus();
   Frame();
   T().Minute->SetText("4");
-  O().Speed = 3;
+  O().Clock.Speed = 3;
   Frame(50);
-  EXPECT_NE(O().UTCTime.Hour, 12);
+  EXPECT_NE(O().Clock.UTCTime.Hour, 12);
   EXPECT_EQ(T().Minute->Text, "4");
-  EXPECT_EQ(T().Hour->Text, std::to_string(O().UTCTime.Hour));
+  EXPECT_EQ(T().Hour->Text, std::to_string(O().Clock.UTCTime.Hour));
   // "Teraz" brings the clock back to the present at the speed chosen.
   O().NowButton->OnMouseLeftClick(-1, -1);
-  EXPECT_EQ(O().UTCTime, (TNormalDate{2026, 11, 10, 12, 0}));
-  EXPECT_EQ(O().Speed, 3);
+  EXPECT_EQ(O().Clock.UTCTime, (TNormalDate{2026, 11, 10, 12, 0}));
+  EXPECT_EQ(O().Clock.Speed, 3);
 }
 
 TEST_F(ObservatoryTest, PointerAndTabFocusTheNebulaeAndTheFrameShowsOnlyThen) {
@@ -228,14 +214,14 @@ TEST_F(ObservatoryTest, ReadOutNamesTheFocusedNebulaAndItsLocalDay) {
 TEST_F(ObservatoryTest, FramesAtTheFastestSpeedAllocateNothing) {
   Open(Time(2026, 12, 8, 12, 0));
   Load({80, 70, 60, 50, 40, 30, 20, 10});
-  O().Speed = 3;
+  O().Clock.Speed = 3;
   backend_.SetCursor(O().RealCanvasPos.X1 + 200, O().RealCanvasPos.Y1 + 200);
   Frame(10);
   const long before = test_support::AllocationCount();
-  const TDiffDate start = NormalDateToDiffDate(O().UTCTime);
+  const TDiffDate start = NormalDateToDiffDate(O().Clock.UTCTime);
   Frame(30);
   EXPECT_EQ(test_support::AllocationCount() - before, 0);
-  EXPECT_EQ(NormalDateToDiffDate(O().UTCTime) - start, 60);
+  EXPECT_EQ(NormalDateToDiffDate(O().Clock.UTCTime) - start, 60);
 }
 
 TEST_F(ObservatoryTest, SkippingHiddenThumbnailsChangesNoPixel) {

@@ -74,8 +74,9 @@ std::string ObservatoryStateLine() {
   std::snprintf(text, sizeof text,
                 " utc=%04d-%02d-%02d %02d:%02d residual=%d speed=%d latitude=%.5f longitude=%.5f listed=%zu "
                 "focused=%d\n",
-                o.UTCTime.Year, o.UTCTime.Month, o.UTCTime.Day, o.UTCTime.Hour, o.UTCTime.Minute, o.Residual,
-                static_cast<int>(o.Speed), o.Latitude, o.Longitude, o.ObservingNebulas.size(), o.FocusedNebula);
+                o.Clock.UTCTime.Year, o.Clock.UTCTime.Month, o.Clock.UTCTime.Day, o.Clock.UTCTime.Hour,
+                o.Clock.UTCTime.Minute, o.Clock.Residual, static_cast<int>(o.Clock.Speed), o.Latitude, o.Longitude,
+                o.ObservingNebulas.size(), o.FocusedNebula);
   return line + text;
 }
 
