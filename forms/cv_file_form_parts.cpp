@@ -1,5 +1,8 @@
 #include "forms/cv_file_form_parts.h"
 
+#include <algorithm>
+#include <cassert>
+
 #include "forms/cv_picture_buttons.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
@@ -26,30 +29,49 @@ void DrawFileNameNote(const TViewport& Canvas, int32_t LineY) {
   WriteAlignedText(Canvas.X1 + 60, Canvas.Y1 + LineY + 25, 315, font, "Cesta\\Meno.cvl.");
 }
 
-void TFileNameForm::OnCancel() {
-  ClearEdit(*PathEdit);
+TFieldsForm::TFieldsForm(std::initializer_list<TOwned<TEdit>*> Fields) : count_(Fields.size()) {
+  assert(count_ >= 1 && count_ <= MAX_FIELDS && "a fields form has one to four edits");
+  std::copy(Fields.begin(), Fields.end(), fields_.begin());
+}
+
+void TFieldsForm::OnCancel() {
+  ClearEdits();
   Hide();
 }
 
-void TFileNameForm::OnCreate() {
+void TFieldsForm::OnCreate() {
   LoadFormIcon(*this);
-  CreateFileFormEdit(PathEdit, 17);
-  CreateDialogButton(OKButton, 60, 80);
-  CreateDialogButton(CancelButton, 201, 80);
+  // Creation order is the focus order: the edits, then OK and Cancel.
+  for (std::size_t i = 0; i < count_; ++i) CreateFileFormEdit(*fields_[i], 17 + 40 * static_cast<int32_t>(i));
+  const int32_t y = 40 + 40 * static_cast<int32_t>(count_);
+  CreateDialogButton(OKButton, 60, y);
+  CreateDialogButton(CancelButton, 201, y);
 }
 
-void TFileNameForm::OnFree() { FreeBMPPicture(Icon); }
+void TFieldsForm::OnFree() { FreeBMPPicture(Icon); }
+
+void TFieldsForm::OnCheck() {
+  for (std::size_t i = 0; i < count_; ++i) {
+    if (!(*fields_[i])->PAccept) continue;
+    if (i + 1 < count_) {
+      (*fields_[i + 1])->CatchFocus();
+    } else {
+      OnOK();
+    }
+    return;
+  }
+}
+
+void TFieldsForm::OnShow() {
+  PositionOfFocusedComponent = 3;
+  (*fields_[0])->CatchFocus();
+}
+
+void TFieldsForm::ClearEdits() {
+  for (std::size_t i = 0; i < count_; ++i) ClearEdit(**fields_[i]);
+}
 
 void TFileNameForm::OnDraw() {
   DrawFileFormLabels(RealCanvasPos, {{"Názov súboru: "_cp, 20}});
   DrawFileNameNote(RealCanvasPos, 120);
-}
-
-void TFileNameForm::OnCheck() {
-  if (PathEdit->PAccept) OnOK();
-}
-
-void TFileNameForm::OnShow() {
-  PositionOfFocusedComponent = 3;
-  PathEdit->CatchFocus();
 }

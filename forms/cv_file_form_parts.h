@@ -2,6 +2,8 @@
 // What the four file forms (new, open, save as, informations) share: their
 // edits, their labels, and the note on how to write a file name.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
@@ -26,19 +28,39 @@ void DrawFileFormLabels(const TViewport& Canvas, std::initializer_list<TFileForm
 // of a file name.
 void DrawFileNameNote(const TViewport& Canvas, int32_t LineY);
 
-// A form that asks for one file name (open, save as): the edit with its label,
-// the note on how to write the name, OK and Cancel. Enter in the edit is OK;
-// Cancel empties the edit and hides the form. What OK does is the form's own.
-class TFileNameForm : public TDialogForm {
+// A form of one to four edits under each other, each with its label, and OK
+// and Cancel under them. Enter in an edit moves to the next one and, in the
+// last, is OK; Cancel empties the edits and hides the form. What OK does is
+// the form's own.
+class TFieldsForm : public TDialogForm {
  public:
-  TOwned<TEdit> PathEdit;
+  static constexpr std::size_t MAX_FIELDS = 4;
+
   TOwned<TDialogOKButton> OKButton;
   TOwned<TDialogCancelButton> CancelButton;
 
   void OnCancel() override;
   void OnCreate() override;
   void OnFree() override;
-  void OnDraw() override;
   void OnCheck() override;
   void OnShow() override;
+  void ClearEdits();
+
+ protected:
+  // The slots of the edits, top to bottom; they are filled at creation.
+  explicit TFieldsForm(std::initializer_list<TOwned<TEdit>*> Fields);
+
+ private:
+  std::array<TOwned<TEdit>*, MAX_FIELDS> fields_{};
+  std::size_t count_ = 0;
+};
+
+// A form that asks for one file name (open, save as), with the note on how
+// to write it.
+class TFileNameForm : public TFieldsForm {
+ public:
+  TOwned<TEdit> PathEdit;
+
+  TFileNameForm() : TFieldsForm({&PathEdit}) {}
+  void OnDraw() override;
 };

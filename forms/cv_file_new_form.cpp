@@ -2,33 +2,14 @@
 
 #include <string>
 
-#include "forms/cv_file_form_parts.h"
 #include "forms/cv_question_form.h"
 #include "platform/cp1250.h"
 
 TOwned<TFileNewForm> FileNewForm;
 
 void TFileNewForm::OnOK() {
-  const TFileNewForm& form = *this;
-  CreateNewDatabase(form.PathEdit->Text, form.NameEdit->Text, form.AuthorEdit->Text, form.DescriptionEdit->Text);
+  CreateNewDatabase(PathEdit->Text, NameEdit->Text, AuthorEdit->Text, DescriptionEdit->Text);
 }
-
-void TFileNewForm::OnCancel() {
-  ClearEdits();
-  Hide();
-}
-
-void TFileNewForm::OnCreate() {
-  LoadFormIcon(*this);
-  CreateFileFormEdit(PathEdit, 17);
-  CreateFileFormEdit(NameEdit, 57);
-  CreateFileFormEdit(AuthorEdit, 97);
-  CreateFileFormEdit(DescriptionEdit, 137);
-  CreateDialogButton(OKButton, 60, 200);
-  CreateDialogButton(CancelButton, 201, 200);
-}
-
-void TFileNewForm::OnFree() { FreeBMPPicture(Icon); }
 
 void TFileNewForm::OnDraw() {
   DrawFileFormLabels(RealCanvasPos, {{"Názov súboru: "_cp, 20},
@@ -36,25 +17,6 @@ void TFileNewForm::OnDraw() {
                                      {"Autor databázy: "_cp, 100},
                                      {"Popis databázy: "_cp, 140}});
   DrawFileNameNote(RealCanvasPos, 240);
-}
-
-void TFileNewForm::OnCheck() {
-  if (PathEdit->PAccept) NameEdit->CatchFocus();
-  else if (NameEdit->PAccept) AuthorEdit->CatchFocus();
-  else if (AuthorEdit->PAccept) DescriptionEdit->CatchFocus();
-  else if (DescriptionEdit->PAccept) OKButton->OnMouseLeftClick(-1, -1);
-}
-
-void TFileNewForm::OnShow() {
-  PositionOfFocusedComponent = 3;
-  PathEdit->CatchFocus();
-}
-
-void TFileNewForm::ClearEdits() {
-  ClearEdit(*PathEdit);
-  ClearEdit(*NameEdit);
-  ClearEdit(*AuthorEdit);
-  ClearEdit(*DescriptionEdit);
 }
 
 void TFileNewForm::Finished(TWorkflowStep Step) {

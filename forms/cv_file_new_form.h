@@ -6,28 +6,20 @@
 #include <string_view>
 
 #include "catalogue/cv_database_workflow.h"
-#include "forms/cv_dialog_form.h"
-#include "vc/vc_edit.h"
+#include "forms/cv_file_form_parts.h"
 
-class TFileNewForm : public TDialogForm {
+class TFileNewForm : public TFieldsForm {
  public:
   TOwned<TEdit> PathEdit;
   TOwned<TEdit> NameEdit;
   TOwned<TEdit> AuthorEdit;
   TOwned<TEdit> DescriptionEdit;
-  TOwned<TDialogOKButton> OKButton;
-  TOwned<TDialogCancelButton> CancelButton;
 
+  TFileNewForm() : TFieldsForm({&PathEdit, &NameEdit, &AuthorEdit, &DescriptionEdit}) {}
   void OnOK() override;
-  void OnCancel() override;
-  void OnCreate() override;
-  void OnFree() override;
   void OnDraw() override;
-  void OnCheck() override;
-  void OnShow() override;
   // How the creation it asked for ended, at once or after the question.
   void Finished(TWorkflowStep Step);
-  void ClearEdits();
 };
 
 extern TOwned<TFileNewForm> FileNewForm;

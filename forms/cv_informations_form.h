@@ -2,10 +2,9 @@
 // The header of the loaded database: its name, author and description.
 
 #include "catalogue/cv_database_watch.h"
-#include "forms/cv_dialog_form.h"
-#include "vc/vc_edit.h"
+#include "forms/cv_file_form_parts.h"
 
-class TInformationsForm : public TDialogForm {
+class TInformationsForm : public TFieldsForm {
  public:
   // Refill the edits from DatabaseInfo at the next check: asked for when the
   // form is opened from the menu, and due whenever another database has been
@@ -14,19 +13,14 @@ class TInformationsForm : public TDialogForm {
   TOwned<TEdit> NameEdit;
   TOwned<TEdit> AuthorEdit;
   TOwned<TEdit> DescriptionEdit;
-  TOwned<TDialogOKButton> OKButton;
-  TOwned<TDialogCancelButton> CancelButton;
 
+  TInformationsForm() : TFieldsForm({&NameEdit, &AuthorEdit, &DescriptionEdit}) {}
   void OnOK() override;
-  void OnCancel() override;
-  void OnCreate() override;
-  void OnFree() override;
   void OnDraw() override;
+  // Refills the edits when due, then walks them like every fields form.
   void OnCheck() override;
-  void OnShow() override;
   // Shows the form with its edits refilled from the loaded database.
   void Open();
-  void ClearEdits();
 };
 
 extern TOwned<TInformationsForm> InformationsForm;
