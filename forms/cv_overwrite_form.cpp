@@ -10,21 +10,14 @@
 
 TOwned<TOverwriteForm> OverwriteForm;
 
-namespace {
-
-void AnswerWith(TOverwriteAnswer Answer) {
-  OverwriteForm->Hide();
-  AnswerOverwriteQuestion(Answer);
-  if (Answer == TOverwriteAnswer::SaveAs) SaveAsForm->Show(ST_Unmodal);
+void TOverwriteForm::OnAnswer(int32_t I) {
+  static constexpr TOverwriteAnswer kAnswers[] = {TOverwriteAnswer::Overwrite, TOverwriteAnswer::SaveAs,
+                                                  TOverwriteAnswer::Cancel};
+  const TOverwriteAnswer answer = kAnswers[I];
+  Hide();
+  AnswerOverwriteQuestion(answer);
+  if (answer == TOverwriteAnswer::SaveAs) SaveAsForm->Show(ST_Unmodal);
 }
-
-}  // namespace
-
-void TOverwriteForm::TOverwriteButton1::OnMouseLeftClick(int32_t, int32_t) {
-  AnswerWith(TOverwriteAnswer::Overwrite);
-}
-void TOverwriteForm::TSaveAsButton1::OnMouseLeftClick(int32_t, int32_t) { AnswerWith(TOverwriteAnswer::SaveAs); }
-void TOverwriteForm::TCancelButton1::OnMouseLeftClick(int32_t, int32_t) { AnswerWith(TOverwriteAnswer::Cancel); }
 
 void TOverwriteForm::OnCreate() {
   TThreeAnswerForm::OnCreate();

@@ -8,24 +8,13 @@
 
 class TOverwriteForm : public TThreeAnswerForm {
  public:
-  class TOverwriteButton1 : public TOverwriteButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TSaveAsButton1 : public TSaveAsButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TCancelButton1 : public TCancelButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
-  TOwned<TOverwriteButton1> OverwriteButton;
-  TOwned<TSaveAsButton1> SaveAsButton;
-  TOwned<TCancelButton1> CancelButton;
+  TOwned<TNthAnswerButton<TOverwriteButton, 0>> OverwriteButton;
+  TOwned<TNthAnswerButton<TSaveAsButton, 1>> SaveAsButton;
+  TOwned<TNthAnswerButton<TCancelButton, 2>> CancelButton;
 
   void OnCreate() override;
+  // Overwrite, save under another name, or cancel.
+  void OnAnswer(int32_t I) override;
   void OnShow() override;
   // Closing the question by its title bar cancels the save.
   void OnCloseQuery() override;

@@ -7,12 +7,6 @@
 
 TOwned<TRecoveryForm> RecoveryForm;
 
-void TRecoveryForm::TOpenButton1::OnMouseLeftClick(int32_t, int32_t) { RecoveryForm->Answer(TRecoveryAnswer::Open); }
-void TRecoveryForm::TLaterButton1::OnMouseLeftClick(int32_t, int32_t) { RecoveryForm->Answer(TRecoveryAnswer::Later); }
-void TRecoveryForm::TRemoveButton1::OnMouseLeftClick(int32_t, int32_t) {
-  RecoveryForm->Answer(TRecoveryAnswer::Delete);
-}
-
 void TRecoveryForm::OnCreate() {
   TThreeAnswerForm::OnCreate();
   CreateDialogButton(OpenButton, ANSWER_X[0], ANSWER_Y);

@@ -14,22 +14,9 @@ enum class TRecoveryAnswer : uint8_t { Open, Later, Delete };
 
 class TRecoveryForm : public TThreeAnswerForm {
  public:
-  class TOpenButton1 : public TOpenButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TLaterButton1 : public TLaterButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-  class TRemoveButton1 : public TRemoveButton {
-   public:
-    void OnMouseLeftClick(int32_t X, int32_t Y) override;
-  };
-
-  TOwned<TOpenButton1> OpenButton;
-  TOwned<TLaterButton1> LaterButton;
-  TOwned<TRemoveButton1> RemoveButton;
+  TOwned<TNthAnswerButton<TOpenButton, 0>> OpenButton;
+  TOwned<TNthAnswerButton<TLaterButton, 1>> LaterButton;
+  TOwned<TNthAnswerButton<TRemoveButton, 2>> RemoveButton;
 
   // Called once the questions are over; Opened tells whether a recovered
   // version is now the loaded database.
@@ -37,6 +24,8 @@ class TRecoveryForm : public TThreeAnswerForm {
 
   void OnCreate() override;
   void OnShow() override;
+  // Open, later or delete, in the order of TRecoveryAnswer.
+  void OnAnswer(int32_t I) override { Answer(static_cast<TRecoveryAnswer>(I)); }
   // Closing the question by its title bar keeps the copy for later.
   void OnCloseQuery() override;
 

@@ -3,13 +3,14 @@
 // start, the question about a file changed on disk): the question mark, a
 // few lines of text centred under it, and three picture buttons in a row.
 
+#include <cassert>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "forms/cv_picture_buttons.h"
-#include "vc/vc_form.h"
+#include "forms/cv_dialog_form.h"
 
-class TThreeAnswerForm : public TForm {
+class TThreeAnswerForm : public TDialogForm {
  public:
   static constexpr uint32_t WIDTH = 380;
   static constexpr uint32_t HEIGHT = 200;
@@ -26,9 +27,22 @@ class TThreeAnswerForm : public TForm {
 
   void OnCreate() override;
   void OnDraw() override;
+  // Answer I (0 to 2, the buttons left to right) was chosen.
+  virtual void OnAnswer(int32_t I) = 0;
 
  protected:
   // The buttons' places, left to right.
   static constexpr int32_t ANSWER_Y = 160;
   static constexpr int32_t ANSWER_X[3] = {30, 148, 266};
+};
+
+// Answer button I of a three-answer form, in the look TLook.
+template <class TLook, int32_t I>
+class TNthAnswerButton final : public TLook {
+ public:
+  void OnMouseLeftClick(int32_t, int32_t) override {
+    auto* form = dynamic_cast<TThreeAnswerForm*>(&DialogOf(*this));
+    assert(form != nullptr && "an answer button of three lies on a three-answer form");
+    form->OnAnswer(I);
+  }
 };
