@@ -233,6 +233,16 @@ void TListForm::OnCheck() {
     Container[static_cast<std::size_t>(asked_row_ - 1)]->CatchFocus();
     asked_row_ = 0;
   }
+  UpdateRows();
+  const int32_t count = ShownCount();
+  const int32_t p = ScrollBar1->Position;
+  for (int r = 0; r < LIST_ROWS; ++r) Container[static_cast<std::size_t>(r)]->Enable = p + r + 1 <= count;
+  SelectClickedRow(count, p);
+  PaceArrowKeys(FollowFocus(count, p));
+  ColourRows();
+}
+
+void TListForm::UpdateRows() {
   // Steps 1 to 3 of a frame: scroll, search, rebuild. The view sorts and
   // filters only when its inputs changed; the cells are refilled only then.
   bool refill = ScrollBar1->Position != ScrollBarPos;
@@ -252,58 +262,58 @@ void TListForm::OnCheck() {
     refill = true;
   }
   if (refill) ListAllItems();
+}
 
-  const int32_t count = ShownCount();
-  int32_t p = ScrollBar1->Position;
-  for (int r = 0; r < LIST_ROWS; ++r) Container[static_cast<std::size_t>(r)]->Enable = p + r + 1 <= count;
-
+void TListForm::SelectClickedRow(int32_t Count, int32_t P) {
   // A click on any cell of a filled row selects it.
   for (int r = 0; r < LIST_ROWS; ++r) {
-    if (p + r + 1 > count) continue;
+    if (P + r + 1 > Count) continue;
     for (int c = 0; c < LIST_COLUMNS; ++c) {
       if (!ListPanels[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]->PMouseLeftClick) continue;
-      ActiveLine = p + r + 1;
+      ActiveLine = P + r + 1;
       Container[static_cast<std::size_t>(r)]->CatchFocus();
       PositionOfFocusedComponent = FIRST_ROW_FOCUS_POSITION + static_cast<uint32_t>(r);
       break;
     }
   }
+}
 
+bool TListForm::FollowFocus(int32_t Count, int32_t P) {
   // A row is selected exactly while its holder has the keyboard focus.
-  bool is_focused = false;
   for (int r = 0; r < LIST_ROWS; ++r) {
     if (Focused != &Container[static_cast<std::size_t>(r)]) continue;
-    ActiveLine = std::min(p + r + 1, count);
-    if (ActiveLine != 0) {
-      is_focused = true;
-      FocusActiveRow();
-    }
-    break;
+    ActiveLine = std::min(P + r + 1, Count);
+    if (ActiveLine == 0) return false;
+    FocusActiveRow();
+    return true;
   }
+  return false;
+}
 
+void TListForm::PaceArrowKeys(bool RowFocused) {
   const int32_t now = Tick();
-  if (is_focused) {
-    if (!KeyIsDown(vk::DOWN)) {
-      LastInput2 = now;
-      down_steps_ = 0;
-    } else if (now - LastInput2 > STEP_DELAY) {
-      StepSelection(1);
-      LastInput2 = now + (down_steps_++ == 0 ? FIRST_REPEAT_PAUSE : REPEAT_PAUSE) - STEP_DELAY;
-    }
-    if (!KeyIsDown(vk::UP)) {
-      LastInput = now;
-      up_steps_ = 0;
-    } else if (now - LastInput > STEP_DELAY) {
-      StepSelection(-1);
-      LastInput = now + (up_steps_++ == 0 ? FIRST_REPEAT_PAUSE : REPEAT_PAUSE) - STEP_DELAY;
-    }
-  } else {
+  if (!RowFocused) {
     ActiveLine = 0;
     LastInput = LastInput2 = now;
     up_steps_ = down_steps_ = 0;
+    return;
   }
+  PaceKey(vk::DOWN, 1, LastInput2, down_steps_, now);
+  PaceKey(vk::UP, -1, LastInput, up_steps_, now);
+}
 
-  p = ScrollBar1->Position;
+void TListForm::PaceKey(uint8_t Key, int32_t Step, int32_t& Last, int32_t& Steps, int32_t Now) {
+  if (!KeyIsDown(Key)) {
+    Last = Now;
+    Steps = 0;
+  } else if (Now - Last > STEP_DELAY) {
+    StepSelection(Step);
+    Last = Now + (Steps++ == 0 ? FIRST_REPEAT_PAUSE : REPEAT_PAUSE) - STEP_DELAY;
+  }
+}
+
+void TListForm::ColourRows() {
+  const int32_t p = ScrollBar1->Position;
   for (int r = 0; r < LIST_ROWS; ++r) {
     const bool selected = p + r + 1 == ActiveLine;
     for (int c = 0; c < LIST_COLUMNS; ++c) {

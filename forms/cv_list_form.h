@@ -122,6 +122,17 @@ class TListForm : public TDialogForm {
   void DeleteSelected();
 
  private:
+  // The steps of a check, with Count records shown from scroll position P:
+  // scroll, search and rebuild; a click selects its row; the selection
+  // follows the focus (true while a row holds it); held arrow keys step it;
+  // the selected row is coloured.
+  void UpdateRows();
+  void SelectClickedRow(int32_t Count, int32_t P);
+  bool FollowFocus(int32_t Count, int32_t P);
+  void PaceArrowKeys(bool RowFocused);
+  // One held arrow key: a step after STEP_DELAY, then repeated steps.
+  void PaceKey(uint8_t Key, int32_t Step, int32_t& Last, int32_t& Steps, int32_t Now);
+  void ColourRows();
   // Steps the selection by one row (Up or Down), scrolling when it leaves
   // the visible rows.
   void StepSelection(int32_t Step);

@@ -510,43 +510,29 @@ void TObservatoryForm::OnDraw() {
   // A database change later in this frame's checks leaves positions that
   // may no longer designate the records they were computed from.
   if (ListedDatabase.Changed()) RecalculateNebulas();
+  SetViewport(RealCanvasViewport.X1, RealCanvasViewport.Y1, RealCanvasViewport.X2, RealCanvasViewport.Y2);
+  SetColor(0, 0, 0, AlphaBlending);
+  FillCircle(RealCanvasPos.X1 + SKY_CENTER, RealCanvasPos.Y1 + SKY_CENTER, SKY_RADIUS + 1);
+  DrawThumbnails();
+  DrawSkyGrid();
+  DrawReadOut();
+}
+
+void TObservatoryForm::DrawThumbnails() {
   const int32_t ox = RealCanvasPos.X1;
   const int32_t oy = RealCanvasPos.Y1;
   const uint8_t a = AlphaBlending;
-  SetViewport(RealCanvasViewport.X1, RealCanvasViewport.Y1, RealCanvasViewport.X2, RealCanvasViewport.Y2);
-  const int32_t cx = ox + SKY_CENTER;
-  const int32_t cy = oy + SKY_CENTER;
-
-  SetColor(0, 0, 0, a);
-  FillCircle(cx, cy, SKY_RADIUS + 1);
-
   const bool frame = NebulaListFocused();
   if (SkipHiddenThumbnails) {
     FindHiddenRows();
   } else {
     HiddenRows.assign(ObservingNebulas.size(), 0);
   }
-  const TViewport& clip = RealCanvasViewport;
   for (std::size_t i = 0; i < ObservingNebulas.size(); ++i) {
     const TObservingNebula& o = ObservingNebulas[i];
     const TPicture& picture = PictureOf(o);
-    const uint32_t hidden = HiddenRows[i];
-    if (hidden != 0) {
-      // Each run of visible rows through a viewport narrowed to it.
-      const int32_t rows = static_cast<int32_t>(picture.ImageHeight);
-      for (int32_t r = 0; r < rows;) {
-        if (hidden >> r & 1) {
-          ++r;
-          continue;
-        }
-        int32_t end = r;
-        while (end + 1 < rows && !(hidden >> (end + 1) & 1)) ++end;
-        const int32_t top = oy + o.SkyArea.Y1;
-        SetViewport(clip.X1, std::max(clip.Y1, top + r), clip.X2, std::min(clip.Y2, top + end));
-        ShowBMPPicture(ox + o.SkyArea.X1, top, picture);
-        r = end + 1;
-      }
-      SetViewport(clip.X1, clip.Y1, clip.X2, clip.Y2);
+    if (HiddenRows[i] != 0) {
+      DrawVisibleRows(o, picture, HiddenRows[i]);
     } else if (a == 0) {
       ShowBMPPicture(ox + o.SkyArea.X1, oy + o.SkyArea.Y1, picture);
     } else {
@@ -558,7 +544,33 @@ void TObservatoryForm::OnDraw() {
       Rectangle(ox + o.SkyArea.X1, oy + o.SkyArea.Y1, ox + o.SkyArea.X2, oy + o.SkyArea.Y2);
     }
   }
+}
 
+void TObservatoryForm::DrawVisibleRows(const TObservingNebula& O, const TPicture& Picture, uint32_t Hidden) {
+  // Each run of visible rows through a viewport narrowed to it.
+  const TViewport& clip = RealCanvasViewport;
+  const int32_t rows = static_cast<int32_t>(Picture.ImageHeight);
+  const int32_t top = RealCanvasPos.Y1 + O.SkyArea.Y1;
+  for (int32_t r = 0; r < rows;) {
+    if (Hidden >> r & 1) {
+      ++r;
+      continue;
+    }
+    int32_t end = r;
+    while (end + 1 < rows && !(Hidden >> (end + 1) & 1)) ++end;
+    SetViewport(clip.X1, std::max(clip.Y1, top + r), clip.X2, std::min(clip.Y2, top + end));
+    ShowBMPPicture(RealCanvasPos.X1 + O.SkyArea.X1, top, Picture);
+    r = end + 1;
+  }
+  SetViewport(clip.X1, clip.Y1, clip.X2, clip.Y2);
+}
+
+void TObservatoryForm::DrawSkyGrid() {
+  const int32_t ox = RealCanvasPos.X1;
+  const int32_t oy = RealCanvasPos.Y1;
+  const int32_t cx = ox + SKY_CENTER;
+  const int32_t cy = oy + SKY_CENTER;
+  const uint8_t a = AlphaBlending;
   SetColor(100, 100, 100, a);
   Line(ox + 19, cy, ox + 421, cy);
   Line(cx, oy + 19, cx, oy + 421);
@@ -579,7 +591,13 @@ void TObservatoryForm::OnDraw() {
   WriteText(ox + 221 + static_cast<int32_t>(GetTextLength(font, "0°"_cp)), oy + 424, font, "S");
   WriteText(ox + 1, oy + 228, font, "V");
   WriteText(ox + 424, oy + 228, font, "Z");
-  SetColor(50, 50, 50, a);
+}
+
+void TObservatoryForm::DrawReadOut() {
+  const int32_t ox = RealCanvasPos.X1;
+  const int32_t oy = RealCanvasPos.Y1;
+  const TFont& font = ProgramFont(0);
+  SetColor(50, 50, 50, AlphaBlending);
   if (PMouseIs) {
     // One decimal: a pixel of the map spans almost half a degree.
     char text[64];

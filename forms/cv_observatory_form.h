@@ -190,6 +190,12 @@ class TObservatoryForm : public TDialogForm {
   static TViewport ReadOutPlace(int32_t I);
 
  private:
+  // The steps of drawing: the thumbnails (only the rows of each that later
+  // ones leave visible), the grid with its labels, the read-outs.
+  void DrawThumbnails();
+  void DrawVisibleRows(const TObservingNebula& O, const TPicture& Picture, uint32_t Hidden);
+  void DrawSkyGrid();
+  void DrawReadOut();
   const TPicture& PictureOf(const TObservingNebula& O) const;
   // Marks in HiddenRows, per list element, the rows (bit r: row r from the
   // top) that thumbnails drawn after it cover wholly.
