@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/cv_catalogue.h"
 #include "catalogue/cv_database_file.h"
 #include "catalogue/cv_messages.h"
 #include "catalogue/cv_nebula.h"

@@ -1,6 +1,7 @@
 #include "vc/vc_base.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/platform.h"
 #include "rastrix/fnt.h"
@@ -27,8 +28,19 @@ const TColor TranColor{0, 0, 0, 0};
 bool CanControl = false;
 
 namespace {
+std::optional<TToolkit> g_toolkit;
 uint32_t next_redraw = LONGEST_REST;
 }  // namespace
+
+TToolkit& Toolkit() {
+  if (!g_toolkit) g_toolkit.emplace();
+  return *g_toolkit;
+}
+
+void RenewToolkit() {
+  g_toolkit.reset();
+  g_toolkit.emplace();
+}
 
 void RedrawWithin(uint32_t Ms) { next_redraw = std::min(next_redraw, Ms); }
 

@@ -259,6 +259,44 @@ class TVisualComponent : public TComponentBase {
   void ComputeGeometry();
 };
 
+// --- The toolkit's state ---
+
+// What every component shares: the forms, the focus, the mouse's claim in
+// this frame, the keys and the cursor. One object, made afresh with each
+// application (RenewToolkit), so nothing can be left over from the last one.
+struct TToolkit {
+  Array_Of_PComponentBase OpenedWindows;  // every form, z-order, 0 = bottom
+  Array_Of_PComponentBase AllForms;       // every form, creation order
+  PComponentBase ActiveForm = nullptr;
+  bool ChangedActiveComponent = false;  // the left button went down on ActiveComponent and is still down
+  PComponentBase ActiveComponent = nullptr;
+  PComponentBase ActualComponent = nullptr;  // parent of components created now
+  PComponentBase ActualForm = nullptr;       // focus-list owner of components created now
+  PComponentBase Focused = nullptr;
+  bool Changed = false;  // the mouse has been claimed in this frame
+  TKeyboardKeys KeyboardKeysOld{};
+  TKeyboardKeys KeyboardKeysNew{};
+  // Characters typed in this frame (Windows-1250, in order) when the system's
+  // layout makes them; the focused edit field takes them. With TextFromSystem
+  // false the fields make their characters from the key states instead.
+  bool TextFromSystem = false;
+  std::string TypedText;
+  int32_t DoubleClickTime = 0;  // the platform's setting; the dispatch uses its own 1000 ms
+  TMouseCursor MouseCursor = MC_Arrow;
+  TLink Link = L_No_Response;
+  TMenuItemProces MenuItemProces;
+  Array_Of_PComponentBase AllMenuItems;
+  bool CanControl = false;
+  uint32_t NextRedraw = 1000;  // the soonest RedrawWithin request of this frame
+};
+
+// The toolkit's state of this process.
+TToolkit& Toolkit();
+// Destroys the toolkit's state and makes it afresh (the lists must hold no
+// live components any more): the application does so when it is created and
+// released, a test of components without one before and after each case.
+void RenewToolkit();
+
 // --- Toolkit globals ---
 
 extern Array_Of_PComponentBase OpenedWindows;  // every form, z-order, 0 = bottom
