@@ -79,8 +79,8 @@ struct Scene {
       items[i]->Borders = TBorders{true, true, true, true};
     }
     form->Show(ST_Unmodal);
-    ActiveComponent = &file;
-    Focused = &items[3];
+    Toolkit().ActiveComponent = &file;
+    Toolkit().Focused = &items[3];
   }
   ~Scene() {
     form->Free();
@@ -88,9 +88,9 @@ struct Scene {
   }
 
   void Frame() {
-    Changed = false;
-    CanControl = true;
-    Link = L_No_Response;
+    Toolkit().Changed = false;
+    Toolkit().CanControl = true;
+    Toolkit().Link = L_No_Response;
     MenuCheckPass(P_Input);
     form->Check();
     MenuCheckPass(P_Position);
@@ -132,12 +132,12 @@ void BM_GalleryTypingFrame(benchmark::State& state) {
   for (int64_t i = 0; i < state.range(0); ++i) text += static_cast<char>(i % 7 == 6 ? ' ' : 'a' + i % 26);
   edit.SetText(text);
   const auto frame = [&](int key) {
-    Changed = false;
-    CanControl = true;
-    Link = L_No_Response;
-    KeyboardKeysOld = KeyboardKeysNew;
-    KeyboardKeysNew.fill(false);
-    if (key != 0) KeyboardKeysNew[static_cast<uint8_t>(key)] = true;
+    Toolkit().Changed = false;
+    Toolkit().CanControl = true;
+    Toolkit().Link = L_No_Response;
+    Toolkit().KeyboardKeysOld = Toolkit().KeyboardKeysNew;
+    Toolkit().KeyboardKeysNew.fill(false);
+    if (key != 0) Toolkit().KeyboardKeysNew[static_cast<uint8_t>(key)] = true;
     MenuCheckPass(P_Input);
     form.Check();
     MenuCheckPass(P_Position);

@@ -12,7 +12,7 @@ TPendingOperation g_pending;
 bool g_overwrite_waiting = false;
 
 // A save over a file someone else has replaced since waits for the question.
-bool MustAskToOverwrite() { return Loaded && DatabaseFileChangedOnDisk(); }
+bool MustAskToOverwrite() { return Catalogue().Loaded && DatabaseFileChangedOnDisk(); }
 
 TWorkflowStep Tell(TWorkflowFinished Finished, TWorkflowStep Step) {
   if (Finished != nullptr) Finished(Step);
@@ -24,7 +24,7 @@ TWorkflowStep Wait(TPendingOperation Operation) {
   return TWorkflowStep::AskToSave;
 }
 
-bool ChangesWouldBeLost() { return Loaded && Modified; }
+bool ChangesWouldBeLost() { return Catalogue().Loaded && Catalogue().Modified; }
 
 void ReportInvalidPath(std::string_view P) {
   std::string message("\"");
@@ -102,17 +102,17 @@ TWorkflowStep RequestSaveAs(std::string_view P) {
     ReportInvalidPath(P);
     return TWorkflowStep::Refused;
   }
-  const TShortString path = DatabaseInfo.Path;
-  const std::string file = DatabaseFile;
-  const bool loaded = Loaded;
-  DatabaseInfo.Path = P;
-  DatabaseFile = DatabaseInfo.Path.Str();
-  Loaded = true;
+  const TShortString path = Catalogue().DatabaseInfo.Path;
+  const std::string file = Catalogue().DatabaseFile;
+  const bool loaded = Catalogue().Loaded;
+  Catalogue().DatabaseInfo.Path = P;
+  Catalogue().DatabaseFile = Catalogue().DatabaseInfo.Path.Str();
+  Catalogue().Loaded = true;
   if (SaveDatabase()) return TWorkflowStep::Done;
   // Plain saving must still go where it went before.
-  DatabaseInfo.Path = path;
-  DatabaseFile = file;
-  Loaded = loaded;
+  Catalogue().DatabaseInfo.Path = path;
+  Catalogue().DatabaseFile = file;
+  Catalogue().Loaded = loaded;
   return TWorkflowStep::Refused;
 }
 

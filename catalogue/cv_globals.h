@@ -18,23 +18,15 @@
 
 // Global state of the loaded database.
 extern bool Terminate;
-extern TNebulas Nebulas;   // length always equals DatabaseInfo.NumberOfItems
-extern TDatabaseInfo DatabaseInfo;
-extern bool Loaded;
-extern std::string DatabaseFile;  // program path the loaded database is written to
-extern bool Modified;
 // Raised whenever records are replaced, added or removed, or a thumbnail is
 // released (load, new, add, delete, revise). Anything that keeps copies of
 // records, such as the observatory's list and the list form's view, rebuilds
 // its copies when it sees a new value before drawing them again, because
 // their thumbnails may be gone.
-extern uint32_t DatabaseRevision;
 // The value DatabaseRevision took when the whole database was last replaced
 // (load, new, reset). Views read both through TDatabaseWatch (cv_database_watch).
-extern uint32_t DatabaseReplaced;
 // Raised by every successful save of a loaded database (never lowered), so a
 // view can tell the user that one happened.
-extern uint32_t DatabaseSaves;
 
 // Writes the loaded database to DatabaseFile through a new file in the same
 // folder that then replaces the old one, so a failed save never destroys the
@@ -56,20 +48,16 @@ TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes);
 // The file DatabaseFile as it was last read or written by this program (not
 // `exists` when it never was), to tell whether someone else has replaced it
 // since; and the lock that marks it as open in this program.
-extern platform::FileState DatabaseFileState;
-extern platform::FileLock DatabaseFileLock;
 // Whether a file at DatabaseFile is not the one this program last read or
 // wrote there (another program or a second copy saved over it).
 bool DatabaseFileChangedOnDisk();
 // Whether loads and saves lock the database file (the program does; tools
 // and tests of the catalogue alone need not).
-extern bool LockOpenedDatabases;
 // Locks DatabaseFile for this program when LockOpenedDatabases; when another
 // running program holds it, says so through ShowErrorMessage.
 void TakeDatabaseLock();
 // The recovery copy the loaded records came from (cv_recovery), empty when
 // they did not: a successful save supersedes it, and it is then removed.
-extern std::string RecoverySource;
 
 // Reads the database file F (a program path). On success the new records
 // replace the loaded ones (whose thumbnails are released), DatabaseFile := F,

@@ -128,7 +128,7 @@ void RebuildListLiterally(TNebulas& Records, int32_t Count, TSortType SortType, 
 }
 
 bool TListView::Update(TSortType SortType, TDirection Direction, bool SearchActive, std::string_view SearchText) {
-  const bool records_changed = !valid_ || revision_ != DatabaseRevision;
+  const bool records_changed = !valid_ || revision_ != Catalogue().Revision;
   const bool order_changed = records_changed || SortType != sort_type_ || Direction != direction_;
   const bool search_changed =
       !valid_ || SearchActive != filtered_ || (SearchActive && SearchText != std::string_view(search_text_));
@@ -149,15 +149,15 @@ bool TListView::Update(TSortType SortType, TDirection Direction, bool SearchActi
     const std::string_view all(searchable_);
     const std::size_t none = std::string_view::npos;
     std::size_t hit = search.Folded.empty() ? none : all.find(search.Folded);
-    for (std::size_t i = 0; i < Nebulas.size(); ++i) {
+    for (std::size_t i = 0; i < Catalogue().Nebulas.size(); ++i) {
       const std::size_t end = searchable_start_[i + 1];
       const bool contained = hit < end;
       if (contained) hit = all.find(search.Folded, end);
-      if (contained || MatchesSearchPrefix(Nebulas[i], search)) positions_.push_back(static_cast<uint32_t>(i));
+      if (contained || MatchesSearchPrefix(Catalogue().Nebulas[i], search)) positions_.push_back(static_cast<uint32_t>(i));
     }
   }
   valid_ = true;
-  revision_ = DatabaseRevision;
+  revision_ = Catalogue().Revision;
   sort_type_ = SortType;
   direction_ = Direction;
   return true;
@@ -166,8 +166,8 @@ bool TListView::Update(TSortType SortType, TDirection Direction, bool SearchActi
 void TListView::BuildSearchable() {
   searchable_.clear();
   searchable_start_.clear();
-  searchable_start_.reserve(Nebulas.size() + 1);
-  for (const TNebula& r : Nebulas) {
+  searchable_start_.reserve(Catalogue().Nebulas.size() + 1);
+  for (const TNebula& r : Catalogue().Nebulas) {
     searchable_start_.push_back(static_cast<uint32_t>(searchable_.size()));
     AppendSearchableText(r, searchable_);
   }

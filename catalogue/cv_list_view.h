@@ -62,11 +62,11 @@ class TListView {
   // The next Update recomputes whatever its inputs are.
   void Invalidate() { valid_ = false; }
 
-  std::size_t Count() const { return filtered_ ? positions_.size() : Nebulas.size(); }
+  std::size_t Count() const { return filtered_ ? positions_.size() : Catalogue().Nebulas.size(); }
   // Position in Nebulas of row I (from 0) and the record shown there; valid
   // until the records change.
   std::size_t Position(std::size_t I) const { return filtered_ ? positions_[I] : I; }
-  const TNebula& Row(std::size_t I) const { return Nebulas[Position(I)]; }
+  const TNebula& Row(std::size_t I) const { return Catalogue().Nebulas[Position(I)]; }
 
  private:
   bool valid_ = false;

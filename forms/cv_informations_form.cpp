@@ -12,12 +12,12 @@ void TInformationsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
       description(form.DescriptionEdit->Text);
   // A changed header is a change like any other: it is saved or asked about
   // before the database is left, never dropped unnoticed.
-  if (!(name == DatabaseInfo.NameOfDatabase && author == DatabaseInfo.Autor &&
-        description == DatabaseInfo.Description)) {
-    DatabaseInfo.NameOfDatabase = name;
-    DatabaseInfo.Autor = author;
-    DatabaseInfo.Description = description;
-    Modified = true;
+  if (!(name == Catalogue().DatabaseInfo.NameOfDatabase && author == Catalogue().DatabaseInfo.Autor &&
+        description == Catalogue().DatabaseInfo.Description)) {
+    Catalogue().DatabaseInfo.NameOfDatabase = name;
+    Catalogue().DatabaseInfo.Autor = author;
+    Catalogue().DatabaseInfo.Description = description;
+    Catalogue().Modified = true;
   }
   form.ClearEdits();
   form.Hide();
@@ -46,9 +46,9 @@ void TInformationsForm::OnDraw() {
 
 void TInformationsForm::OnCheck() {
   if (Refresh) {
-    NameEdit->SetText(DatabaseInfo.NameOfDatabase.View());
-    AuthorEdit->SetText(DatabaseInfo.Autor.View());
-    DescriptionEdit->SetText(DatabaseInfo.Description.View());
+    NameEdit->SetText(Catalogue().DatabaseInfo.NameOfDatabase.View());
+    AuthorEdit->SetText(Catalogue().DatabaseInfo.Autor.View());
+    DescriptionEdit->SetText(Catalogue().DatabaseInfo.Description.View());
     Refresh = false;
   }
   if (NameEdit->PAccept) AuthorEdit->CatchFocus();

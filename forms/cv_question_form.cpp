@@ -39,7 +39,7 @@ void TSaveQuestionForm::OnShow() {
 
 void TSaveQuestionForm::OnDraw() {
   question_.assign(SaveQuestionText());
-  question_.append(DatabaseInfo.NameOfDatabase.View());
+  question_.append(Catalogue().DatabaseInfo.NameOfDatabase.View());
   const TFont& font = ProgramFont(1);
   SetColor(0, 50, 100, 0);
   const int32_t width = static_cast<int32_t>(GetTextLength(font, question_));

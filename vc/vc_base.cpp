@@ -6,26 +6,7 @@
 #include "platform/platform.h"
 #include "rastrix/fnt.h"
 
-Array_Of_PComponentBase OpenedWindows;
-Array_Of_PComponentBase AllForms;
-PComponentBase ActiveForm = nullptr;
-bool ChangedActiveComponent = false;
-PComponentBase ActiveComponent = nullptr;
-PComponentBase ActualComponent = nullptr;
-PComponentBase ActualForm = nullptr;
-PComponentBase Focused = nullptr;
-bool Changed = false;
-TKeyboardKeys KeyboardKeysOld{};
-TKeyboardKeys KeyboardKeysNew{};
-bool TextFromSystem = false;
-std::string TypedText;
-int32_t DoubleClickTime = 0;
-TMouseCursor MouseCursor = MC_Arrow;
-TLink Link = L_No_Response;
-TMenuItemProces MenuItemProces;
-Array_Of_PComponentBase AllMenuItems;
 const TColor TranColor{0, 0, 0, 0};
-bool CanControl = false;
 
 namespace {
 std::optional<TToolkit> g_toolkit;
@@ -51,25 +32,25 @@ uint32_t TakeNextRedraw() {
 }
 
 void ResetToolkitGlobals() {
-  OpenedWindows.clear();
-  AllForms.clear();
-  ActiveForm = nullptr;
-  ChangedActiveComponent = false;
-  ActiveComponent = nullptr;
-  ActualComponent = nullptr;
-  ActualForm = nullptr;
-  Focused = nullptr;
-  Changed = false;
-  KeyboardKeysOld.fill(false);
-  KeyboardKeysNew.fill(false);
-  TextFromSystem = false;
-  TypedText.clear();
-  DoubleClickTime = 0;
-  MouseCursor = MC_Arrow;
-  Link = L_No_Response;
-  MenuItemProces = TMenuItemProces{};
-  AllMenuItems.clear();
-  CanControl = false;
+  Toolkit().OpenedWindows.clear();
+  Toolkit().AllForms.clear();
+  Toolkit().ActiveForm = nullptr;
+  Toolkit().ChangedActiveComponent = false;
+  Toolkit().ActiveComponent = nullptr;
+  Toolkit().ActualComponent = nullptr;
+  Toolkit().ActualForm = nullptr;
+  Toolkit().Focused = nullptr;
+  Toolkit().Changed = false;
+  Toolkit().KeyboardKeysOld.fill(false);
+  Toolkit().KeyboardKeysNew.fill(false);
+  Toolkit().TextFromSystem = false;
+  Toolkit().TypedText.clear();
+  Toolkit().DoubleClickTime = 0;
+  Toolkit().MouseCursor = MC_Arrow;
+  Toolkit().Link = L_No_Response;
+  Toolkit().MenuItemProces = TMenuItemProces{};
+  Toolkit().AllMenuItems.clear();
+  Toolkit().CanControl = false;
   next_redraw = LONGEST_REST;
 }
 
@@ -145,16 +126,16 @@ void TVisualComponent::CreateComponent(PComponentBase Adress_, bool CanFocus_) {
   CanFocus = CanFocus_;
   Is_Focused = false;
   TrackedKeys.clear();
-  MotherComponent = ActualComponent;
+  MotherComponent = Toolkit().ActualComponent;
   if (RegisterComponent) {
-    TVisualComponent* mother = Deref(ActualComponent);
+    TVisualComponent* mother = Deref(Toolkit().ActualComponent);
     assert(mother != nullptr && "a component needs a parent to register with");
     mother->RegisteredComponents.push_back(Adress);
   }
-  ActualComponent = Adress;
+  Toolkit().ActualComponent = Adress;
   if (CanFocus) {
-    MotherForm = ActualForm;
-    TVisualComponent* form = Deref(ActualForm);
+    MotherForm = Toolkit().ActualForm;
+    TVisualComponent* form = Deref(Toolkit().ActualForm);
     assert(form != nullptr && "a focusable component needs a form");
     form->FocusableComponents.push_back(Adress);
     FocusPosition = static_cast<uint32_t>(form->FocusableComponents.size() - 1);
@@ -175,15 +156,15 @@ void TVisualComponent::Free() {
   RegisteredComponents.clear();
   // Nothing may keep pointing at a component that no longer exists.
   if (Adress != nullptr) {
-    if (Focused == Adress) Focused = nullptr;
-    if (ActiveComponent == Adress) {
-      ActiveComponent = nullptr;
-      ChangedActiveComponent = false;
+    if (Toolkit().Focused == Adress) Toolkit().Focused = nullptr;
+    if (Toolkit().ActiveComponent == Adress) {
+      Toolkit().ActiveComponent = nullptr;
+      Toolkit().ChangedActiveComponent = false;
     }
-    if (ActualComponent == Adress) ActualComponent = MotherComponent;
-    if (ActualForm == Adress) ActualForm = nullptr;
-    if (ActiveForm == Adress) ActiveForm = nullptr;
-    Erase(AllMenuItems, Adress);
+    if (Toolkit().ActualComponent == Adress) Toolkit().ActualComponent = MotherComponent;
+    if (Toolkit().ActualForm == Adress) Toolkit().ActualForm = nullptr;
+    if (Toolkit().ActiveForm == Adress) Toolkit().ActiveForm = nullptr;
+    Erase(Toolkit().AllMenuItems, Adress);
     if (Adress->component_ == this) Adress->component_ = nullptr;
   }
   TComponentBase::Free();
@@ -232,21 +213,21 @@ void TVisualComponent::Check() {
   }
 
   TPoint cursor = Cursor();
-  if (CanCatchMouseEvent && (!ChangedActiveComponent || Adress == ActiveComponent) &&
+  if (CanCatchMouseEvent && (!Toolkit().ChangedActiveComponent || Adress == Toolkit().ActiveComponent) &&
       (!Enable || UnEnableAncestor) && Visible && !InvisibleAncestor &&
       Inside(RealComponentViewport, cursor.X, cursor.Y)) {
-    Changed = true;
-    if (KeyboardKeysNew[1]) {
-      ChangedActiveComponent = true;
-      ActiveComponent = Adress;
+    Toolkit().Changed = true;
+    if (Toolkit().KeyboardKeysNew[1]) {
+      Toolkit().ChangedActiveComponent = true;
+      Toolkit().ActiveComponent = Adress;
     }
   }
 
   SelfChanged = false;
   PMouseLeftClick = false;
   Continue_ = true;
-  if ((ChangedActiveComponent && Adress != ActiveComponent) || InvisibleAncestor || UnEnableAncestor || !Visible ||
-      !Enable || Changed) {
+  if ((Toolkit().ChangedActiveComponent && Adress != Toolkit().ActiveComponent) || InvisibleAncestor || UnEnableAncestor || !Visible ||
+      !Enable || Toolkit().Changed) {
     Continue_ = false;
     PMouseArrive = false;
     PMouseLeave = PMouseIs;
@@ -266,8 +247,8 @@ void TVisualComponent::Check() {
     const bool oldIs = PMouseIs;
     const bool oldLeftDown = PMouseLeftDown;
     const bool oldRightDown = PMouseRightDown;
-    const bool left = KeyboardKeysNew[1];
-    const bool right = KeyboardKeysNew[2];
+    const bool left = Toolkit().KeyboardKeysNew[1];
+    const bool right = Toolkit().KeyboardKeysNew[2];
     PMouseArrive = inside && !oldIs;
     PMouseLeave = !inside && oldIs;
     PMouseMove = inside && oldIs && cursor != MousePosition;
@@ -327,14 +308,14 @@ void TVisualComponent::Check() {
     OnMouseRightDoubleClick(ex, ey);
   }
 
-  if (SelfChanged && CanCatchMouseEvent) Changed = true;
+  if (SelfChanged && CanCatchMouseEvent) Toolkit().Changed = true;
 
-  if (!Is_Focused && Adress == Focused) {
+  if (!Is_Focused && Adress == Toolkit().Focused) {
     Is_Focused = true;
     Focus();
     OnFocus();
   }
-  if (Is_Focused && Adress != Focused) {
+  if (Is_Focused && Adress != Toolkit().Focused) {
     Is_Focused = false;
     LostFocus();
     OnLostFocus();
@@ -343,7 +324,7 @@ void TVisualComponent::Check() {
   // Indexed: a key handler may add tracked keys.
   for (std::size_t i = 0; i < TrackedKeys.size(); ++i) {
     const uint8_t key = TrackedKeys[i].Key;
-    const bool down = KeyboardKeysNew[key];
+    const bool down = Toolkit().KeyboardKeysNew[key];
     switch (TrackedKeys[i].State) {
       case 1:
         if (!down) TrackedKeys[i].State = 2;
@@ -376,7 +357,7 @@ void TVisualComponent::CatchFocus() {
   if (!CanFocus) return;
   TVisualComponent* form = Form();
   if (form == nullptr) return;
-  Focused = Adress;
+  Toolkit().Focused = Adress;
   form->PositionOfFocusedComponent = FocusPosition;
 }
 
@@ -405,12 +386,12 @@ void TVisualComponent::MouseLeave(int32_t, int32_t) {}
 
 void TVisualComponent::MouseLeftDown(int32_t, int32_t) {
   if (CanFocus) {
-    Focused = Adress;
+    Toolkit().Focused = Adress;
     if (TVisualComponent* form = Form()) form->PositionOfFocusedComponent = FocusPosition;
   }
-  ActiveComponent = Adress;
+  Toolkit().ActiveComponent = Adress;
   if (CanCatchMouseEvent) {
-    ChangedActiveComponent = true;
+    Toolkit().ChangedActiveComponent = true;
     SelfChanged = true;
   }
 }

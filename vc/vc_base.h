@@ -299,29 +299,10 @@ void RenewToolkit();
 
 // --- Toolkit globals ---
 
-extern Array_Of_PComponentBase OpenedWindows;  // every form, z-order, 0 = bottom
-extern Array_Of_PComponentBase AllForms;       // every form, creation order
-extern PComponentBase ActiveForm;
-extern bool ChangedActiveComponent;  // the left button went down on ActiveComponent and is still down
-extern PComponentBase ActiveComponent;
-extern PComponentBase ActualComponent;  // parent of components created now
-extern PComponentBase ActualForm;       // focus-list owner of components created now
-extern PComponentBase Focused;
-extern bool Changed;  // the mouse has been claimed in this frame
-extern TKeyboardKeys KeyboardKeysOld;
-extern TKeyboardKeys KeyboardKeysNew;
 // Characters typed in this frame (Windows-1250, in order) when the system's
 // layout makes them; the focused edit field takes them. With TextFromSystem
 // false the fields make their characters from the key states instead.
-extern bool TextFromSystem;
-extern std::string TypedText;
-extern int32_t DoubleClickTime;  // the platform's setting; the dispatch uses its own 1000 ms
-extern TMouseCursor MouseCursor;
-extern TLink Link;
-extern TMenuItemProces MenuItemProces;
-extern Array_Of_PComponentBase AllMenuItems;
 extern const TColor TranColor;
-extern bool CanControl;
 
 // What changes on the screen by the clock alone (a caret's blink, a clock's
 // next second) asks, every frame it is checked or drawn, to be drawn again
@@ -342,16 +323,16 @@ inline constexpr int64_t DOUBLE_CLICK_WINDOW = 1000;
 void ResetToolkitGlobals();
 
 // Key state helpers over the two arrays: down now, and down now but not before.
-inline bool KeyIsDown(int Key) { return KeyboardKeysNew[static_cast<uint8_t>(Key)]; }
+inline bool KeyIsDown(int Key) { return Toolkit().KeyboardKeysNew[static_cast<uint8_t>(Key)]; }
 inline bool KeyPressed(int Key) {
-  return KeyboardKeysNew[static_cast<uint8_t>(Key)] && !KeyboardKeysOld[static_cast<uint8_t>(Key)];
+  return Toolkit().KeyboardKeysNew[static_cast<uint8_t>(Key)] && !Toolkit().KeyboardKeysOld[static_cast<uint8_t>(Key)];
 }
 
 // The hand cursor for a clickable part: asked for on arrival, given back on
 // leaving unless another part asked for it in the same frame.
-inline void RequestHand() { Link = L_Hover; }
+inline void RequestHand() { Toolkit().Link = L_Hover; }
 inline void ReleaseHand() {
-  if (Link != L_Hover) Link = L_Leaved;
+  if (Toolkit().Link != L_Hover) Toolkit().Link = L_Leaved;
 }
 
 // --- TOwned ---

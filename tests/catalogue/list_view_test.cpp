@@ -124,7 +124,7 @@ TEST_F(CatalogueTest, CachedListEqualsTheRecomputationAfterEveryChange) {
     };
     // The row the user acts on, and the record it stands for in each world.
     auto chosen_row = [&](std::size_t& cached, std::size_t& plain) {
-      if (Nebulas.empty() || !shown) return false;
+      if (Catalogue().Nebulas.empty() || !shown) return false;
       TNebulas rows;
       RebuildListLiterally(literal, static_cast<int32_t>(literal.size()), sort, direction, box && !text.empty(),
                            text, rows);
@@ -189,9 +189,9 @@ TEST_F(CatalogueTest, CachedListEqualsTheRecomputationAfterEveryChange) {
         RebuildListLiterally(literal, static_cast<int32_t>(literal.size()), sort, direction, box && !text.empty(),
                              text, rows);
         view.Update(sort, direction, box && !text.empty(), text);
-        ASSERT_EQ(Nebulas.size(), literal.size());
+        ASSERT_EQ(Catalogue().Nebulas.size(), literal.size());
         for (std::size_t i = 0; i < literal.size(); ++i)
-          ASSERT_TRUE(Nebulas[i].IndexOfItem == literal[i].IndexOfItem) << "run " << run << " step " << step;
+          ASSERT_TRUE(Catalogue().Nebulas[i].IndexOfItem == literal[i].IndexOfItem) << "run " << run << " step " << step;
         ASSERT_EQ(view.Count(), rows.size()) << "run " << run << " step " << step;
         for (std::size_t i = 0; i < rows.size(); ++i) {
           const TNebula& a = view.Row(i);

@@ -49,7 +49,7 @@ TEST_F(WorkflowTest, PathChecksLeaveFilesAsTheyWere) {
   expected += "\" je neplatná cesta!"_cps;
   EXPECT_EQ(RecentMessages().back(), expected);
   EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::Refused});
-  EXPECT_FALSE(Loaded);
+  EXPECT_FALSE(Catalogue().Loaded);
 }
 
 TEST_F(WorkflowTest, OperationsWaitBehindTheQuestionAndTheAnswerCarriesThemOn) {
@@ -60,17 +60,17 @@ TEST_F(WorkflowTest, OperationsWaitBehindTheQuestionAndTheAnswerCarriesThemOn) {
   EXPECT_TRUE(g_told.empty());
   EXPECT_EQ(AnswerSaveQuestion(false), TWorkflowStep::Done);
   EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::Done});
-  EXPECT_EQ(DatabaseFile, c);
-  EXPECT_EQ(DatabaseInfo.Autor, "Autor");
+  EXPECT_EQ(Catalogue().DatabaseFile, c);
+  EXPECT_EQ(Catalogue().DatabaseInfo.Autor, "Autor");
   EXPECT_EQ(PendingOperation().Operation, TDatabaseOperation::None);
   EXPECT_EQ(AnswerSaveQuestion(true), TWorkflowStep::Refused) << "nothing is waiting any more";
 
   // Quitting with a failed save keeps the program and the changes.
-  DatabaseFile = scratch_.File("chyba/a.cvl");
+  Catalogue().DatabaseFile = scratch_.File("chyba/a.cvl");
   EXPECT_EQ(RequestQuit(&Record), TWorkflowStep::AskToSave);
   EXPECT_EQ(AnswerSaveQuestion(true), TWorkflowStep::SaveFailed);
   EXPECT_FALSE(Terminate);
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_EQ(RequestQuit(), TWorkflowStep::AskToSave);
   EXPECT_EQ(AnswerSaveQuestion(false), TWorkflowStep::Done);
   EXPECT_TRUE(Terminate);
@@ -80,8 +80,8 @@ TEST_F(WorkflowTest, AFailedSaveAsKeepsThePreviousFile) {
   ChangedDatabase();
   const std::string a = scratch_.File("a.cvl");
   EXPECT_EQ(RequestSaveAs(scratch_.Path() + "/"), TWorkflowStep::Refused);
-  EXPECT_EQ(DatabaseFile, a);
-  EXPECT_EQ(DatabaseInfo.Path, a);
+  EXPECT_EQ(Catalogue().DatabaseFile, a);
+  EXPECT_EQ(Catalogue().DatabaseInfo.Path, a);
   // One byte past what the header records: the name cut to 255 bytes is a
   // file of its own, which must stay as it was.
   const std::string prefix = scratch_.Path() + "/";
@@ -93,11 +93,11 @@ TEST_F(WorkflowTest, AFailedSaveAsKeepsThePreviousFile) {
   EXPECT_NE(RecentMessages().back().find("je neplatná cesta!"_cp), std::string::npos);
   EXPECT_EQ(ReadFile(cut), "iny subor");
   EXPECT_FALSE(Exists(longName));
-  EXPECT_EQ(DatabaseFile, a);
+  EXPECT_EQ(Catalogue().DatabaseFile, a);
 
   EXPECT_EQ(RequestSaveAs(scratch_.File("d.cvl")), TWorkflowStep::Done);
-  EXPECT_EQ(DatabaseFile, scratch_.File("d.cvl"));
-  EXPECT_FALSE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, scratch_.File("d.cvl"));
+  EXPECT_FALSE(Catalogue().Modified);
 }
 
 TEST_F(WorkflowTest, ASaveOverAFileReplacedOnDiskAsksFirst) {
@@ -112,7 +112,7 @@ TEST_F(WorkflowTest, ASaveOverAFileReplacedOnDiskAsksFirst) {
   EXPECT_EQ(RequestSave(), TWorkflowStep::AskToOverwrite);
   EXPECT_EQ(AnswerOverwriteQuestion(TOverwriteAnswer::Cancel), TWorkflowStep::Refused);
   EXPECT_EQ(ReadFile(a), theirs);
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
 
   // Behind the save question: the open waits on behind this one, and goes
   // on once the file has been overwritten.
@@ -123,7 +123,7 @@ TEST_F(WorkflowTest, ASaveOverAFileReplacedOnDiskAsksFirst) {
   EXPECT_TRUE(g_told.empty());
   EXPECT_EQ(AnswerOverwriteQuestion(TOverwriteAnswer::Overwrite), TWorkflowStep::Done);
   EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::Done});
-  EXPECT_EQ(DatabaseFile, b);
+  EXPECT_EQ(Catalogue().DatabaseFile, b);
   TDatabaseInfo info;
   TNebulas records;
   ASSERT_EQ(DecodeDatabase(ReadFile(a), info, records).Error, TDatabaseError::None);
@@ -142,7 +142,7 @@ TEST_F(WorkflowTest, ACatalogueOpenInAnotherRunningProgramIsToldAtOpening) {
   ASSERT_TRUE(SaveDatabase());
   platform::FileLock other;  // the other program
   ASSERT_EQ(other.Take(a), platform::LockResult::Taken);
-  LockOpenedDatabases = true;
+  Catalogue().LockFiles = true;
   ClearRecentMessages();
   EXPECT_TRUE(LoadDatabase(a));
   ASSERT_FALSE(RecentMessages().empty());
@@ -151,8 +151,8 @@ TEST_F(WorkflowTest, ACatalogueOpenInAnotherRunningProgramIsToldAtOpening) {
   ClearRecentMessages();
   EXPECT_TRUE(LoadDatabase(a));
   EXPECT_TRUE(RecentMessages().empty());
-  EXPECT_TRUE(DatabaseFileLock.Held());
-  LockOpenedDatabases = false;
+  EXPECT_TRUE(Catalogue().FileLock.Held());
+  Catalogue().LockFiles = false;
 }
 
 TEST_F(WorkflowTest, ViewsTellAnyChangeFromAReplacement) {

@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
   TNebulas records;
   const bool sound = length_ok && DecodeDatabase(input, info, records).Error == TDatabaseError::None;
   FUZZ_CHECK(loaded == sound);
-  if (!loaded) FUZZ_CHECK(!Loaded && Nebulas.empty() && DatabaseFile.empty());
-  if (loaded) FUZZ_CHECK(Nebulas.size() == records.size() && DatabaseFile == name);
+  if (!loaded) FUZZ_CHECK(!Catalogue().Loaded && Catalogue().Nebulas.empty() && Catalogue().DatabaseFile.empty());
+  if (loaded) FUZZ_CHECK(Catalogue().Nebulas.size() == records.size() && Catalogue().DatabaseFile == name);
   ResetDatabaseGlobals();
   return 0;
 }

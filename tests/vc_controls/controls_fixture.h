@@ -91,8 +91,8 @@ class ControlsTest : public ::testing::Test {
 
   // Children created from now on attach to the desk.
   void OnDesk() {
-    ActualComponent = &desk;
-    ActualForm = &desk;
+    Toolkit().ActualComponent = &desk;
+    Toolkit().ActualForm = &desk;
   }
 
   platform::HeadlessBackend host;
