@@ -78,8 +78,6 @@ TDatabase* CreateDatabaseApplication() {
 void TDatabase::OnCreate() {
   ClearingVirtualScreen = false;  // the main form covers the whole screen
 
-  Catalogue().Loaded = false;
-  Catalogue().Modified = false;
   // A second running copy is told when it opens a catalogue this one has open.
   Catalogue().LockFiles = true;
   Terminate = false;
@@ -235,5 +233,5 @@ void ReleaseDatabaseApplication() {
   if (Database == nullptr) return;
   TApplication::Release(Database);
   Database = nullptr;
-  ResetDatabaseGlobals();
+  RenewCatalogue();
 }

@@ -51,7 +51,7 @@ struct Scene {
 
   Scene() {
     EnsureDisplay();
-    ResetToolkitGlobals();
+    RenewToolkit();
     form = new TForm();
     form->CreateComponent(&form, PT_Normal, FS_Classic, "Zoznam", 1000, 700);
     for (int i = 0; i < 48; ++i) {
@@ -84,7 +84,7 @@ struct Scene {
   }
   ~Scene() {
     form->Free();
-    ResetToolkitGlobals();
+    RenewToolkit();
   }
 
   void Frame() {
@@ -124,7 +124,7 @@ BENCHMARK(BM_ControlsFrame);
 // and Backspace by turns, so the text keeps its length while every frame types.
 void BM_GalleryTypingFrame(benchmark::State& state) {
   platform::HeadlessBackend* host = EnsureDisplay();
-  ResetToolkitGlobals();
+  RenewToolkit();
   replay::CreateGallery();
   TForm& form = replay::GalleryForm();
   TEdit& edit = replay::GalleryEdit();
@@ -157,7 +157,7 @@ void BM_GalleryTypingFrame(benchmark::State& state) {
   }
   state.counters["chars"] = static_cast<double>(edit.Text.size());
   replay::FreeGallery();
-  ResetToolkitGlobals();
+  RenewToolkit();
 }
 BENCHMARK(BM_GalleryTypingFrame)->Arg(0)->Arg(1000);
 

@@ -19,6 +19,7 @@
 #include "catalogue/cv_sort.h"
 #include "forms/cv_list_form.h"
 #include "platform/headless_backend.h"
+#include "tests/support/list_reference.h"
 #include "tools/cvltool/catalogue_csv.h"
 #include "tools/cvltool/catalogue_generator.h"
 

@@ -1,6 +1,6 @@
 #include "catalogue/cv_catalogue.h"
 
-#include <optional>
+#include <memory>
 
 namespace {
 
@@ -9,7 +9,7 @@ namespace {
 uint32_t g_last_revision = 0;
 uint32_t g_last_saves = 0;
 
-std::optional<TCatalogue> g_catalogue;
+std::unique_ptr<TCatalogue> g_catalogue;
 
 }  // namespace
 
@@ -21,12 +21,12 @@ TCatalogue::~TCatalogue() {
 }
 
 TCatalogue& Catalogue() {
-  if (!g_catalogue) g_catalogue.emplace();
+  if (!g_catalogue) g_catalogue = std::make_unique<TCatalogue>();
   return *g_catalogue;
 }
 
 void RenewCatalogue() {
   // The old one goes first: the new one's counters start from its last ones.
   g_catalogue.reset();
-  g_catalogue.emplace();
+  g_catalogue = std::make_unique<TCatalogue>();
 }

@@ -7,13 +7,11 @@
 #include <cstring>
 #include <utility>
 
-#include "catalogue/cv_database_workflow.h"
 #include "platform/byte_order.h"
 #include "platform/cp1250.h"
 #include "platform/file_state.h"
 #include "platform/files.h"
 
-bool Terminate = false;
 
 // ---------------------------------------------------------------- thumbnails
 
@@ -197,6 +195,17 @@ void NewDatabase(std::string_view F, std::string_view Name, std::string_view Aut
   Catalogue().Modified = true;
 }
 
+bool SetDatabaseHeader(std::string_view Name, std::string_view Author, std::string_view Description) {
+  TDatabaseInfo& info = Catalogue().DatabaseInfo;
+  const TShortString name(Name), author(Author), description(Description);
+  if (name == info.NameOfDatabase && author == info.Autor && description == info.Description) return false;
+  info.NameOfDatabase = name;
+  info.Autor = author;
+  info.Description = description;
+  Catalogue().Modified = true;
+  return true;
+}
+
 // ---------------------------------------------------------------- numbering
 
 int32_t SmallestFreeNumber(const TNebulas& Records) {
@@ -222,6 +231,12 @@ std::size_t AddNebula(TNebula Record) {
   Catalogue().Modified = true;
   ++Catalogue().Revision;
   return Catalogue().Nebulas.size() - 1;
+}
+
+std::size_t AddNebula(TNebula Record, std::string_view Dir) {
+  const std::size_t at = AddNebula(std::move(Record));
+  LoadThumbnail(Catalogue().Nebulas[at], Dir);
+  return at;
 }
 
 void ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view Dir) {
@@ -261,16 +276,3 @@ void DeleteNebula(std::size_t Position) {
   ++Catalogue().Revision;
 }
 
-void ResetDatabaseGlobals() {
-  ReplaceRecords(TNebulas());
-  Terminate = false;
-  Catalogue().DatabaseInfo = TDatabaseInfo();
-  Catalogue().Loaded = false;
-  Catalogue().DatabaseFile.clear();
-  Catalogue().FileState = platform::FileState();
-  Catalogue().FileLock.Release();
-  Catalogue().RecoverySource.clear();
-  Catalogue().Modified = false;
-  ClearRecentMessages();
-  CancelPendingOperation();
-}

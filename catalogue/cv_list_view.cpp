@@ -116,17 +116,6 @@ bool MatchesSearchPrefix(const TNebula& r, const TSearch& s) {
          StartsWith(r.Picture.View(), s.Text) || StartsWith(r.Description.View(), s.Text);
 }
 
-void RebuildListLiterally(TNebulas& Records, int32_t Count, TSortType SortType, TDirection Direction,
-                          bool SearchActive, std::string_view SearchText, TNebulas& Shown) {
-  SortNebulas(Records, Count, SortType, Direction);
-  Shown.clear();
-  const TSearch search(SearchText);
-  for (int32_t i = 0; i < Count; ++i) {
-    const TNebula& r = Records[static_cast<std::size_t>(i)];
-    if (!SearchActive || MatchesSearch(r, search)) Shown.push_back(r);
-  }
-}
-
 bool TListView::Update(TSortType SortType, TDirection Direction, bool SearchActive, std::string_view SearchText) {
   const bool records_changed = !valid_ || revision_ != Catalogue().Revision;
   const bool order_changed = records_changed || SortType != sort_type_ || Direction != direction_;

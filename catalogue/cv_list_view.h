@@ -46,12 +46,6 @@ bool MatchesSearch(const TNebula& Record, const TSearch& Search);
 // the texts.
 bool MatchesSearchPrefix(const TNebula& Record, const TSearch& Search);
 
-// The plain computation, as the list would do it in every frame: sorts the
-// first Count records of Records, then Shown := copies of the matching ones
-// in that order when SearchActive, else copies of them all.
-void RebuildListLiterally(TNebulas& Records, int32_t Count, TSortType SortType, TDirection Direction,
-                          bool SearchActive, std::string_view SearchText, TNebulas& Shown);
-
 class TListView {
  public:
   // Brings the order of Nebulas and the rows up to date. SearchActive: the

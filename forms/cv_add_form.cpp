@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_number_text.h"
@@ -175,8 +176,7 @@ bool TAddForm::Accept() {
 
   const std::string_view dir = FolderOf(Catalogue().DatabaseInfo.Path.View());
   if (adding) {
-    const std::size_t at = AddNebula(fields);
-    LoadThumbnail(Catalogue().Nebulas[at], dir);
+    AddNebula(std::move(fields), dir);
   } else {
     ReviseNebula(static_cast<std::size_t>(position), fields, dir);
   }

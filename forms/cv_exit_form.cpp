@@ -6,12 +6,21 @@
 #include "rastrix/fnt.h"
 
 TOwned<TExitForm> ExitForm;
+bool Terminate = false;
 
 void AskToQuit() { ExitForm->Show(ST_Unmodal); }
 
+namespace {
+
+void QuitAgreed(TWorkflowStep Step) {
+  if (Step == TWorkflowStep::Done) Terminate = true;
+}
+
+}  // namespace
+
 void TExitForm::TYesButton1::OnMouseLeftClick(int32_t, int32_t) {
   // With unsaved changes the exit form stays open beneath the question.
-  if (RequestQuit() == TWorkflowStep::AskToSave) QuestionForm3->Show(ST_Modal);
+  if (RequestQuit(&QuitAgreed) == TWorkflowStep::AskToSave) QuestionForm3->Show(ST_Modal);
 }
 
 void TExitForm::TNoButton1::OnMouseLeftClick(int32_t, int32_t) { ExitForm->Hide(); }

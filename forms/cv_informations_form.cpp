@@ -8,17 +8,7 @@ TOwned<TInformationsForm> InformationsForm;
 
 void TInformationsForm::TOKButton1::OnMouseLeftClick(int32_t, int32_t) {
   TInformationsForm& form = *InformationsForm;
-  const TShortString name(form.NameEdit->Text), author(form.AuthorEdit->Text),
-      description(form.DescriptionEdit->Text);
-  // A changed header is a change like any other: it is saved or asked about
-  // before the database is left, never dropped unnoticed.
-  if (!(name == Catalogue().DatabaseInfo.NameOfDatabase && author == Catalogue().DatabaseInfo.Autor &&
-        description == Catalogue().DatabaseInfo.Description)) {
-    Catalogue().DatabaseInfo.NameOfDatabase = name;
-    Catalogue().DatabaseInfo.Autor = author;
-    Catalogue().DatabaseInfo.Description = description;
-    Catalogue().Modified = true;
-  }
+  SetDatabaseHeader(form.NameEdit->Text, form.AuthorEdit->Text, form.DescriptionEdit->Text);
   form.ClearEdits();
   form.Hide();
 }

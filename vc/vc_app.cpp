@@ -86,6 +86,7 @@ void CancelTopmostForm() {
 void SetExitHook(TExitHook Hook) { exitHook = Hook; }
 
 void TApplication::Create(const char* ApplicationName) {
+  RenewToolkit();
   Finish = false;
   ClearingVirtualScreen = true;
   Toolkit().DoubleClickTime = static_cast<int32_t>(platform::Current().DoubleClickTime());
@@ -267,5 +268,5 @@ void TApplication::Release(TApplication* App) {
   LoadedFonts.clear();
   delete App;
   CloseRastrix();
-  ResetToolkitGlobals();
+  RenewToolkit();
 }

@@ -1,7 +1,8 @@
 #include "vc/vc_base.h"
 
 #include <algorithm>
-#include <optional>
+#include <memory>
+#include <utility>
 
 #include "platform/platform.h"
 #include "rastrix/fnt.h"
@@ -9,50 +10,21 @@
 const TColor TranColor{0, 0, 0, 0};
 
 namespace {
-std::optional<TToolkit> g_toolkit;
-uint32_t next_redraw = LONGEST_REST;
+std::unique_ptr<TToolkit> g_toolkit;
 }  // namespace
 
 TToolkit& Toolkit() {
-  if (!g_toolkit) g_toolkit.emplace();
+  if (!g_toolkit) g_toolkit = std::make_unique<TToolkit>();
   return *g_toolkit;
 }
 
 void RenewToolkit() {
-  g_toolkit.reset();
-  g_toolkit.emplace();
+  g_toolkit = std::make_unique<TToolkit>();
 }
 
-void RedrawWithin(uint32_t Ms) { next_redraw = std::min(next_redraw, Ms); }
+void RedrawWithin(uint32_t Ms) { Toolkit().NextRedraw = std::min(Toolkit().NextRedraw, Ms); }
 
-uint32_t TakeNextRedraw() {
-  const uint32_t soonest = next_redraw;
-  next_redraw = LONGEST_REST;
-  return soonest;
-}
-
-void ResetToolkitGlobals() {
-  Toolkit().OpenedWindows.clear();
-  Toolkit().AllForms.clear();
-  Toolkit().ActiveForm = nullptr;
-  Toolkit().ChangedActiveComponent = false;
-  Toolkit().ActiveComponent = nullptr;
-  Toolkit().ActualComponent = nullptr;
-  Toolkit().ActualForm = nullptr;
-  Toolkit().Focused = nullptr;
-  Toolkit().Changed = false;
-  Toolkit().KeyboardKeysOld.fill(false);
-  Toolkit().KeyboardKeysNew.fill(false);
-  Toolkit().TextFromSystem = false;
-  Toolkit().TypedText.clear();
-  Toolkit().DoubleClickTime = 0;
-  Toolkit().MouseCursor = MC_Arrow;
-  Toolkit().Link = L_No_Response;
-  Toolkit().MenuItemProces = TMenuItemProces{};
-  Toolkit().AllMenuItems.clear();
-  Toolkit().CanControl = false;
-  next_redraw = LONGEST_REST;
-}
+uint32_t TakeNextRedraw() { return std::exchange(Toolkit().NextRedraw, LONGEST_REST); }
 
 // --- TComponentBase ---
 

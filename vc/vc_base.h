@@ -13,7 +13,7 @@
 //   OKButton = new TOKButton1();
 //   OKButton->CreateComponent(&OKButton, true, BS_Classic, ...);
 //
-// Everything here runs on the frame cycle's thread; the globals need no locks.
+// Everything here runs on the frame cycle's thread; the shared state needs no locks.
 
 #include <array>
 #include <cassert>
@@ -261,6 +261,9 @@ class TVisualComponent : public TComponentBase {
 
 // --- The toolkit's state ---
 
+// The longest rest between two frames.
+inline constexpr uint32_t LONGEST_REST = 1000;
+
 // What every component shares: the forms, the focus, the mouse's claim in
 // this frame, the keys and the cursor. One object, made afresh with each
 // application (RenewToolkit), so nothing can be left over from the last one.
@@ -287,7 +290,7 @@ struct TToolkit {
   TMenuItemProces MenuItemProces;
   Array_Of_PComponentBase AllMenuItems;
   bool CanControl = false;
-  uint32_t NextRedraw = 1000;  // the soonest RedrawWithin request of this frame
+  uint32_t NextRedraw = LONGEST_REST;  // the soonest RedrawWithin request of this frame
 };
 
 // The toolkit's state of this process.
@@ -297,11 +300,8 @@ TToolkit& Toolkit();
 // released, a test of components without one before and after each case.
 void RenewToolkit();
 
-// --- Toolkit globals ---
-
-// Characters typed in this frame (Windows-1250, in order) when the system's
-// layout makes them; the focused edit field takes them. With TextFromSystem
-// false the fields make their characters from the key states instead.
+// The transparent colour the toolkit passes when it draws textures and icons
+// (black; transparency is always off there).
 extern const TColor TranColor;
 
 // What changes on the screen by the clock alone (a caret's blink, a clock's
@@ -312,15 +312,9 @@ void RedrawWithin(uint32_t Ms);
 // The soonest request since the last call (LONGEST_REST when none); the
 // requests start over.
 uint32_t TakeNextRedraw();
-// The longest rest between two frames.
-inline constexpr uint32_t LONGEST_REST = 1000;
 
 // The fixed double-click window of the dispatch, in milliseconds.
 inline constexpr int64_t DOUBLE_CLICK_WINDOW = 1000;
-
-// Puts every toolkit global back to its start-up value (the lists must hold no
-// live components any more). For a fresh start of a test or a replay.
-void ResetToolkitGlobals();
 
 // Key state helpers over the two arrays: down now, and down now but not before.
 inline bool KeyIsDown(int Key) { return Toolkit().KeyboardKeysNew[static_cast<uint8_t>(Key)]; }

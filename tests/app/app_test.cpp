@@ -73,7 +73,7 @@ class AppTest : public ::testing::Test {
     previous = std::filesystem::current_path();
     std::filesystem::current_path(std::filesystem::path(CORVALA_SOURCE_DIR) / "data");
     platform::Install(&host);
-    ResetToolkitGlobals();
+    RenewToolkit();
     SetExitHook(&ThrowingExit);
     app = new TTestApplication();
     app->Create("Corvala test");
@@ -86,7 +86,7 @@ class AppTest : public ::testing::Test {
       }
     }
     SetExitHook(nullptr);
-    ResetToolkitGlobals();
+    RenewToolkit();
     platform::Install(nullptr);
     std::filesystem::current_path(previous);
   }

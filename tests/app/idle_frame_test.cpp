@@ -51,7 +51,7 @@ TEST(IdleFrame, AllocatesNothing) {
   std::filesystem::current_path(std::filesystem::path(CORVALA_SOURCE_DIR) / "data");
   platform::HeadlessBackend host;
   platform::Install(&host);
-  ResetToolkitGlobals();
+  RenewToolkit();
   auto* app = new TIdleApplication();
   app->Create("idle");
   Toolkit().ActiveComponent = &idleForm->Main;  // the submenu is open
@@ -79,7 +79,7 @@ TEST(IdleFrame, AllocatesNothing) {
   } catch (const Ended&) {
   }
   SetExitHook(nullptr);
-  ResetToolkitGlobals();
+  RenewToolkit();
   platform::Install(nullptr);
   std::filesystem::current_path(previous);
 }

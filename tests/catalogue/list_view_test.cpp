@@ -9,6 +9,7 @@
 #include "catalogue_fixture.h"
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_list_view.h"
+#include "tests/support/list_reference.h"
 #include "platform/cp1250.h"
 #include "tools/cvltool/catalogue_csv.h"
 
@@ -105,7 +106,7 @@ TEST_F(CatalogueTest, CachedListEqualsTheRecomputationAfterEveryChange) {
   const char* searches[] = {"", "1", "2", "A", "b", "1e0", "0.5", "-", "Tm", "H", "x", "ngc 1", "aB"};
 
   for (int run = 0; run < 60; ++run) {
-    ResetDatabaseGlobals();
+    RenewCatalogue();
     NewDatabase("mem.cvl", "", "", "");
     TNebulas literal;  // the records as the recomputation keeps them
     TListView view;

@@ -56,24 +56,25 @@ TEST_F(WorkflowTest, OperationsWaitBehindTheQuestionAndTheAnswerCarriesThemOn) {
   ChangedDatabase();
   const std::string c = scratch_.File("c.cvl");
   EXPECT_EQ(RequestNew(c, "Nová"_cp, "Autor", "Popis", &Record), TWorkflowStep::AskToSave);
-  EXPECT_EQ(PendingOperation().Operation, TDatabaseOperation::New);
+  EXPECT_EQ(Catalogue().Pending.Operation, TDatabaseOperation::New);
   EXPECT_TRUE(g_told.empty());
   EXPECT_EQ(AnswerSaveQuestion(false), TWorkflowStep::Done);
   EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::Done});
   EXPECT_EQ(Catalogue().DatabaseFile, c);
   EXPECT_EQ(Catalogue().DatabaseInfo.Autor, "Autor");
-  EXPECT_EQ(PendingOperation().Operation, TDatabaseOperation::None);
+  EXPECT_EQ(Catalogue().Pending.Operation, TDatabaseOperation::None);
   EXPECT_EQ(AnswerSaveQuestion(true), TWorkflowStep::Refused) << "nothing is waiting any more";
 
   // Quitting with a failed save keeps the program and the changes.
   Catalogue().DatabaseFile = scratch_.File("chyba/a.cvl");
+  g_told.clear();
   EXPECT_EQ(RequestQuit(&Record), TWorkflowStep::AskToSave);
   EXPECT_EQ(AnswerSaveQuestion(true), TWorkflowStep::SaveFailed);
-  EXPECT_FALSE(Terminate);
+  EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::SaveFailed}) << "the program goes on";
   EXPECT_TRUE(Catalogue().Modified);
-  EXPECT_EQ(RequestQuit(), TWorkflowStep::AskToSave);
+  EXPECT_EQ(RequestQuit(&Record), TWorkflowStep::AskToSave);
   EXPECT_EQ(AnswerSaveQuestion(false), TWorkflowStep::Done);
-  EXPECT_TRUE(Terminate);
+  EXPECT_EQ(g_told.back(), TWorkflowStep::Done) << "the requester ends the program";
 }
 
 TEST_F(WorkflowTest, AFailedSaveAsKeepsThePreviousFile) {
@@ -173,6 +174,24 @@ TEST_F(WorkflowTest, ViewsTellAnyChangeFromAReplacement) {
   header = false;
   AddNebula(TNebula());
   EXPECT_FALSE(header) << "a replacement seen once stays seen";
+
+  // A catalogue made afresh replaces the old one for every view, and its
+  // counters never fall back to values a view may have seen.
+  ASSERT_EQ(RequestSaveAs(scratch_.File("w.cvl")), TWorkflowStep::Done);
+  list = false;
+  const uint32_t seen = Catalogue().Revision;
+  const uint32_t saves = Catalogue().Saves;
+  ASSERT_GT(saves, 0u);
+  RenewCatalogue();
+  EXPECT_TRUE(list);
+  EXPECT_TRUE(header);
+  EXPECT_GT(Catalogue().Revision, seen);
+  EXPECT_EQ(Catalogue().Saves, saves);
+  list = false;
+  header = false;
+  AddNebula(TNebula());
+  EXPECT_TRUE(list);
+  EXPECT_FALSE(header);
 }
 
 }  // namespace

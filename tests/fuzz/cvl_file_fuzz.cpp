@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
   if (error == TDatabaseError::None) FUZZ_CHECK(bytes == input);
 
   // A refused load leaves the loaded database as it was.
-  ResetDatabaseGlobals();
+  RenewCatalogue();
   const bool loaded = LoadDatabase(name, false);
   TDatabaseInfo info;
   TNebulas records;
@@ -37,6 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
   FUZZ_CHECK(loaded == sound);
   if (!loaded) FUZZ_CHECK(!Catalogue().Loaded && Catalogue().Nebulas.empty() && Catalogue().DatabaseFile.empty());
   if (loaded) FUZZ_CHECK(Catalogue().Nebulas.size() == records.size() && Catalogue().DatabaseFile == name);
-  ResetDatabaseGlobals();
+  RenewCatalogue();
   return 0;
 }

@@ -133,7 +133,7 @@ TEST_F(FileFormTest, NewFormChecksThePathWithoutTouchingFilesAndAsksAboutChanges
   EXPECT_EQ(FilesInFolder(), files);  // the check left nothing behind
   QuestionForm->CloseByUser();
   EXPECT_FALSE(QuestionForm->Visible);
-  EXPECT_EQ(PendingOperation().Operation, TDatabaseOperation::None);
+  EXPECT_EQ(Catalogue().Pending.Operation, TDatabaseOperation::None);
   EXPECT_TRUE(form.Visible);
   EXPECT_EQ(form.PathEdit->Text, "c.cvl");
   EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");

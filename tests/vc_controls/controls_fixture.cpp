@@ -41,7 +41,7 @@ void LoadBlockFont(const BlockFont& shape, TFont& font) {
 
 void ControlsTest::SetUp() {
   platform::Install(&host);
-  ResetToolkitGlobals();
+  RenewToolkit();
   InitRastrix("controls test");
   host.SetCursor(1000, 750);
   LoadBlockFont(kSmallFont, small_font);
@@ -72,7 +72,7 @@ void ControlsTest::TearDown() {
   if (desk) desk->Free();
   FreeFNTFont(large_font);
   FreeFNTFont(small_font);
-  ResetToolkitGlobals();
+  RenewToolkit();
   CloseRastrix();
   platform::Install(nullptr);
 }

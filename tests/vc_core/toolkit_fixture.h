@@ -51,11 +51,11 @@ class ToolkitTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::Install(&host);
-    ResetToolkitGlobals();
+    RenewToolkit();
     InitRastrix("toolkit test");
   }
   void TearDown() override {
-    ResetToolkitGlobals();
+    RenewToolkit();
     CloseRastrix();
     platform::Install(nullptr);
   }

@@ -9,6 +9,7 @@
 #include "forms/cv_list_form.h"
 #include "forms/cv_list_item_form.h"
 #include "forms/cv_encyclopedia_form.h"
+#include "forms/cv_exit_form.h"
 #include "forms/cv_help_form.h"
 #include "forms/cv_main_form.h"
 #include "forms/cv_observatory_form.h"
