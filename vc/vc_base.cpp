@@ -185,21 +185,41 @@ void TVisualComponent::Check() {
   }
 
   TPoint cursor = Cursor();
-  if (CanCatchMouseEvent && (!Toolkit().ChangedActiveComponent || Adress == Toolkit().ActiveComponent) &&
+  ClaimMouse(cursor);
+  TrackMouse(cursor);
+  const int32_t ex = cursor.X - RealCanvasPos.X1;
+  const int32_t ey = cursor.Y - RealCanvasPos.Y1;
+  MousePosition = cursor;
+  DispatchMouse(ex, ey);
+  if (SelfChanged && CanCatchMouseEvent) Toolkit().Changed = true;
+
+  FollowFocus();
+  DispatchKeys();
+  OnCheck();
+}
+
+void TVisualComponent::ClaimMouse(TPoint Cursor_) {
+  // A disabled component under the cursor takes the mouse from everything
+  // below it, so nothing behind it reacts.
+  TToolkit& tk = Toolkit();
+  if (CanCatchMouseEvent && (!tk.ChangedActiveComponent || Adress == tk.ActiveComponent) &&
       (!Enable || UnEnableAncestor) && Visible && !InvisibleAncestor &&
-      Inside(RealComponentViewport, cursor.X, cursor.Y)) {
-    Toolkit().Changed = true;
-    if (Toolkit().KeyboardKeysNew[1]) {
-      Toolkit().ChangedActiveComponent = true;
-      Toolkit().ActiveComponent = Adress;
+      Inside(RealComponentViewport, Cursor_.X, Cursor_.Y)) {
+    tk.Changed = true;
+    if (tk.KeyboardKeysNew[1]) {
+      tk.ChangedActiveComponent = true;
+      tk.ActiveComponent = Adress;
     }
   }
+}
 
+void TVisualComponent::TrackMouse(TPoint& Cursor_) {
+  const TToolkit& tk = Toolkit();
   SelfChanged = false;
   PMouseLeftClick = false;
   Continue_ = true;
-  if ((Toolkit().ChangedActiveComponent && Adress != Toolkit().ActiveComponent) || InvisibleAncestor || UnEnableAncestor || !Visible ||
-      !Enable || Toolkit().Changed) {
+  if ((tk.ChangedActiveComponent && Adress != tk.ActiveComponent) || InvisibleAncestor || UnEnableAncestor ||
+      !Visible || !Enable || tk.Changed) {
     Continue_ = false;
     PMouseArrive = false;
     PMouseLeave = PMouseIs;
@@ -211,77 +231,75 @@ void TVisualComponent::Check() {
     PMouseRightClick = false;
     PMouseLeftDoubleClick = false;
     PMouseRightDoubleClick = false;
+    return;
   }
 
-  if (Continue_) {
-    cursor = Cursor();
-    const bool inside = Inside(RealComponentViewport, cursor.X, cursor.Y);
-    const bool oldIs = PMouseIs;
-    const bool oldLeftDown = PMouseLeftDown;
-    const bool oldRightDown = PMouseRightDown;
-    const bool left = Toolkit().KeyboardKeysNew[1];
-    const bool right = Toolkit().KeyboardKeysNew[2];
-    PMouseArrive = inside && !oldIs;
-    PMouseLeave = !inside && oldIs;
-    PMouseMove = inside && oldIs && cursor != MousePosition;
-    PMouseIs = inside;
-    if (oldLeftDown && !left) PMouseLeftClick = true;
-    PMouseRightClick = oldRightDown && !right;
-    PMouseLeftDown = PMouseIs && left;
-    PMouseRightDown = PMouseIs && right;
-    // Signed difference of the unsigned ticks, so a wrapped counter still pairs.
-    const int64_t tick = platform::Current().TickCount();
-    PMouseLeftDoubleClick = PMouseLeftClick && tick - int64_t{LastLeftClick} <= DOUBLE_CLICK_WINDOW;
-    PMouseRightDoubleClick = PMouseRightClick && tick - int64_t{LastRightClick} <= DOUBLE_CLICK_WINDOW;
-  }
+  Cursor_ = Cursor();
+  const bool inside = Inside(RealComponentViewport, Cursor_.X, Cursor_.Y);
+  const bool oldIs = PMouseIs;
+  const bool oldLeftDown = PMouseLeftDown;
+  const bool oldRightDown = PMouseRightDown;
+  const bool left = tk.KeyboardKeysNew[1];
+  const bool right = tk.KeyboardKeysNew[2];
+  PMouseArrive = inside && !oldIs;
+  PMouseLeave = !inside && oldIs;
+  PMouseMove = inside && oldIs && Cursor_ != MousePosition;
+  PMouseIs = inside;
+  if (oldLeftDown && !left) PMouseLeftClick = true;
+  PMouseRightClick = oldRightDown && !right;
+  PMouseLeftDown = PMouseIs && left;
+  PMouseRightDown = PMouseIs && right;
+  // Signed difference of the unsigned ticks, so a wrapped counter still pairs.
+  const int64_t tick = platform::Current().TickCount();
+  PMouseLeftDoubleClick = PMouseLeftClick && tick - int64_t{LastLeftClick} <= DOUBLE_CLICK_WINDOW;
+  PMouseRightDoubleClick = PMouseRightClick && tick - int64_t{LastRightClick} <= DOUBLE_CLICK_WINDOW;
+}
 
-  const int32_t ex = cursor.X - RealCanvasPos.X1;
-  const int32_t ey = cursor.Y - RealCanvasPos.Y1;
-  MousePosition = cursor;
-
+void TVisualComponent::DispatchMouse(int32_t X_, int32_t Y_) {
   if (PMouseIs) {
-    MouseIs(ex, ey);
-    OnMouseIs(ex, ey);
+    MouseIs(X_, Y_);
+    OnMouseIs(X_, Y_);
   }
   if (PMouseArrive) {
-    MouseArrive(ex, ey);
-    OnMouseArrive(ex, ey);
+    MouseArrive(X_, Y_);
+    OnMouseArrive(X_, Y_);
   }
   if (PMouseLeave) {
-    MouseLeave(ex, ey);
-    OnMouseLeave(ex, ey);
+    MouseLeave(X_, Y_);
+    OnMouseLeave(X_, Y_);
   }
   if (PMouseMove) {
-    MouseMove(ex, ey);
-    OnMouseMove(ex, ey);
+    MouseMove(X_, Y_);
+    OnMouseMove(X_, Y_);
   }
   if (PMouseLeftDown) {
-    MouseLeftDown(ex, ey);
-    OnMouseLeftDown(ex, ey);
+    MouseLeftDown(X_, Y_);
+    OnMouseLeftDown(X_, Y_);
   }
   if (PMouseRightDown) {
-    MouseRightDown(ex, ey);
-    OnMouseRightDown(ex, ey);
+    MouseRightDown(X_, Y_);
+    OnMouseRightDown(X_, Y_);
   }
   if (PMouseLeftClick) {
-    MouseLeftClick(ex, ey);
-    OnMouseLeftClick(ex, ey);
+    MouseLeftClick(X_, Y_);
+    OnMouseLeftClick(X_, Y_);
   }
   if (PMouseRightClick) {
-    MouseRightClick(ex, ey);
-    OnMouseRightClick(ex, ey);
+    MouseRightClick(X_, Y_);
+    OnMouseRightClick(X_, Y_);
   }
   if (PMouseLeftDoubleClick) {
-    MouseLeftDoubleClick(ex, ey);
-    OnMouseLeftDoubleClick(ex, ey);
+    MouseLeftDoubleClick(X_, Y_);
+    OnMouseLeftDoubleClick(X_, Y_);
   }
   if (PMouseRightDoubleClick) {
-    MouseRightDoubleClick(ex, ey);
-    OnMouseRightDoubleClick(ex, ey);
+    MouseRightDoubleClick(X_, Y_);
+    OnMouseRightDoubleClick(X_, Y_);
   }
+}
 
-  if (SelfChanged && CanCatchMouseEvent) Toolkit().Changed = true;
-
+void TVisualComponent::FollowFocus() {
+  // Read afresh each time: a focus handler may move the focus on.
   if (!Is_Focused && Adress == Toolkit().Focused) {
     Is_Focused = true;
     Focus();
@@ -292,7 +310,9 @@ void TVisualComponent::Check() {
     LostFocus();
     OnLostFocus();
   }
+}
 
+void TVisualComponent::DispatchKeys() {
   // Indexed: a key handler may add tracked keys.
   for (std::size_t i = 0; i < TrackedKeys.size(); ++i) {
     const uint8_t key = TrackedKeys[i].Key;
@@ -319,8 +339,6 @@ void TVisualComponent::Check() {
         break;
     }
   }
-
-  OnCheck();
 }
 
 void TVisualComponent::AddTrackedKey(uint8_t Key) { TrackedKeys.push_back(TTrackedKey{Key, 0}); }

@@ -257,6 +257,17 @@ class TVisualComponent : public TComponentBase {
   // Steps 1 and 2 of Check: screen geometry, viewports and ancestor flags.
   // Menu items recompute just this in their position pass.
   void ComputeGeometry();
+
+ private:
+  // The steps of Check after the children's: a disabled component under the
+  // cursor claims the mouse; the mouse flags of this frame (Cursor_ is read
+  // again when the component may react); the mouse events; the focus
+  // arriving or leaving; the tracked keys.
+  void ClaimMouse(TPoint Cursor_);
+  void TrackMouse(TPoint& Cursor_);
+  void DispatchMouse(int32_t X_, int32_t Y_);
+  void FollowFocus();
+  void DispatchKeys();
 };
 
 // --- The toolkit's state ---
