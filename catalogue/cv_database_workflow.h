@@ -4,7 +4,7 @@
 // whether to save them first; the operation is kept here, not on a form, and
 // the answer carries it on. The model shows nothing itself: a message goes
 // through ShowErrorMessage, and the caller shows the question when a request
-// answers AskToSave. Views learn of the result through DatabaseRevision
+// answers AskToSave. Views learn of the result through the catalogue's Revision
 // (cv_database_watch); nobody is told directly but the requester.
 //
 //   Requester (a form's OK)        Model                        Question form

@@ -1,8 +1,9 @@
 #pragma once
 // The operations on the loaded database (the object cv_catalogue holds):
 // loading, saving and starting one, its header, the records' thumbnails and
-// the numbering rules the forms apply. The record types are in cv_nebula, the file layout in cv_database_file, the messages
-// in cv_messages, sorting in cv_sort and the settings record in cv_settings.
+// the numbering rules the forms apply. The record types are in cv_nebula, the
+// file layout in cv_database_file, the messages in cv_messages, sorting in
+// cv_sort and the settings record in cv_settings.
 
 #include <array>
 #include <cstddef>
@@ -36,8 +37,8 @@ TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes);
 // Whether a file at DatabaseFile is not the one this program last read or
 // wrote there (another program or a second copy saved over it).
 bool DatabaseFileChangedOnDisk();
-// Locks DatabaseFile for this program when the catalogue's LockFiles is set; when another
-// running program holds it, says so through ShowErrorMessage.
+// Locks DatabaseFile for this program when the catalogue's LockFiles is set;
+// when another running program holds it, says so through ShowErrorMessage.
 void TakeDatabaseLock();
 
 // Reads the database file F (a program path). On success the new records

@@ -82,7 +82,7 @@ struct TNebula {
   // In memory only: the picture at no more than 32 x 32 pixels. The record
   // that loaded it owns the pixels; a copy of the record carries a view of
   // them (TPicture::View), which must not outlive the original: holders of
-  // copies rebuild them when DatabaseRevision moves on.
+  // copies rebuild them when the catalogue's Revision moves on.
   TPicture Thumbnail;
   // In memory only: tells the record apart while the program runs, since
   // sorting moves it and deleting another one may change its number. Given

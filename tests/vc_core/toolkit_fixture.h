@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up of the toolkit tests: a headless host, an open virtual screen
-// and clean toolkit globals, plus a probe component that logs its events.
+// and a fresh toolkit state, plus a probe component that logs its events.
 
 #include <gtest/gtest.h>
 
