@@ -78,10 +78,8 @@ TDatabase* CreateDatabaseApplication() {
 void TDatabase::OnCreate() {
   ClearingVirtualScreen = false;  // the main form covers the whole screen
 
-  Loaded = false;
-  Modified = false;
   // A second running copy is told when it opens a catalogue this one has open.
-  LockOpenedDatabases = true;
+  Catalogue().LockFiles = true;
   Terminate = false;
 
   FirstCycle = true;
@@ -123,7 +121,7 @@ void TDatabase::OnCreate() {
   CreateForm(RecoveryForm, "Obnova databázy"_cp, TThreeAnswerForm::WIDTH, TThreeAnswerForm::HEIGHT);
   CreateForm(OverwriteForm, "Otázka"_cp, TThreeAnswerForm::WIDTH, TThreeAnswerForm::HEIGHT);
 
-  for (PComponentBase slot : AllForms) DerefAs<TForm>(slot)->IsMaximizeButton = false;
+  for (PComponentBase slot : Toolkit().AllForms) DerefAs<TForm>(slot)->IsMaximizeButton = false;
   // The two screen-sized forms hang their title bars above the screen.
   MainForm->IsMaximizeButton = true;
   MainForm->CenterY = false;
@@ -133,7 +131,7 @@ void TDatabase::OnCreate() {
   MainForm->Show(ST_Unmodal);
 
   SetMessageHandler(ShowOnErrorForm);
-  Focused = &MainForm;
+  Toolkit().Focused = &MainForm;
 }
 
 void TDatabase::OnEndCycle() {
@@ -171,14 +169,14 @@ void ToggleNightMode() {
 }
 
 std::string EndOnSignal(int Signal) {
-  const bool changes = Loaded ? Modified : !Nebulas.empty();
+  const bool changes = Catalogue().Loaded ? Catalogue().Modified : !Catalogue().Nebulas.empty();
   const std::string copy = SaveRecoveryCopy();
   if (!copy.empty()) {
     std::fprintf(stderr, "corvala: %s: neuložené zmeny databázy sú v súbore \"%s\"; ponúkne ich ďalšie spustenie.\n",
                  platform::SignalName(Signal), platform::AbsolutePath(platform::NativePath(copy)).c_str());
   } else if (changes) {
     std::fprintf(stderr, "corvala: %s: neuložené zmeny databázy \"%s\" sa nepodarilo uložiť.\n",
-                 platform::SignalName(Signal), platform::NativePath(DatabaseFile).c_str());
+                 platform::SignalName(Signal), platform::NativePath(Catalogue().DatabaseFile).c_str());
   }
   Terminate = true;
   if (Database != nullptr) {
@@ -203,7 +201,7 @@ void TDatabase::OnFree() {
 void TDatabase::OnCloseRequest() {
   // A modal dialog is a question being asked; it is answered first, and the
   // exit form shown now would only take its keyboard focus away.
-  for (PComponentBase slot : OpenedWindows) {
+  for (PComponentBase slot : Toolkit().OpenedWindows) {
     const TForm* form = DerefAs<TForm>(slot);
     if (form != nullptr && form->Visible && form->GetShowType() == ST_Modal) return;
   }
@@ -235,5 +233,5 @@ void ReleaseDatabaseApplication() {
   if (Database == nullptr) return;
   TApplication::Release(Database);
   Database = nullptr;
-  ResetDatabaseGlobals();
+  RenewCatalogue();
 }

@@ -51,7 +51,7 @@ struct Scene {
 
   Scene() {
     EnsureDisplay();
-    ResetToolkitGlobals();
+    RenewToolkit();
     form = new TForm();
     form->CreateComponent(&form, PT_Normal, FS_Classic, "Zoznam", 1000, 700);
     for (int i = 0; i < 48; ++i) {
@@ -79,18 +79,18 @@ struct Scene {
       items[i]->Borders = TBorders{true, true, true, true};
     }
     form->Show(ST_Unmodal);
-    ActiveComponent = &file;
-    Focused = &items[3];
+    Toolkit().ActiveComponent = &file;
+    Toolkit().Focused = &items[3];
   }
   ~Scene() {
     form->Free();
-    ResetToolkitGlobals();
+    RenewToolkit();
   }
 
   void Frame() {
-    Changed = false;
-    CanControl = true;
-    Link = L_No_Response;
+    Toolkit().Changed = false;
+    Toolkit().CanControl = true;
+    Toolkit().Link = L_No_Response;
     MenuCheckPass(P_Input);
     form->Check();
     MenuCheckPass(P_Position);
@@ -124,7 +124,7 @@ BENCHMARK(BM_ControlsFrame);
 // and Backspace by turns, so the text keeps its length while every frame types.
 void BM_GalleryTypingFrame(benchmark::State& state) {
   platform::HeadlessBackend* host = EnsureDisplay();
-  ResetToolkitGlobals();
+  RenewToolkit();
   replay::CreateGallery();
   TForm& form = replay::GalleryForm();
   TEdit& edit = replay::GalleryEdit();
@@ -132,12 +132,12 @@ void BM_GalleryTypingFrame(benchmark::State& state) {
   for (int64_t i = 0; i < state.range(0); ++i) text += static_cast<char>(i % 7 == 6 ? ' ' : 'a' + i % 26);
   edit.SetText(text);
   const auto frame = [&](int key) {
-    Changed = false;
-    CanControl = true;
-    Link = L_No_Response;
-    KeyboardKeysOld = KeyboardKeysNew;
-    KeyboardKeysNew.fill(false);
-    if (key != 0) KeyboardKeysNew[static_cast<uint8_t>(key)] = true;
+    Toolkit().Changed = false;
+    Toolkit().CanControl = true;
+    Toolkit().Link = L_No_Response;
+    Toolkit().KeyboardKeysOld = Toolkit().KeyboardKeysNew;
+    Toolkit().KeyboardKeysNew.fill(false);
+    if (key != 0) Toolkit().KeyboardKeysNew[static_cast<uint8_t>(key)] = true;
     MenuCheckPass(P_Input);
     form.Check();
     MenuCheckPass(P_Position);
@@ -157,7 +157,7 @@ void BM_GalleryTypingFrame(benchmark::State& state) {
   }
   state.counters["chars"] = static_cast<double>(edit.Text.size());
   replay::FreeGallery();
-  ResetToolkitGlobals();
+  RenewToolkit();
 }
 BENCHMARK(BM_GalleryTypingFrame)->Arg(0)->Arg(1000);
 

@@ -50,20 +50,20 @@ class TBenchForm : public TForm {
   void OnCreate() override {
     MainItem = new TMenuItem();
     MainItem->CreateComponent(&MainItem, true, MIT_Button, BS_Classic, "Súbor", 4, 4, 60, 15);
-    ActualComponent = Adress;
+    Toolkit().ActualComponent = Adress;
     for (int i = 0; i < kSubItems; ++i) {
       SubItems[i] = new TMenuItem();
       SubItems[i]->CreateComponent(&SubItems[i], false, i == 0 ? MIT_Right : MIT_Button, BS_Classic, "Položka",
                                    4, 29 + 25 * i, 120, 15);
       SubItems[i]->SuperiorMenuItems.push_back(&MainItem);
       SubItems[i]->Borders = TBorders{true, true, true, true};
-      ActualComponent = Adress;
+      Toolkit().ActualComponent = Adress;
     }
     for (int i = 0; i < kButtonsPerForm; ++i) {
       Buttons[i] = new TButton();
       Buttons[i]->CreateComponent(&Buttons[i], true, BS_Classic, "Tlačidlo", 10 + (i % 3) * 125, 40 + (i / 3) * 30,
                                   110, 15);
-      ActualComponent = Adress;
+      Toolkit().ActualComponent = Adress;
     }
   }
 };
@@ -93,7 +93,7 @@ void BM_Frame(benchmark::State& state) {
   auto* app = new TBenchApplication();
   app->Create("frame bench");
   // The top form's menu is open and the cursor rests on one of its buttons.
-  ActiveComponent = &forms[kForms - 1]->MainItem;
+  Toolkit().ActiveComponent = &forms[kForms - 1]->MainItem;
   host.SetCursor(20 + 50 * 9 + 6 + 30, 20 + 35 * 9 + 32 + 45);
   for (int i = 0; i < 5; ++i) app->RunFrame();
 

@@ -19,6 +19,7 @@
 #include "catalogue/cv_sort.h"
 #include "forms/cv_list_form.h"
 #include "platform/headless_backend.h"
+#include "tests/support/list_reference.h"
 #include "tools/cvltool/catalogue_csv.h"
 #include "tools/cvltool/catalogue_generator.h"
 
@@ -28,9 +29,9 @@ constexpr int32_t kRecords = 20000;
 
 void LoadGenerated() {
   NewDatabase("big.cvl", "Big", "", "");
-  Nebulas = catalogue_generator::Generate(kRecords, catalogue_generator::TOptions{});
-  DatabaseInfo.NumberOfItems = kRecords;
-  ++DatabaseRevision;
+  Catalogue().Nebulas = catalogue_generator::Generate(kRecords, catalogue_generator::TOptions{});
+  Catalogue().DatabaseInfo.NumberOfItems = kRecords;
+  ++Catalogue().Revision;
 }
 
 // A committed catalogue, read as cvltool reads it.
@@ -40,9 +41,9 @@ void LoadCsv(const char* Relative) {
   text << in.rdbuf();
   std::string error;
   NewDatabase("csv.cvl", "Csv", "", "");
-  if (!catalogue_csv::Import(text.str(), Nebulas, error)) throw std::runtime_error(Relative + (": " + error));
-  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
-  ++DatabaseRevision;
+  if (!catalogue_csv::Import(text.str(), Catalogue().Nebulas, error)) throw std::runtime_error(Relative + (": " + error));
+  Catalogue().DatabaseInfo.NumberOfItems = static_cast<int32_t>(Catalogue().Nebulas.size());
+  ++Catalogue().Revision;
 }
 
 // The program started with the list form shown over the generated records,
@@ -99,7 +100,7 @@ void BM_ListFormSettledFrameCatalogue(benchmark::State& state) {
   ListForm->PropertyButtons[1]->OnMouseLeftClick(-1, -1);
   list.Frames(2);
   for (auto _ : state) list.Frames(1);
-  state.counters["records"] = DatabaseInfo.NumberOfItems;
+  state.counters["records"] = Catalogue().DatabaseInfo.NumberOfItems;
 }
 BENCHMARK(BM_ListFormSettledFrameCatalogue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

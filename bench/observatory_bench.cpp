@@ -146,7 +146,7 @@ void BM_ObservatoryFrameLiteralList(benchmark::State& state) {
   for (auto _ : state) {
     run.Frame();
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
-    LiteralRecalculate(Nebulas, instant, 48.1486, 17.1077, list);
+    LiteralRecalculate(Catalogue().Nebulas, instant, 48.1486, 17.1077, list);
     benchmark::DoNotOptimize(list.data());
   }
   state.counters["listed"] = static_cast<double>(list.size());
@@ -210,9 +210,9 @@ void BM_ObservatoryFramePositions(benchmark::State& state) {
     run.Frame();
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
     if (truePositions) {
-      RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1, false);
+      RecalculateNebulas(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1, false);
     } else {
-      formula::Recalculate(Nebulas, instant, 48.1486, 17.1077, list);
+      formula::Recalculate(Catalogue().Nebulas, instant, 48.1486, 17.1077, list);
     }
     benchmark::DoNotOptimize(list.data());
   }
@@ -228,7 +228,7 @@ void BM_ObservatoryListOnly(benchmark::State& state) {
   TNormalDate instant = ObservatoryForm->Clock.UTCTime;
   for (auto _ : state) {
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
-    RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1, false);
+    RecalculateNebulas(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1, false);
     benchmark::DoNotOptimize(list.data());
   }
 }
@@ -241,7 +241,7 @@ void BM_ObservatoryListOnlyFormula(benchmark::State& state) {
   TNormalDate instant = ObservatoryForm->Clock.UTCTime;
   for (auto _ : state) {
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
-    formula::Recalculate(Nebulas, instant, 48.1486, 17.1077, list);
+    formula::Recalculate(Catalogue().Nebulas, instant, 48.1486, 17.1077, list);
     benchmark::DoNotOptimize(list.data());
   }
 }
@@ -253,7 +253,7 @@ void BM_ObservatoryListOnlyLiteral(benchmark::State& state) {
   TNormalDate instant = ObservatoryForm->Clock.UTCTime;
   for (auto _ : state) {
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
-    LiteralRecalculate(Nebulas, instant, 48.1486, 17.1077, list);
+    LiteralRecalculate(Catalogue().Nebulas, instant, 48.1486, 17.1077, list);
     benchmark::DoNotOptimize(list.data());
   }
 }

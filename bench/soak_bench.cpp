@@ -90,7 +90,7 @@ void BM_SoakEveryMenuAndForm(benchmark::State& state) {
       backend.SetCursor(512, 700);
       frames(2);
       // Then one form of the program shown over the main window and closed.
-      if (auto* form = DerefAs<TForm>(AllForms[1 + step % (AllForms.size() - 1)])) {
+      if (auto* form = DerefAs<TForm>(Toolkit().AllForms[1 + step % (Toolkit().AllForms.size() - 1)])) {
         form->Show(ST_Unmodal);
         frames(20);
         form->Hide();
@@ -99,7 +99,7 @@ void BM_SoakEveryMenuAndForm(benchmark::State& state) {
       frame += 49;
       ++step;
       if (step % 20 == 0) {
-        Modified = true;
+        Catalogue().Modified = true;
         SaveDatabase();
       }
       if (step % 100 == 0) {

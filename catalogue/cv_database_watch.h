@@ -15,17 +15,17 @@ enum class TDatabaseChange : uint8_t {
 
 class TDatabaseWatch {
  public:
-  explicit TDatabaseWatch(TDatabaseChange Kind) : kind_(Kind), seen_(DatabaseRevision) {}
+  explicit TDatabaseWatch(TDatabaseChange Kind) : kind_(Kind), seen_(Catalogue().Revision) {}
 
   // Whether a change of the watched kind happened since the last Seen.
   bool Changed() const {
-    const uint32_t since_seen = DatabaseRevision - seen_;
+    const uint32_t since_seen = Catalogue().Revision - seen_;
     if (kind_ == TDatabaseChange::AnyChange) return since_seen != 0;
     // Counted backwards from now, the replacement is more recent than the visit.
-    return DatabaseRevision - DatabaseReplaced < since_seen;
+    return Catalogue().Revision - Catalogue().Replaced < since_seen;
   }
   // The view is up to date with the database as it is now.
-  void Seen() { seen_ = DatabaseRevision; }
+  void Seen() { seen_ = Catalogue().Revision; }
 
  private:
   TDatabaseChange kind_;

@@ -8,11 +8,8 @@
 
 namespace {
 
-TPendingOperation g_pending;
-bool g_overwrite_waiting = false;
-
 // A save over a file someone else has replaced since waits for the question.
-bool MustAskToOverwrite() { return Loaded && DatabaseFileChangedOnDisk(); }
+bool MustAskToOverwrite() { return Catalogue().Loaded && DatabaseFileChangedOnDisk(); }
 
 TWorkflowStep Tell(TWorkflowFinished Finished, TWorkflowStep Step) {
   if (Finished != nullptr) Finished(Step);
@@ -20,11 +17,11 @@ TWorkflowStep Tell(TWorkflowFinished Finished, TWorkflowStep Step) {
 }
 
 TWorkflowStep Wait(TPendingOperation Operation) {
-  g_pending = std::move(Operation);
+  Catalogue().Pending = std::move(Operation);
   return TWorkflowStep::AskToSave;
 }
 
-bool ChangesWouldBeLost() { return Loaded && Modified; }
+bool ChangesWouldBeLost() { return Catalogue().Loaded && Catalogue().Modified; }
 
 void ReportInvalidPath(std::string_view P) {
   std::string message("\"");
@@ -85,13 +82,12 @@ TWorkflowStep RequestNew(std::string_view P, std::string_view Name, std::string_
 
 TWorkflowStep RequestQuit(TWorkflowFinished Finished) {
   if (ChangesWouldBeLost()) return Wait({TDatabaseOperation::Quit, {}, {}, {}, {}, Finished});
-  Terminate = true;
   return Tell(Finished, TWorkflowStep::Done);
 }
 
 TWorkflowStep RequestSave() {
   if (MustAskToOverwrite()) {
-    g_overwrite_waiting = true;
+    Catalogue().OverwriteWaiting = true;
     return TWorkflowStep::AskToOverwrite;
   }
   return SaveDatabase() ? TWorkflowStep::Done : TWorkflowStep::Refused;
@@ -102,17 +98,17 @@ TWorkflowStep RequestSaveAs(std::string_view P) {
     ReportInvalidPath(P);
     return TWorkflowStep::Refused;
   }
-  const TShortString path = DatabaseInfo.Path;
-  const std::string file = DatabaseFile;
-  const bool loaded = Loaded;
-  DatabaseInfo.Path = P;
-  DatabaseFile = DatabaseInfo.Path.Str();
-  Loaded = true;
+  const TShortString path = Catalogue().DatabaseInfo.Path;
+  const std::string file = Catalogue().DatabaseFile;
+  const bool loaded = Catalogue().Loaded;
+  Catalogue().DatabaseInfo.Path = P;
+  Catalogue().DatabaseFile = Catalogue().DatabaseInfo.Path.Str();
+  Catalogue().Loaded = true;
   if (SaveDatabase()) return TWorkflowStep::Done;
   // Plain saving must still go where it went before.
-  DatabaseInfo.Path = path;
-  DatabaseFile = file;
-  Loaded = loaded;
+  Catalogue().DatabaseInfo.Path = path;
+  Catalogue().DatabaseFile = file;
+  Catalogue().Loaded = loaded;
   return TWorkflowStep::Refused;
 }
 
@@ -125,7 +121,6 @@ TWorkflowStep CarryOn(const TPendingOperation& operation) {
     case TDatabaseOperation::New:
       return Tell(operation.Finished, Create(operation));
     case TDatabaseOperation::Quit:
-      Terminate = true;
       return Tell(operation.Finished, TWorkflowStep::Done);
     case TDatabaseOperation::None:
       break;
@@ -136,21 +131,21 @@ TWorkflowStep CarryOn(const TPendingOperation& operation) {
 }  // namespace
 
 TWorkflowStep AnswerSaveQuestion(bool Save) {
-  if (g_pending.Operation == TDatabaseOperation::None) return TWorkflowStep::Refused;
+  if (Catalogue().Pending.Operation == TDatabaseOperation::None) return TWorkflowStep::Refused;
   if (Save && MustAskToOverwrite()) {
     // The operation waits on, now behind the overwrite question.
-    g_overwrite_waiting = true;
+    Catalogue().OverwriteWaiting = true;
     return TWorkflowStep::AskToOverwrite;
   }
-  TPendingOperation operation = std::exchange(g_pending, TPendingOperation());
+  TPendingOperation operation = std::exchange(Catalogue().Pending, TPendingOperation());
   // A failed save has been reported; what would drop the changes is not done.
   if (Save && !SaveDatabase()) return Tell(operation.Finished, TWorkflowStep::SaveFailed);
   return CarryOn(operation);
 }
 
 TWorkflowStep AnswerOverwriteQuestion(TOverwriteAnswer Answer) {
-  if (!std::exchange(g_overwrite_waiting, false)) return TWorkflowStep::Refused;
-  TPendingOperation operation = std::exchange(g_pending, TPendingOperation());
+  if (!std::exchange(Catalogue().OverwriteWaiting, false)) return TWorkflowStep::Refused;
+  TPendingOperation operation = std::exchange(Catalogue().Pending, TPendingOperation());
   if (Answer != TOverwriteAnswer::Overwrite || !SaveDatabase()) {
     Tell(operation.Finished, TWorkflowStep::SaveFailed);
     return Answer == TOverwriteAnswer::Overwrite ? TWorkflowStep::SaveFailed : TWorkflowStep::Refused;
@@ -159,11 +154,9 @@ TWorkflowStep AnswerOverwriteQuestion(TOverwriteAnswer Answer) {
   return CarryOn(operation);
 }
 
-bool OverwriteQuestionWaiting() { return g_overwrite_waiting; }
-
-const TPendingOperation& PendingOperation() { return g_pending; }
+bool OverwriteQuestionWaiting() { return Catalogue().OverwriteWaiting; }
 
 void CancelPendingOperation() {
-  g_pending = TPendingOperation();
-  g_overwrite_waiting = false;
+  Catalogue().Pending = TPendingOperation();
+  Catalogue().OverwriteWaiting = false;
 }

@@ -4,7 +4,7 @@
 // whether to save them first; the operation is kept here, not on a form, and
 // the answer carries it on. The model shows nothing itself: a message goes
 // through ShowErrorMessage, and the caller shows the question when a request
-// answers AskToSave. Views learn of the result through DatabaseRevision
+// answers AskToSave. Views learn of the result through the catalogue's Revision
 // (cv_database_watch); nobody is told directly but the requester.
 //
 //   Requester (a form's OK)        Model                        Question form
@@ -36,7 +36,8 @@ enum class TDatabaseOperation : uint8_t { None, Open, New, Quit };
 // has been answered. Never called with AskToSave.
 using TWorkflowFinished = void (*)(TWorkflowStep Step);
 
-// The operation waiting for the answer to the save question, if any.
+// The operation waiting for the answer to the save question, if any; the
+// loaded catalogue keeps it (TCatalogue::Pending).
 struct TPendingOperation {
   TDatabaseOperation Operation = TDatabaseOperation::None;
   std::string Path;  // Open, New
@@ -51,7 +52,8 @@ TWorkflowStep RequestOpen(std::string_view P, TWorkflowFinished Finished = nullp
 // name at which no file can be created is reported as ""P" je neplatná cesta!".
 TWorkflowStep RequestNew(std::string_view P, std::string_view Name, std::string_view Author,
                          std::string_view Description, TWorkflowFinished Finished = nullptr);
-// Ends the program at the end of the frame (Terminate).
+// Nothing to save stands in the way of quitting any more: Done (the requester
+// ends the program). With unsaved changes it waits behind the question.
 TWorkflowStep RequestQuit(TWorkflowFinished Finished = nullptr);
 // Writes the loaded database to its file (nothing without one); a file that
 // changed on disk meanwhile is not written over without the question.
@@ -76,8 +78,7 @@ TWorkflowStep AnswerOverwriteQuestion(TOverwriteAnswer Answer);
 // Whether the overwrite question waits for its answer.
 bool OverwriteQuestionWaiting();
 
-const TPendingOperation& PendingOperation();
-// Forgets the pending operation (shutdown, tests).
+// Forgets the pending operation (the question was closed unanswered).
 void CancelPendingOperation();
 
 // The file-name checks of the forms; neither alters a file. An empty name

@@ -7,21 +7,11 @@
 #include <cstring>
 #include <utility>
 
-#include "catalogue/cv_database_workflow.h"
 #include "platform/byte_order.h"
 #include "platform/cp1250.h"
 #include "platform/file_state.h"
 #include "platform/files.h"
 
-bool Terminate = false;
-TNebulas Nebulas;
-TDatabaseInfo DatabaseInfo;
-bool Loaded = false;
-std::string DatabaseFile;
-bool Modified = false;
-uint32_t DatabaseRevision = 0;
-uint32_t DatabaseReplaced = 0;
-uint32_t DatabaseSaves = 0;
 
 // ---------------------------------------------------------------- thumbnails
 
@@ -57,41 +47,41 @@ void LoadThumbnail(TNebula& Record, std::string_view Dir) {
   LoadBMPPicture(name, Record.Thumbnail, 32, 32, result);
   // A picture that cannot be loaded simply leaves the record without one.
   if (result != 0) Record.Thumbnail.Loaded = false;
-  ++DatabaseRevision;
+  ++Catalogue().Revision;
 }
 
 void FreeThumbnails() {
-  for (TNebula& r : Nebulas) ReleaseThumbnail(r);
-  ++DatabaseRevision;
+  for (TNebula& r : Catalogue().Nebulas) ReleaseThumbnail(r);
+  ++Catalogue().Revision;
 }
 
 // ---------------------------------------------------------------- database file
 
 bool SaveDatabase() {
-  if (!Loaded) {
-    Modified = false;
+  if (!Catalogue().Loaded) {
+    Catalogue().Modified = false;
     return true;
   }
-  const std::string error = WriteDatabaseTo(DatabaseFile);
+  const std::string error = WriteDatabaseTo(Catalogue().DatabaseFile);
   if (!error.empty()) {
     ShowErrorMessage(error);
     return false;
   }
-  Modified = false;
-  ++DatabaseSaves;
-  DatabaseFileState = platform::StateOf(DatabaseFile);
+  Catalogue().Modified = false;
+  ++Catalogue().Saves;
+  Catalogue().FileState = platform::StateOf(Catalogue().DatabaseFile);
   // The save made a new file: the lock stayed with the old one.
   TakeDatabaseLock();
-  if (!RecoverySource.empty()) {
-    platform::RemoveFile(RecoverySource);
-    RecoverySource.clear();
+  if (!Catalogue().RecoverySource.empty()) {
+    platform::RemoveFile(Catalogue().RecoverySource);
+    Catalogue().RecoverySource.clear();
   }
   return true;
 }
 
 std::string WriteDatabaseTo(std::string_view F) {
   std::string bytes;
-  EncodeDatabase(DatabaseInfo, Nebulas, bytes);
+  EncodeDatabase(Catalogue().DatabaseInfo, Catalogue().Nebulas, bytes);
   // The old file is replaced only once the new one is completely on disk.
   const platform::WriteResult result = platform::ReplaceFile(F, bytes);
   // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "..." + std::string.
@@ -134,23 +124,19 @@ TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
   return TDatabaseError::None;
 }
 
-platform::FileState DatabaseFileState;
-platform::FileLock DatabaseFileLock;
 
 bool DatabaseFileChangedOnDisk() {
   // A file that has gone loses nothing when it is written again.
-  const platform::FileState now = platform::StateOf(DatabaseFile);
-  return now.exists && !now.Same(DatabaseFileState);
+  const platform::FileState now = platform::StateOf(Catalogue().DatabaseFile);
+  return now.exists && !now.Same(Catalogue().FileState);
 }
 
-bool LockOpenedDatabases = false;
-std::string RecoverySource;
 
 void TakeDatabaseLock() {
-  if (!LockOpenedDatabases) return;
-  if (DatabaseFileLock.Take(DatabaseFile) != platform::LockResult::HeldElsewhere) return;
+  if (!Catalogue().LockFiles) return;
+  if (Catalogue().FileLock.Take(Catalogue().DatabaseFile) != platform::LockResult::HeldElsewhere) return;
   std::string message = "Databáza \""_cps;
-  message += DatabaseFile;
+  message += Catalogue().DatabaseFile;
   message += "\" je už otvorená v inom spustenom programe Corvala!"_cp;
   ShowErrorMessage(message);
 }
@@ -158,10 +144,10 @@ void TakeDatabaseLock() {
 namespace {
 
 void ReplaceRecords(TNebulas&& Records) {
-  for (TNebula& r : Nebulas) ReleaseThumbnail(r);
-  Nebulas = std::move(Records);
-  for (TNebula& r : Nebulas) r.Serial = NewSerial();
-  DatabaseReplaced = ++DatabaseRevision;
+  for (TNebula& r : Catalogue().Nebulas) ReleaseThumbnail(r);
+  Catalogue().Nebulas = std::move(Records);
+  for (TNebula& r : Catalogue().Nebulas) r.Serial = NewSerial();
+  Catalogue().Replaced = ++Catalogue().Revision;
 }
 
 }  // namespace
@@ -181,32 +167,43 @@ bool LoadDatabase(std::string_view F, bool LoadThumbnails) {
     std::string_view dir = FolderOf(F);
     for (TNebula& r : records) LoadThumbnail(r, dir);
   }
-  DatabaseFile = std::string(F);
-  DatabaseFileState = platform::StateOf(F);
-  DatabaseInfo = info;
+  Catalogue().DatabaseFile = std::string(F);
+  Catalogue().FileState = platform::StateOf(F);
+  Catalogue().DatabaseInfo = info;
   ReplaceRecords(std::move(records));
-  Modified = false;
-  Loaded = true;
-  RecoverySource.clear();
+  Catalogue().Modified = false;
+  Catalogue().Loaded = true;
+  Catalogue().RecoverySource.clear();
   TakeDatabaseLock();
   return true;
 }
 
 void NewDatabase(std::string_view F, std::string_view Name, std::string_view Author,
                  std::string_view Description) {
-  DatabaseInfo.Path = F;
-  DatabaseInfo.NameOfDatabase = Name;
-  DatabaseInfo.Autor = Author;
-  DatabaseInfo.NumberOfItems = 0;
-  DatabaseInfo.Description = Description;
+  Catalogue().DatabaseInfo.Path = F;
+  Catalogue().DatabaseInfo.NameOfDatabase = Name;
+  Catalogue().DatabaseInfo.Autor = Author;
+  Catalogue().DatabaseInfo.NumberOfItems = 0;
+  Catalogue().DatabaseInfo.Description = Description;
   ReplaceRecords(TNebulas());
-  DatabaseFile = DatabaseInfo.Path.Str();
+  Catalogue().DatabaseFile = Catalogue().DatabaseInfo.Path.Str();
   // A file already there was chosen by the user's new name: saving replaces it.
-  DatabaseFileState = platform::StateOf(DatabaseFile);
-  DatabaseFileLock.Release();
-  RecoverySource.clear();
-  Loaded = true;
-  Modified = true;
+  Catalogue().FileState = platform::StateOf(Catalogue().DatabaseFile);
+  Catalogue().FileLock.Release();
+  Catalogue().RecoverySource.clear();
+  Catalogue().Loaded = true;
+  Catalogue().Modified = true;
+}
+
+bool SetDatabaseHeader(std::string_view Name, std::string_view Author, std::string_view Description) {
+  TDatabaseInfo& info = Catalogue().DatabaseInfo;
+  const TShortString name(Name), author(Author), description(Description);
+  if (name == info.NameOfDatabase && author == info.Autor && description == info.Description) return false;
+  info.NameOfDatabase = name;
+  info.Autor = author;
+  info.Description = description;
+  Catalogue().Modified = true;
+  return true;
 }
 
 // ---------------------------------------------------------------- numbering
@@ -222,23 +219,29 @@ int32_t SmallestFreeNumber(const TNebulas& Records) {
 }
 
 std::size_t AddNebula(TNebula Record) {
-  assert(static_cast<std::size_t>(DatabaseInfo.NumberOfItems) == Nebulas.size());
+  assert(static_cast<std::size_t>(Catalogue().DatabaseInfo.NumberOfItems) == Catalogue().Nebulas.size());
   // A copy of a record with a thumbnail only views its pixels; the database
   // must own the thumbnails of its records.
   assert(!Record.Thumbnail.Loaded || Record.Thumbnail.OwnsPixels());
-  int32_t number = SmallestFreeNumber(Nebulas);
-  Nebulas.push_back(std::move(Record));
-  Nebulas.back().IndexOfItem = number;
-  Nebulas.back().Serial = NewSerial();
-  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
-  Modified = true;
-  ++DatabaseRevision;
-  return Nebulas.size() - 1;
+  int32_t number = SmallestFreeNumber(Catalogue().Nebulas);
+  Catalogue().Nebulas.push_back(std::move(Record));
+  Catalogue().Nebulas.back().IndexOfItem = number;
+  Catalogue().Nebulas.back().Serial = NewSerial();
+  Catalogue().DatabaseInfo.NumberOfItems = static_cast<int32_t>(Catalogue().Nebulas.size());
+  Catalogue().Modified = true;
+  ++Catalogue().Revision;
+  return Catalogue().Nebulas.size() - 1;
+}
+
+std::size_t AddNebula(TNebula Record, std::string_view Dir) {
+  const std::size_t at = AddNebula(std::move(Record));
+  LoadThumbnail(Catalogue().Nebulas[at], Dir);
+  return at;
 }
 
 void ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view Dir) {
-  assert(Position < Nebulas.size());
-  TNebula& r = Nebulas[Position];
+  assert(Position < Catalogue().Nebulas.size());
+  TNebula& r = Catalogue().Nebulas[Position];
   r.NameOfNebula = Fields.NameOfNebula;
   r.NGC = Fields.NGC;
   r.Rect = Fields.Rect;
@@ -249,40 +252,27 @@ void ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view 
   r.Picture = Fields.Picture;
   r.Description = Fields.Description;
   LoadThumbnail(r, Dir);
-  Modified = true;
-  ++DatabaseRevision;
+  Catalogue().Modified = true;
+  ++Catalogue().Revision;
 }
 
 std::ptrdiff_t FindNebula(uint32_t Serial) {
   if (Serial == 0) return -1;
-  for (std::size_t i = 0; i < Nebulas.size(); ++i)
-    if (Nebulas[i].Serial == Serial) return static_cast<std::ptrdiff_t>(i);
+  for (std::size_t i = 0; i < Catalogue().Nebulas.size(); ++i)
+    if (Catalogue().Nebulas[i].Serial == Serial) return static_cast<std::ptrdiff_t>(i);
   return -1;
 }
 
 void DeleteNebula(std::size_t Position) {
-  assert(Position < Nebulas.size());
-  assert(static_cast<std::size_t>(DatabaseInfo.NumberOfItems) == Nebulas.size());
-  int32_t removed = Nebulas[Position].IndexOfItem;
-  ReleaseThumbnail(Nebulas[Position]);
-  Nebulas.erase(Nebulas.begin() + static_cast<std::ptrdiff_t>(Position));
-  for (TNebula& r : Nebulas)
+  assert(Position < Catalogue().Nebulas.size());
+  assert(static_cast<std::size_t>(Catalogue().DatabaseInfo.NumberOfItems) == Catalogue().Nebulas.size());
+  int32_t removed = Catalogue().Nebulas[Position].IndexOfItem;
+  ReleaseThumbnail(Catalogue().Nebulas[Position]);
+  Catalogue().Nebulas.erase(Catalogue().Nebulas.begin() + static_cast<std::ptrdiff_t>(Position));
+  for (TNebula& r : Catalogue().Nebulas)
     if (r.IndexOfItem > removed) --r.IndexOfItem;
-  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
-  Modified = true;
-  ++DatabaseRevision;
+  Catalogue().DatabaseInfo.NumberOfItems = static_cast<int32_t>(Catalogue().Nebulas.size());
+  Catalogue().Modified = true;
+  ++Catalogue().Revision;
 }
 
-void ResetDatabaseGlobals() {
-  ReplaceRecords(TNebulas());
-  Terminate = false;
-  DatabaseInfo = TDatabaseInfo();
-  Loaded = false;
-  DatabaseFile.clear();
-  DatabaseFileState = platform::FileState();
-  DatabaseFileLock.Release();
-  RecoverySource.clear();
-  Modified = false;
-  ClearRecentMessages();
-  CancelPendingOperation();
-}

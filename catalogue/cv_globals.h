@@ -1,8 +1,9 @@
 #pragma once
-// The loaded database: its global state, loading, saving and starting one,
-// the records' thumbnails and the numbering rules the forms apply. The record
-// types are in cv_nebula, the file layout in cv_database_file, the messages
-// in cv_messages, sorting in cv_sort and the settings record in cv_settings.
+// The operations on the loaded database (the object cv_catalogue holds):
+// loading, saving and starting one, its header, the records' thumbnails and
+// the numbering rules the forms apply. The record types are in cv_nebula, the
+// file layout in cv_database_file, the messages in cv_messages, sorting in
+// cv_sort and the settings record in cv_settings.
 
 #include <array>
 #include <cstddef>
@@ -10,30 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/cv_catalogue.h"
 #include "catalogue/cv_database_file.h"
 #include "catalogue/cv_messages.h"
 #include "catalogue/cv_nebula.h"
 #include "platform/file_state.h"
-
-// Global state of the loaded database.
-extern bool Terminate;
-extern TNebulas Nebulas;   // length always equals DatabaseInfo.NumberOfItems
-extern TDatabaseInfo DatabaseInfo;
-extern bool Loaded;
-extern std::string DatabaseFile;  // program path the loaded database is written to
-extern bool Modified;
-// Raised whenever records are replaced, added or removed, or a thumbnail is
-// released (load, new, add, delete, revise). Anything that keeps copies of
-// records, such as the observatory's list and the list form's view, rebuilds
-// its copies when it sees a new value before drawing them again, because
-// their thumbnails may be gone.
-extern uint32_t DatabaseRevision;
-// The value DatabaseRevision took when the whole database was last replaced
-// (load, new, reset). Views read both through TDatabaseWatch (cv_database_watch).
-extern uint32_t DatabaseReplaced;
-// Raised by every successful save of a loaded database (never lowered), so a
-// view can tell the user that one happened.
-extern uint32_t DatabaseSaves;
 
 // Writes the loaded database to DatabaseFile through a new file in the same
 // folder that then replaces the old one, so a failed save never destroys the
@@ -52,23 +34,12 @@ std::string WriteDatabaseTo(std::string_view F);
 // record count of the header before the rest is read.
 TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes);
 
-// The file DatabaseFile as it was last read or written by this program (not
-// `exists` when it never was), to tell whether someone else has replaced it
-// since; and the lock that marks it as open in this program.
-extern platform::FileState DatabaseFileState;
-extern platform::FileLock DatabaseFileLock;
 // Whether a file at DatabaseFile is not the one this program last read or
 // wrote there (another program or a second copy saved over it).
 bool DatabaseFileChangedOnDisk();
-// Whether loads and saves lock the database file (the program does; tools
-// and tests of the catalogue alone need not).
-extern bool LockOpenedDatabases;
-// Locks DatabaseFile for this program when LockOpenedDatabases; when another
-// running program holds it, says so through ShowErrorMessage.
+// Locks DatabaseFile for this program when the catalogue's LockFiles is set;
+// when another running program holds it, says so through ShowErrorMessage.
 void TakeDatabaseLock();
-// The recovery copy the loaded records came from (cv_recovery), empty when
-// they did not: a successful save supersedes it, and it is then removed.
-extern std::string RecoverySource;
 
 // Reads the database file F (a program path). On success the new records
 // replace the loaded ones (whose thumbnails are released), DatabaseFile := F,
@@ -80,6 +51,11 @@ bool LoadDatabase(std::string_view F, bool LoadThumbnails = true);
 // Starts an empty database bound to F; nothing is written until a save.
 void NewDatabase(std::string_view F, std::string_view Name, std::string_view Author,
                  std::string_view Description);
+
+// Gives the header the name, author and description; a header that differs
+// from the one loaded marks the database modified, so it is saved or asked
+// about like any other change. Returns whether it differed.
+bool SetDatabaseHeader(std::string_view Name, std::string_view Author, std::string_view Description);
 
 // The folder part of a program path, up to and including its last "\" or "/".
 std::string_view FolderOf(std::string_view F);
@@ -97,6 +73,9 @@ int32_t SmallestFreeNumber(const TNebulas& Records);
 // record with a thumbnail is handed over (std::move), so that the database
 // owns its pixels.
 std::size_t AddNebula(TNebula Record);
+// The same, then loads the new record's thumbnail from Dir + its Picture, as
+// ReviseNebula does for a revised one.
+std::size_t AddNebula(TNebula Record, std::string_view Dir);
 // Gives the record at Position of Nebulas the stored fields of Fields, its
 // number excepted, and loads its thumbnail again from Dir + its new Picture;
 // the database is marked modified.
@@ -107,6 +86,3 @@ std::ptrdiff_t FindNebula(uint32_t Serial);
 // every number above the removed one drops by one, its thumbnail is released
 // and the database is marked modified.
 void DeleteNebula(std::size_t Position);
-
-// Back to the state at start (no database, no messages kept).
-void ResetDatabaseGlobals();

@@ -116,19 +116,8 @@ bool MatchesSearchPrefix(const TNebula& r, const TSearch& s) {
          StartsWith(r.Picture.View(), s.Text) || StartsWith(r.Description.View(), s.Text);
 }
 
-void RebuildListLiterally(TNebulas& Records, int32_t Count, TSortType SortType, TDirection Direction,
-                          bool SearchActive, std::string_view SearchText, TNebulas& Shown) {
-  SortNebulas(Records, Count, SortType, Direction);
-  Shown.clear();
-  const TSearch search(SearchText);
-  for (int32_t i = 0; i < Count; ++i) {
-    const TNebula& r = Records[static_cast<std::size_t>(i)];
-    if (!SearchActive || MatchesSearch(r, search)) Shown.push_back(r);
-  }
-}
-
 bool TListView::Update(TSortType SortType, TDirection Direction, bool SearchActive, std::string_view SearchText) {
-  const bool records_changed = !valid_ || revision_ != DatabaseRevision;
+  const bool records_changed = !valid_ || revision_ != Catalogue().Revision;
   const bool order_changed = records_changed || SortType != sort_type_ || Direction != direction_;
   const bool search_changed =
       !valid_ || SearchActive != filtered_ || (SearchActive && SearchText != std::string_view(search_text_));
@@ -149,15 +138,15 @@ bool TListView::Update(TSortType SortType, TDirection Direction, bool SearchActi
     const std::string_view all(searchable_);
     const std::size_t none = std::string_view::npos;
     std::size_t hit = search.Folded.empty() ? none : all.find(search.Folded);
-    for (std::size_t i = 0; i < Nebulas.size(); ++i) {
+    for (std::size_t i = 0; i < Catalogue().Nebulas.size(); ++i) {
       const std::size_t end = searchable_start_[i + 1];
       const bool contained = hit < end;
       if (contained) hit = all.find(search.Folded, end);
-      if (contained || MatchesSearchPrefix(Nebulas[i], search)) positions_.push_back(static_cast<uint32_t>(i));
+      if (contained || MatchesSearchPrefix(Catalogue().Nebulas[i], search)) positions_.push_back(static_cast<uint32_t>(i));
     }
   }
   valid_ = true;
-  revision_ = DatabaseRevision;
+  revision_ = Catalogue().Revision;
   sort_type_ = SortType;
   direction_ = Direction;
   return true;
@@ -166,8 +155,8 @@ bool TListView::Update(TSortType SortType, TDirection Direction, bool SearchActi
 void TListView::BuildSearchable() {
   searchable_.clear();
   searchable_start_.clear();
-  searchable_start_.reserve(Nebulas.size() + 1);
-  for (const TNebula& r : Nebulas) {
+  searchable_start_.reserve(Catalogue().Nebulas.size() + 1);
+  for (const TNebula& r : Catalogue().Nebulas) {
     searchable_start_.push_back(static_cast<uint32_t>(searchable_.size()));
     AppendSearchableText(r, searchable_);
   }

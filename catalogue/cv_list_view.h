@@ -46,12 +46,6 @@ bool MatchesSearch(const TNebula& Record, const TSearch& Search);
 // the texts.
 bool MatchesSearchPrefix(const TNebula& Record, const TSearch& Search);
 
-// The plain computation, as the list would do it in every frame: sorts the
-// first Count records of Records, then Shown := copies of the matching ones
-// in that order when SearchActive, else copies of them all.
-void RebuildListLiterally(TNebulas& Records, int32_t Count, TSortType SortType, TDirection Direction,
-                          bool SearchActive, std::string_view SearchText, TNebulas& Shown);
-
 class TListView {
  public:
   // Brings the order of Nebulas and the rows up to date. SearchActive: the
@@ -62,11 +56,11 @@ class TListView {
   // The next Update recomputes whatever its inputs are.
   void Invalidate() { valid_ = false; }
 
-  std::size_t Count() const { return filtered_ ? positions_.size() : Nebulas.size(); }
+  std::size_t Count() const { return filtered_ ? positions_.size() : Catalogue().Nebulas.size(); }
   // Position in Nebulas of row I (from 0) and the record shown there; valid
   // until the records change.
   std::size_t Position(std::size_t I) const { return filtered_ ? positions_[I] : I; }
-  const TNebula& Row(std::size_t I) const { return Nebulas[Position(I)]; }
+  const TNebula& Row(std::size_t I) const { return Catalogue().Nebulas[Position(I)]; }
 
  private:
   bool valid_ = false;

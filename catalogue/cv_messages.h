@@ -1,14 +1,12 @@
 #pragma once
-// The one road every Slovak message of the program takes to the user. The
-// error form installs itself as the handler; the last few messages are kept
-// as well, so that tests and tools can read them.
+// The one road every Slovak message of the program takes to the user: to the
+// handler the program installs (app/corvala.cpp gives it the error form), and
+// to an observer beside it, which tests and tools use to read the messages
+// whatever handler is installed.
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 using TMessageHandler = void (*)(std::string_view Text);
 void SetMessageHandler(TMessageHandler Handler);
+void SetMessageObserver(TMessageHandler Observer);
 void ShowErrorMessage(std::string_view Text);
-const std::vector<std::string>& RecentMessages();
-void ClearRecentMessages();

@@ -1,7 +1,7 @@
 #pragma once
 // The records of the catalogue: a nebula, the header of a database, the
 // short strings their texts are stored in, and the enumerations that go with
-// them (kind of nebula, sort key, direction, column arrow).
+// them (kind of nebula, sort key, direction).
 
 #include <array>
 #include <cstddef>
@@ -64,7 +64,6 @@ enum TSortType : uint8_t {
 inline constexpr int SORT_TYPE_COUNT = 10;
 
 enum TDirection : uint8_t { D_Up, D_Down };
-enum TArrow : uint8_t { A_None, A_Up, A_Down };
 
 // The display text of each kind of nebula, in Windows-1250.
 std::string_view TypeOfNebulaText(TTypeOfNebula Type);
@@ -83,7 +82,7 @@ struct TNebula {
   // In memory only: the picture at no more than 32 x 32 pixels. The record
   // that loaded it owns the pixels; a copy of the record carries a view of
   // them (TPicture::View), which must not outlive the original: holders of
-  // copies rebuild them when DatabaseRevision moves on.
+  // copies rebuild them when the catalogue's Revision moves on.
   TPicture Thumbnail;
   // In memory only: tells the record apart while the program runs, since
   // sorting moves it and deleting another one may change its number. Given

@@ -55,16 +55,16 @@ std::string UserRecoveryFileName(std::string_view F) {
 }
 
 std::string SaveRecoveryCopy() {
-  const bool bound = Loaded;
-  if (bound ? !Modified : Nebulas.empty()) return {};
+  const bool bound = Catalogue().Loaded;
+  if (bound ? !Catalogue().Modified : Catalogue().Nebulas.empty()) return {};
   // The copy records where it belongs. A path longer than the header holds
   // is left out: the copy is then offered as records without a catalogue.
-  const TShortString path = DatabaseInfo.Path;
-  DatabaseInfo.Path = bound && DatabaseFile.size() <= TShortString::Capacity ? DatabaseFile : std::string();
+  const TShortString path = Catalogue().DatabaseInfo.Path;
+  Catalogue().DatabaseInfo.Path = bound && Catalogue().DatabaseFile.size() <= TShortString::Capacity ? Catalogue().DatabaseFile : std::string();
   std::string written;
-  const std::string user = UserRecoveryFileName(bound ? DatabaseFile : std::string());
+  const std::string user = UserRecoveryFileName(bound ? Catalogue().DatabaseFile : std::string());
   if (bound) {
-    const std::string beside = RecoveryFileName(DatabaseFile);
+    const std::string beside = RecoveryFileName(Catalogue().DatabaseFile);
     if (WriteDatabaseTo(beside).empty()) {
       written = beside;
       // An older copy of the same catalogue in the recovery folder is replaced by this one.
@@ -75,7 +75,7 @@ std::string SaveRecoveryCopy() {
     platform::CreateFolder(RECOVERY_FOLDER);
     if (WriteDatabaseTo(user).empty()) written = user;
   }
-  DatabaseInfo.Path = path;
+  Catalogue().DatabaseInfo.Path = path;
   return written;
 }
 
@@ -135,24 +135,24 @@ bool OpenRecoveredVersion(const TRecoveryOffer& Offer) {
   if (!LoadDatabase(Offer.File, false)) return false;
   // Pictures are named relative to the catalogue's folder, not the copy's.
   const std::string_view dir = FolderOf(Offer.Original.empty() ? Offer.File : Offer.Original);
-  for (TNebula& r : Nebulas) LoadThumbnail(r, dir);
+  for (TNebula& r : Catalogue().Nebulas) LoadThumbnail(r, dir);
   if (Offer.Original.empty()) {
-    Loaded = false;
-    DatabaseFile.clear();
-    DatabaseInfo.Path = std::string_view();
-    DatabaseFileState = platform::FileState();
-    DatabaseFileLock.Release();
+    Catalogue().Loaded = false;
+    Catalogue().DatabaseFile.clear();
+    Catalogue().DatabaseInfo.Path = std::string_view();
+    Catalogue().FileState = platform::FileState();
+    Catalogue().FileLock.Release();
   } else {
-    DatabaseFile = Offer.Original;
-    if (Offer.Original.size() <= TShortString::Capacity) DatabaseInfo.Path = Offer.Original;
+    Catalogue().DatabaseFile = Offer.Original;
+    if (Offer.Original.size() <= TShortString::Capacity) Catalogue().DatabaseInfo.Path = Offer.Original;
     // The user chose this version over the catalogue as it stands now, so a
     // save may replace that; a leftover's catalogue is not known for sure,
     // and saving over an existing file asks first.
-    DatabaseFileState = Offer.Kind == TRecoveryKind::Copy ? platform::StateOf(Offer.Original) : platform::FileState();
+    Catalogue().FileState = Offer.Kind == TRecoveryKind::Copy ? platform::StateOf(Offer.Original) : platform::FileState();
     TakeDatabaseLock();
   }
-  RecoverySource = Offer.File;
-  Modified = true;
+  Catalogue().RecoverySource = Offer.File;
+  Catalogue().Modified = true;
   return true;
 }
 

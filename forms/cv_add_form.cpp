@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_number_text.h"
@@ -95,7 +96,7 @@ void TAddForm::OnDraw() {
 
 void TAddForm::OnShow() {
   ShownDatabase.Seen();
-  seen_revision_ = DatabaseRevision;
+  seen_revision_ = Catalogue().Revision;
   PositionOfFocusedComponent = 3;
   NameEdit->CatchFocus();
 }
@@ -107,8 +108,8 @@ void TAddForm::OnCheck() {
       return;
     }
     // The record may have moved (sorting, adding, deleting) or be gone.
-    if (seen_revision_ != DatabaseRevision) {
-      seen_revision_ = DatabaseRevision;
+    if (seen_revision_ != Catalogue().Revision) {
+      seen_revision_ = Catalogue().Revision;
       const std::ptrdiff_t at = FindNebula(RecordSerial);
       if (at < 0) {
         Hide();
@@ -165,12 +166,11 @@ bool TAddForm::Accept() {
   if (chosen >= 1 && chosen <= TYPE_OF_NEBULA_COUNT)
     fields.TypeOfNebula = static_cast<TTypeOfNebula>(chosen - 1);
   else if (!adding)
-    fields.TypeOfNebula = Nebulas[static_cast<std::size_t>(position)].TypeOfNebula;
+    fields.TypeOfNebula = Catalogue().Nebulas[static_cast<std::size_t>(position)].TypeOfNebula;
 
-  const std::string_view dir = FolderOf(DatabaseInfo.Path.View());
+  const std::string_view dir = FolderOf(Catalogue().DatabaseInfo.Path.View());
   if (adding) {
-    const std::size_t at = AddNebula(fields);
-    LoadThumbnail(Nebulas[at], dir);
+    AddNebula(std::move(fields), dir);
   } else {
     ReviseNebula(static_cast<std::size_t>(position), fields, dir);
   }
@@ -192,11 +192,11 @@ void TAddForm::Clear() {
 }
 
 void TAddForm::FillFrom(std::size_t Position) {
-  assert(Position < Nebulas.size());
-  const TNebula& r = Nebulas[Position];
+  assert(Position < Catalogue().Nebulas.size());
+  const TNebula& r = Catalogue().Nebulas[Position];
   IndexOfItem = static_cast<int32_t>(Position);
   RecordSerial = r.Serial;
-  seen_revision_ = DatabaseRevision;
+  seen_revision_ = Catalogue().Revision;
   NameEdit->SetText(r.NameOfNebula.View());
   NGCEdit->SetText(std::to_string(r.NGC));
   RectEdit->SetText(ExactDecimals(r.Rect));

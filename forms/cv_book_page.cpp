@@ -53,13 +53,13 @@ void TBookLink::OnMouseLeftClick(int32_t, int32_t) {
 
 void TBookLink::MouseArrive(int32_t X_, int32_t Y_) {
   TLabel::MouseArrive(X_, Y_);
-  ::Link = L_Hover;
+  Toolkit().Link = L_Hover;
 }
 
 void TBookLink::MouseLeave(int32_t X_, int32_t Y_) {
   TLabel::MouseLeave(X_, Y_);
   // Moving straight onto another link in the same frame keeps the hand.
-  if (::Link != L_Hover) ::Link = L_Leaved;
+  if (Toolkit().Link != L_Hover) Toolkit().Link = L_Leaved;
 }
 
 void TBookPageTemplate::OnCreate() {

@@ -10,10 +10,10 @@ std::string_view DeleteQuestionText() { return "Naozaj chcete odstrániť polož
 void TDeleteForm::OnDraw() { DrawQuestion(question_); }
 
 void TDeleteForm::Ask(std::size_t Position) {
-  if (Position >= Nebulas.size()) return;
+  if (Position >= Catalogue().Nebulas.size()) return;
   IndexOfItem = static_cast<int32_t>(Position);
-  serial_ = Nebulas[Position].Serial;
-  IndexOfItem2 = std::to_string(Nebulas[Position].IndexOfItem);
+  serial_ = Catalogue().Nebulas[Position].Serial;
+  IndexOfItem2 = std::to_string(Catalogue().Nebulas[Position].IndexOfItem);
   question_.assign(DeleteQuestionText());
   question_.append(IndexOfItem2);
   question_.push_back('?');

@@ -6,11 +6,21 @@
 #include "rastrix/fnt.h"
 
 TOwned<TExitForm> ExitForm;
+bool Terminate = false;
 
 void AskToQuit() { ExitForm->Show(ST_Unmodal); }
 
+namespace {
+
+void QuitAgreed(TWorkflowStep Step) {
+  if (Step == TWorkflowStep::Done) Terminate = true;
+}
+
+}  // namespace
+
 void TExitForm::OnYes() {
-  if (RequestQuit() == TWorkflowStep::AskToSave) QuestionForm3->Show(ST_Modal);
+  // With unsaved changes the exit form stays open beneath the question.
+  if (RequestQuit(&QuitAgreed) == TWorkflowStep::AskToSave) QuestionForm3->Show(ST_Modal);
 }
 
 void TExitForm::OnCreate() {

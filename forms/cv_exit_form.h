@@ -16,3 +16,7 @@ extern TOwned<TExitForm> ExitForm;
 
 // What the main form's exit button and the desktop's close request both do.
 void AskToQuit();
+
+// Set once quitting has been agreed (nothing unsaved stands in the way); the
+// application ends the program at the end of that frame.
+extern bool Terminate;

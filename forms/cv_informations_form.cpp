@@ -7,17 +7,7 @@ TOwned<TInformationsForm> InformationsForm;
 
 void TInformationsForm::OnOK() {
   TInformationsForm& form = *this;
-  const TShortString name(form.NameEdit->Text), author(form.AuthorEdit->Text),
-      description(form.DescriptionEdit->Text);
-  // A changed header is a change like any other: it is saved or asked about
-  // before the database is left, never dropped unnoticed.
-  if (!(name == DatabaseInfo.NameOfDatabase && author == DatabaseInfo.Autor &&
-        description == DatabaseInfo.Description)) {
-    DatabaseInfo.NameOfDatabase = name;
-    DatabaseInfo.Autor = author;
-    DatabaseInfo.Description = description;
-    Modified = true;
-  }
+  SetDatabaseHeader(form.NameEdit->Text, form.AuthorEdit->Text, form.DescriptionEdit->Text);
   form.ClearEdits();
   form.Hide();
 }
@@ -29,9 +19,9 @@ void TInformationsForm::OnDraw() {
 
 void TInformationsForm::OnCheck() {
   if (Refresh) {
-    NameEdit->SetText(DatabaseInfo.NameOfDatabase.View());
-    AuthorEdit->SetText(DatabaseInfo.Autor.View());
-    DescriptionEdit->SetText(DatabaseInfo.Description.View());
+    NameEdit->SetText(Catalogue().DatabaseInfo.NameOfDatabase.View());
+    AuthorEdit->SetText(Catalogue().DatabaseInfo.Autor.View());
+    DescriptionEdit->SetText(Catalogue().DatabaseInfo.Description.View());
     Refresh = false;
   }
   TFieldsForm::OnCheck();

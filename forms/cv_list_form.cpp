@@ -229,7 +229,7 @@ void TListForm::OnCheck() {
   if (asked_row_ != 0 && !DeleteForm->Visible) {
     // The answered question leaves the keyboard with the list, on the row
     // that was selected (or the last one, should the list have shrunk).
-    if (ActiveForm == &DeleteForm || ActiveForm == nullptr) ActiveForm = Adress;
+    if (Toolkit().ActiveForm == &DeleteForm || Toolkit().ActiveForm == nullptr) Toolkit().ActiveForm = Adress;
     Container[static_cast<std::size_t>(asked_row_ - 1)]->CatchFocus();
     asked_row_ = 0;
   }
@@ -281,7 +281,7 @@ void TListForm::SelectClickedRow(int32_t Count, int32_t P) {
 bool TListForm::FollowFocus(int32_t Count, int32_t P) {
   // A row is selected exactly while its holder has the keyboard focus.
   for (int r = 0; r < LIST_ROWS; ++r) {
-    if (Focused != &Container[static_cast<std::size_t>(r)]) continue;
+    if (Toolkit().Focused != &Container[static_cast<std::size_t>(r)]) continue;
     ActiveLine = std::min(P + r + 1, Count);
     if (ActiveLine == 0) return false;
     FocusActiveRow();
@@ -341,7 +341,7 @@ void TListForm::FocusActiveRow() {
   const int32_t row = ActiveLine - ScrollBar1->Position;
   if (ActiveLine == 0 || row < 1 || row > LIST_ROWS) return;
   TContainer& holder = *Container[static_cast<std::size_t>(row - 1)];
-  if (Focused != holder.Adress) holder.CatchFocus();
+  if (Toolkit().Focused != holder.Adress) holder.CatchFocus();
 }
 
 void TListForm::ViewSelected() {

@@ -23,6 +23,9 @@
 inline constexpr int LIST_COLUMNS = 10;
 inline constexpr int LIST_ROWS = 15;
 
+// The arrow a column header shows: none, or the direction of its order.
+enum TArrow : uint8_t { A_None, A_Up, A_Down };
+
 class TListForm : public TDialogForm {
  public:
   // A column header: sorts by its column, the other way round each time.

@@ -92,7 +92,7 @@ void ShowListItem(const TNebula& S) {
     FreeBMPPicture(panel.Picture);
     panel.Result_ = 1;
   } else {
-    std::string file(FolderOf(DatabaseInfo.Path.View()));
+    std::string file(FolderOf(Catalogue().DatabaseInfo.Path.View()));
     file += form.Picture;
     LoadBMPPicture(file, panel.Picture, panel.Result_);
     if (panel.Result_ != 0) FreeBMPPicture(panel.Picture);

@@ -101,7 +101,7 @@ void TMainFormButton::OnCreate() {
 }
 
 bool TMainFormButton::Highlighted() const {
-  return Adress != nullptr && (Focused == Adress || ActiveComponent == Adress);
+  return Adress != nullptr && (Toolkit().Focused == Adress || Toolkit().ActiveComponent == Adress);
 }
 
 void TMainFormButton::OnDraw() {
@@ -110,7 +110,7 @@ void TMainFormButton::OnDraw() {
                            0, true, TranColor);
 }
 
-void TMainFormButton::OnMouseMove(int32_t, int32_t) { Focused = Adress; }
+void TMainFormButton::OnMouseMove(int32_t, int32_t) { Toolkit().Focused = Adress; }
 
 void TObservatoryButton::OnMouseLeftClick(int32_t, int32_t) {
   // With no position stored the map would show the sky over the Gulf of
@@ -135,7 +135,7 @@ void TDatabaseMenuItem::OnCreate() {
 }
 
 void TDatabaseMenuItem::OnDraw() {
-  const bool highlighted = PMouseIs || (Adress != nullptr && Focused == Adress);
+  const bool highlighted = PMouseIs || (Adress != nullptr && Toolkit().Focused == Adress);
   ShowBMPPicture(RealCanvasPos.X1, RealCanvasPos.Y1, highlighted ? Picture2 : Picture1);
   if (Font == nullptr) return;
   SetColor(0, 0, 0, 0);
@@ -162,7 +162,7 @@ void TStatusBar::OnCreate() {
   date_text_.reserve(32);
   clock_text_.reserve(32);
   catalogue_text_.reserve(TShortString::Capacity + 2);
-  saves_seen_ = DatabaseSaves;
+  saves_seen_ = Catalogue().Saves;
 }
 
 void TStatusBar::FormatTime(const platform::SystemTime& T) {
@@ -180,20 +180,20 @@ void TStatusBar::OnCheck() {
   Time = platform::Current().LocalTime();
   FormatTime(Time);
   catalogue_text_.clear();
-  if (Loaded) {
+  if (Catalogue().Loaded) {
     // A catalogue made without a name is known by its file.
-    std::string_view name = DatabaseInfo.NameOfDatabase.View();
+    std::string_view name = Catalogue().DatabaseInfo.NameOfDatabase.View();
     if (name.empty()) {
-      name = DatabaseFile;
+      name = Catalogue().DatabaseFile;
       const std::size_t slash = name.find_last_of("\\/");
       if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
     }
     catalogue_text_.assign(name.substr(0, TShortString::Capacity));
-    if (Modified) catalogue_text_.append(" *");
+    if (Catalogue().Modified) catalogue_text_.append(" *");
   }
   const uint32_t now = platform::Current().TickCount();
-  if (DatabaseSaves != saves_seen_) {
-    saves_seen_ = DatabaseSaves;
+  if (Catalogue().Saves != saves_seen_) {
+    saves_seen_ = Catalogue().Saves;
     saved_note_ = true;
     saved_note_end_ = now + kSavedNoteMs;
   }
@@ -297,14 +297,14 @@ void TMainForm::OnCheck() {
   for (TOwned<TDatabaseMenuItem>& item : OpenedWindowsItems) item->SetX(2000);
 
   int shown = 0;
-  for (PComponentBase slot : AllForms) {
+  for (PComponentBase slot : Toolkit().AllForms) {
     if (shown == OPENED_WINDOWS_ITEMS) break;
     TForm* form = DerefAs<TForm>(slot);
     if (form == nullptr || !(form->Minimized || form->Visible)) continue;
     TOwned<TDatabaseMenuItem>& item = OpenedWindowsItems[shown++];
     item->SetX(kOpenedWindowsX);
     if (item->Title != form->Title) item->Title = form->Title;
-    if (ActiveComponent == &item && ActiveForm != slot) form->Show(ST_Unmodal);
+    if (Toolkit().ActiveComponent == &item && Toolkit().ActiveForm != slot) form->Show(ST_Unmodal);
   }
 
   if (FileButton->PMouseLeftClick) FileNewItem->CatchFocus();

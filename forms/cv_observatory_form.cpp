@@ -75,8 +75,8 @@ int32_t TObservatoryForm::NebulaReadOut(std::array<TReadOutLine, kReadOutLines>&
   if (!NebulaListFocused() || FocusedNebula < 0 || FocusedNebula >= static_cast<int32_t>(ObservingNebulas.size()))
     return 0;
   const std::size_t record = static_cast<std::size_t>(ObservingNebulas[static_cast<std::size_t>(FocusedNebula)].Record);
-  if (record >= Nebulas.size()) return 0;
-  const TNebula& n = Nebulas[record];
+  if (record >= Catalogue().Nebulas.size()) return 0;
+  const TNebula& n = Catalogue().Nebulas[record];
   const TFont& font = ProgramFont(0);
   const auto width = [](int32_t I) { return ReadOutPlace(I).X2 - ReadOutPlace(I).X1 + 1; };
   for (TReadOutLine& line : Lines) line[0] = '\0';
@@ -258,7 +258,7 @@ void CreateFocusHolder(TVisualComponent& C, PComponentBase Adress_) {
   C.CanvasPos = EMPTY_VIEWPORT;
   C.CanCatchMouseEvent = false;
   C.OnCreate();
-  ActualComponent = C.MotherComponent;
+  Toolkit().ActualComponent = C.MotherComponent;
 }
 
 }  // namespace
@@ -307,7 +307,7 @@ void TObservatoryForm::OnCreate() {
   Focus_Nebulas->CreateComponent(&Focus_Nebulas);
   Focus_Gate = new TFocus_Gate();
   Focus_Gate->CreateComponent(&Focus_Gate);
-  ActualComponent = Adress;
+  Toolkit().ActualComponent = Adress;
   FocusedNebula = -1;
   TimePanel = new TTimePanel();
   TimePanel->CreateComponent(&TimePanel, false, PS_Classic, 420, 10, 202, 100);
@@ -375,7 +375,7 @@ int32_t TObservatoryForm::LocalPart(TTimePart Part) const { return Clock.LocalPa
 
 void TObservatoryForm::ActualizeComponents() {
   for (TPositionInput* input : {PositionPanel->Latitude.Get(), PositionPanel->Longitude.Get()}) {
-    if (input->Adress == Focused || input->Target == nullptr) continue;
+    if (input->Adress == Toolkit().Focused || input->Target == nullptr) continue;
     input->SetText(FixedDecimals(*input->Target, 5));
   }
   const TNormalDate local = Clock.Local();
@@ -385,7 +385,7 @@ void TObservatoryForm::ActualizeComponents() {
       {t.Year.Get(), local.Year}, {t.Month.Get(), local.Month}, {t.Day.Get(), local.Day},
       {t.Hour.Get(), local.Hour}, {t.Minute.Get(), local.Minute}};
   for (const auto& [input, value] : parts) {
-    if (input->Adress == Focused) continue;
+    if (input->Adress == Toolkit().Focused) continue;
     char text[16];
     const auto end = std::to_chars(text, text + sizeof text, value).ptr;
     // Unchanged texts are left alone: rewriting them would allocate and lay
@@ -397,12 +397,12 @@ void TObservatoryForm::ActualizeComponents() {
   for (TSpeedRadioButton* b : {s.Normal.Get(), s.Fast.Get(), s.VeryFast.Get()}) b->Checked = b->Speed == Clock.Speed;
 }
 
-bool TObservatoryForm::NebulaListFocused() const { return Focused == Focus_Nebulas.Get()->Adress; }
+bool TObservatoryForm::NebulaListFocused() const { return Toolkit().Focused == Focus_Nebulas.Get()->Adress; }
 
 void TObservatoryForm::RecalculateNebulas() {
   const bool held = NebulaListFocused();
   ListedDatabase.Seen();
-  FocusedNebula = ::RecalculateNebulas(Nebulas, DatabaseInfo.NumberOfItems, Clock.UTCTime, Latitude, Longitude,
+  FocusedNebula = ::RecalculateNebulas(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, Clock.UTCTime, Latitude, Longitude,
                                        ObservingNebulas, FocusedNebula, held);
   if (FocusedNebula < 0 && held) TimePanel->Day->CatchFocus();
 }
@@ -410,8 +410,8 @@ void TObservatoryForm::RecalculateNebulas() {
 void TObservatoryForm::ListNebula(int32_t Ind) {
   if (Ind < 0 || Ind >= static_cast<int32_t>(ObservingNebulas.size())) return;
   const std::size_t record = static_cast<std::size_t>(ObservingNebulas[static_cast<std::size_t>(Ind)].Record);
-  if (record >= Nebulas.size()) return;
-  ShowListItem(Nebulas[record]);
+  if (record >= Catalogue().Nebulas.size()) return;
+  ShowListItem(Catalogue().Nebulas[record]);
 }
 
 int32_t TObservatoryForm::NebulaAt(int32_t X, int32_t Y) const {
@@ -448,7 +448,7 @@ void TObservatoryForm::OnMouseLeftDoubleClick(int32_t X, int32_t Y) {
 }
 
 const TPicture& TObservatoryForm::PictureOf(const TObservingNebula& O) const {
-  const TPicture& own = Nebulas[static_cast<std::size_t>(O.Record)].Thumbnail;
+  const TPicture& own = Catalogue().Nebulas[static_cast<std::size_t>(O.Record)].Thumbnail;
   return own.Loaded ? own : DefaultThumbnail;
 }
 

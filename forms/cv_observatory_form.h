@@ -5,7 +5,7 @@
 // time and the position, points at a nebula to focus it and opens its record.
 //
 // The map's list refers to the records by position and is rebuilt whenever
-// DatabaseRevision changes, so it never outlives the records it designates.
+// the catalogue's Revision changes, so it never outlives the records it designates.
 
 #include <array>
 #include <cstdint>

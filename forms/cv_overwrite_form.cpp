@@ -36,7 +36,7 @@ void TOverwriteForm::OnCloseQuery() { AnswerOverwriteQuestion(TOverwriteAnswer::
 
 bool ShowOverwriteQuestionFor(TWorkflowStep Step) {
   if (Step != TWorkflowStep::AskToOverwrite) return false;
-  const std::string_view file = DatabaseFile;
+  const std::string_view file = Catalogue().DatabaseFile;
   TOverwriteForm& form = *OverwriteForm;
   std::string first = "Súbor \""_cps;
   first += file.substr(FolderOf(file).size());

@@ -11,7 +11,7 @@ void TPictureButton::OnCreate() {
   AlphaBlending = 255;
 }
 
-bool TPictureButton::Highlighted() const { return PMouseIs || (Adress != nullptr && Focused == Adress); }
+bool TPictureButton::Highlighted() const { return PMouseIs || (Adress != nullptr && Toolkit().Focused == Adress); }
 
 void TPictureButton::OnDraw() {
   ShowBMPPicture(RealCanvasPos.X1, RealCanvasPos.Y1, Highlighted() ? Picture2 : Picture1);

@@ -98,7 +98,7 @@ void CreateDialogButton(TOwned<TDialogButton>& Slot, int32_t X, int32_t Y) {
                         DIALOG_BUTTON_HEIGHT);
   // A dialog's Cancel is what Escape does there.
   if constexpr (std::is_base_of_v<TCancelButton, TDialogButton>)
-    if (TForm* form = DerefAs<TForm>(ActualForm)) form->EscapeButton = &Slot;
+    if (TForm* form = DerefAs<TForm>(Toolkit().ActualForm)) form->EscapeButton = &Slot;
 }
 
 // Loads the program's icon ("Pictures\Icon.bmp") into a form's title bar.

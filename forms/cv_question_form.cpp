@@ -11,7 +11,7 @@ std::string_view SaveQuestionText() { return "Uložiť zmeny do databázy: "_cp;
 
 void TSaveQuestionForm::OnDraw() {
   question_.assign(SaveQuestionText());
-  question_.append(DatabaseInfo.NameOfDatabase.View());
+  question_.append(Catalogue().DatabaseInfo.NameOfDatabase.View());
   DrawQuestion(question_);
 }
 

@@ -19,8 +19,8 @@ inline constexpr int32_t SKY_RADIUS = 200;
 void SkyPointAt(int32_t PX, int32_t PY, double& MouseAz, double& MouseElev);
 
 // A nebula above the horizon. The list refers to the records by position
-// instead of copying them: it is rebuilt whenever DatabaseRevision changes,
-// so Record always designates the same record it was computed from.
+// instead of copying them: it is rebuilt whenever the catalogue's Revision
+// changes, so Record always designates the same record it was computed from.
 struct TObservingNebula {
   int32_t Record = 0;       // position in the records the list was built from
   int32_t IndexOfItem = 0;  // the record's number, which keeps the focus across rebuilds

@@ -29,7 +29,7 @@ bool Usable(const TVisualComponent& c) { return c.Enable && c.Visible && !c.UnEn
 void Reactivate(TForm& form) {
   form.Replace_To_The_Top();
   form.PositionOfFocusedComponent = 0;
-  Focused = form.FocusableComponents.empty() ? nullptr : form.FocusableComponents[0];
+  Toolkit().Focused = form.FocusableComponents.empty() ? nullptr : form.FocusableComponents[0];
   form.OnShow();
 }
 
@@ -58,8 +58,8 @@ void DispatchWheel(int32_t notches) {
   int32_t x = 0;
   int32_t y = 0;
   platform::Current().GetCursorPos(x, y);
-  for (std::size_t i = OpenedWindows.size(); i-- > 0;) {
-    TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+  for (std::size_t i = Toolkit().OpenedWindows.size(); i-- > 0;) {
+    TForm* form = DerefAs<TForm>(Toolkit().OpenedWindows[i]);
     if (form == nullptr || !form->Visible) continue;
     if (Contains(*form, x, y) && form->Enable) {
       for (TVisualComponent* c = ComponentAt(*form, x, y); c != nullptr; c = c->Mother())
@@ -73,8 +73,8 @@ void DispatchWheel(int32_t notches) {
 // Escape cancels the topmost shown form; the desktop's own form at the
 // bottom is never a dialog to cancel.
 void CancelTopmostForm() {
-  for (std::size_t i = OpenedWindows.size(); i-- > 0;) {
-    TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+  for (std::size_t i = Toolkit().OpenedWindows.size(); i-- > 0;) {
+    TForm* form = DerefAs<TForm>(Toolkit().OpenedWindows[i]);
     if (form == nullptr || !form->Visible) continue;
     if (form->Enable && form->PositionType != PT_Always_On_The_Bottom) form->CancelByEscape();
     return;
@@ -86,11 +86,12 @@ void CancelTopmostForm() {
 void SetExitHook(TExitHook Hook) { exitHook = Hook; }
 
 void TApplication::Create(const char* ApplicationName) {
+  RenewToolkit();
   Finish = false;
   ClearingVirtualScreen = true;
-  DoubleClickTime = static_cast<int32_t>(platform::Current().DoubleClickTime());
+  Toolkit().DoubleClickTime = static_cast<int32_t>(platform::Current().DoubleClickTime());
   InitRastrix(ApplicationName);
-  MouseCursor = MC_Arrow;
+  Toolkit().MouseCursor = MC_Arrow;
   default_font_ = new TFont();
   LoadedFonts.push_back(default_font_);
   uint8_t result = 0;
@@ -118,10 +119,10 @@ void TApplication::Run() {
 void TApplication::RunFrame() {
   OnStartCycle();
 
-  Changed = false;
+  Toolkit().Changed = false;
   bool modal = false;
-  CanControl = true;
-  Link = L_No_Response;
+  Toolkit().CanControl = true;
+  Toolkit().Link = L_No_Response;
 
   ScanKeys();
   CheckKeyboardInput();
@@ -129,13 +130,13 @@ void TApplication::RunFrame() {
   // Before the forms' checks, so that what scrolls is drawn scrolled now.
   if (const int notches = platform::Current().TakeWheelNotches(); notches != 0) DispatchWheel(notches);
 
-  if (!KeyboardKeysNew[vk::LBUTTON]) ChangedActiveComponent = false;
+  if (!Toolkit().KeyboardKeysNew[vk::LBUTTON]) Toolkit().ChangedActiveComponent = false;
 
   // Open submenus take the input before every form; an Escape that closed
   // one (it takes the focus away) is spent.
-  const PComponentBase focused_before_menus = Focused;
+  const PComponentBase focused_before_menus = Toolkit().Focused;
   MenuCheckPass(P_Input);
-  if (KeyPressed(vk::ESCAPE) && Focused == focused_before_menus) CancelTopmostForm();
+  if (KeyPressed(vk::ESCAPE) && Toolkit().Focused == focused_before_menus) CancelTopmostForm();
 
   // Form input pass, topmost first, stopping below a visible modal form. A
   // form's Check may reorder the list (click to front, or a button showing a
@@ -144,13 +145,13 @@ void TApplication::RunFrame() {
   // stop looks at the list as it is now: at the entry checked last and at
   // everything above it. Otherwise the opener would be checked again and the
   // forms below the new modal form would get input.
-  for (std::size_t i = OpenedWindows.size(); i-- > 0 && !modal;) {
-    if (i >= OpenedWindows.size()) continue;
-    TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+  for (std::size_t i = Toolkit().OpenedWindows.size(); i-- > 0 && !modal;) {
+    if (i >= Toolkit().OpenedWindows.size()) continue;
+    TForm* form = DerefAs<TForm>(Toolkit().OpenedWindows[i]);
     if (form == nullptr) continue;
     form->Check();
-    for (std::size_t j = i; j < OpenedWindows.size() && !modal; ++j) {
-      const TForm* entry = DerefAs<TForm>(OpenedWindows[j]);
+    for (std::size_t j = i; j < Toolkit().OpenedWindows.size() && !modal; ++j) {
+      const TForm* entry = DerefAs<TForm>(Toolkit().OpenedWindows[j]);
       modal = entry != nullptr && entry->GetShowType() == ST_Modal && entry->Visible;
     }
   }
@@ -158,18 +159,18 @@ void TApplication::RunFrame() {
   // Submenus follow forms that have just moved.
   MenuCheckPass(P_Position);
 
-  if (Link == L_Hover && MouseCursor != MC_Hand) {
+  if (Toolkit().Link == L_Hover && Toolkit().MouseCursor != MC_Hand) {
     platform::Current().SetCursorShape(platform::CursorShape::Hand);
-    MouseCursor = MC_Hand;
-  } else if (Link == L_Leaved && MouseCursor != MC_Arrow) {
+    Toolkit().MouseCursor = MC_Hand;
+  } else if (Toolkit().Link == L_Leaved && Toolkit().MouseCursor != MC_Arrow) {
     platform::Current().SetCursorShape(platform::CursorShape::Arrow);
-    MouseCursor = MC_Arrow;
+    Toolkit().MouseCursor = MC_Arrow;
   }
 
   if (ClearingVirtualScreen) ClearVirtualScreen();
 
-  for (std::size_t i = 0; i < OpenedWindows.size(); ++i) {
-    TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+  for (std::size_t i = 0; i < Toolkit().OpenedWindows.size(); ++i) {
+    TForm* form = DerefAs<TForm>(Toolkit().OpenedWindows[i]);
     if (form != nullptr && form->Visible) form->Draw();
   }
 
@@ -178,7 +179,7 @@ void TApplication::RunFrame() {
 
   // A held key or button repeats or drags by the clock: no rest then.
   bool held = false;
-  for (int k = 1; k <= 255; ++k) held = held || KeyboardKeysNew[k];
+  for (int k = 1; k <= 255; ++k) held = held || Toolkit().KeyboardKeysNew[k];
   const uint32_t rest = TakeNextRedraw();
   platform::Current().SetIdleWait(held ? 0 : rest);
   Flip();
@@ -186,18 +187,18 @@ void TApplication::RunFrame() {
 }
 
 void TApplication::ScanKeys() {
-  for (int k = 1; k <= 255; ++k) KeyboardKeysOld[k] = KeyboardKeysNew[k];
+  for (int k = 1; k <= 255; ++k) Toolkit().KeyboardKeysOld[k] = Toolkit().KeyboardKeysNew[k];
   platform::Backend& host = platform::Current();
-  for (int k = 1; k <= 255; ++k) KeyboardKeysNew[k] = host.KeyDown(k);
+  for (int k = 1; k <= 255; ++k) Toolkit().KeyboardKeysNew[k] = host.KeyDown(k);
   // Taken every frame, so that what was typed while no field had the focus
   // is not typed into the next one to get it.
-  TextFromSystem = host.TypesText();
-  host.TakeTypedText(TypedText);
+  Toolkit().TextFromSystem = host.TypesText();
+  host.TakeTypedText(Toolkit().TypedText);
 }
 
 void TApplication::CheckKeyboardInput() {
-  if (KeyPressed(vk::TAB) && !OpenedWindows.empty()) {
-    TVisualComponent* form = Deref(ActiveForm);
+  if (KeyPressed(vk::TAB) && !Toolkit().OpenedWindows.empty()) {
+    TVisualComponent* form = Deref(Toolkit().ActiveForm);
     if (form != nullptr && !form->FocusableComponents.empty()) {
       const std::size_t count = form->FocusableComponents.size();
       std::size_t pos = form->PositionOfFocusedComponent < count ? form->PositionOfFocusedComponent : 0;
@@ -208,20 +209,20 @@ void TApplication::CheckKeyboardInput() {
         if (c != nullptr && Usable(*c)) break;
       } while (pos != start);
       form->PositionOfFocusedComponent = static_cast<uint32_t>(pos);
-      Focused = form->FocusableComponents[pos];
+      Toolkit().Focused = form->FocusableComponents[pos];
     }
   }
 
-  if (AllForms.empty()) return;
+  if (Toolkit().AllForms.empty()) return;
 
   if (KeyIsDown(vk::CONTROL) && KeyPressed(vk::SHIFT)) {
-    const std::size_t count = AllForms.size();
+    const std::size_t count = Toolkit().AllForms.size();
     std::size_t start = count;
     for (std::size_t i = 0; i < count; ++i)
-      if (AllForms[i] == ActiveForm) start = i;
+      if (Toolkit().AllForms[i] == Toolkit().ActiveForm) start = i;
     if (start == count) {
       // No active form in the list: the first usable form in creation order.
-      for (PComponentBase entry : AllForms) {
+      for (PComponentBase entry : Toolkit().AllForms) {
         TForm* f = DerefAs<TForm>(entry);
         if (f != nullptr && f->Enable && f->Visible) {
           Reactivate(*f);
@@ -233,17 +234,17 @@ void TApplication::CheckKeyboardInput() {
       TForm* next = nullptr;
       do {
         i = (i + 1) % count;
-        TForm* f = DerefAs<TForm>(AllForms[i]);
+        TForm* f = DerefAs<TForm>(Toolkit().AllForms[i]);
         if (i == start || (f != nullptr && f->Enable && f->Visible)) next = f;
       } while (next == nullptr && i != start);
       if (next != nullptr) Reactivate(*next);
     }
   }
 
-  const TVisualComponent* active = Deref(ActiveForm);
+  const TVisualComponent* active = Deref(Toolkit().ActiveForm);
   if (active != nullptr && active->Visible && active->Enable) return;
-  for (std::size_t i = OpenedWindows.size(); i-- > 0;) {
-    TForm* f = DerefAs<TForm>(OpenedWindows[i]);
+  for (std::size_t i = Toolkit().OpenedWindows.size(); i-- > 0;) {
+    TForm* f = DerefAs<TForm>(Toolkit().OpenedWindows[i]);
     if (f != nullptr && f->Enable && f->Visible) {
       Reactivate(*f);
       break;
@@ -258,14 +259,14 @@ void TApplication::Free() {
 
 void TApplication::Release(TApplication* App) {
   App->OnFree();
-  while (!OpenedWindows.empty()) {
-    TVisualComponent* form = Deref(OpenedWindows.back());
+  while (!Toolkit().OpenedWindows.empty()) {
+    TVisualComponent* form = Deref(Toolkit().OpenedWindows.back());
     if (form != nullptr) form->Free();  // removes itself from the list
-    else OpenedWindows.pop_back();
+    else Toolkit().OpenedWindows.pop_back();
   }
   delete App->default_font_;  // a font leaves LoadedFonts as it goes
   LoadedFonts.clear();
   delete App;
   CloseRastrix();
-  ResetToolkitGlobals();
+  RenewToolkit();
 }

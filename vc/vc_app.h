@@ -40,7 +40,7 @@ class TApplication {
   [[noreturn]] void Free();
   // What Free does before it ends the process: OnFree, the forms, the
   // default font, the application object itself, the display and the
-  // toolkit's globals. A test or a benchmark starts the program again after it.
+  // toolkit's state. A test or a benchmark starts the program again after it.
   static void Release(TApplication* App);
 
   void ScanKeys();

@@ -1,65 +1,30 @@
 #include "vc/vc_base.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "platform/platform.h"
 #include "rastrix/fnt.h"
 
-Array_Of_PComponentBase OpenedWindows;
-Array_Of_PComponentBase AllForms;
-PComponentBase ActiveForm = nullptr;
-bool ChangedActiveComponent = false;
-PComponentBase ActiveComponent = nullptr;
-PComponentBase ActualComponent = nullptr;
-PComponentBase ActualForm = nullptr;
-PComponentBase Focused = nullptr;
-bool Changed = false;
-TKeyboardKeys KeyboardKeysOld{};
-TKeyboardKeys KeyboardKeysNew{};
-bool TextFromSystem = false;
-std::string TypedText;
-int32_t DoubleClickTime = 0;
-TMouseCursor MouseCursor = MC_Arrow;
-TLink Link = L_No_Response;
-TMenuItemProces MenuItemProces;
-Array_Of_PComponentBase AllMenuItems;
 const TColor TranColor{0, 0, 0, 0};
-bool CanControl = false;
 
 namespace {
-uint32_t next_redraw = LONGEST_REST;
+std::unique_ptr<TToolkit> g_toolkit;
 }  // namespace
 
-void RedrawWithin(uint32_t Ms) { next_redraw = std::min(next_redraw, Ms); }
-
-uint32_t TakeNextRedraw() {
-  const uint32_t soonest = next_redraw;
-  next_redraw = LONGEST_REST;
-  return soonest;
+TToolkit& Toolkit() {
+  if (!g_toolkit) g_toolkit = std::make_unique<TToolkit>();
+  return *g_toolkit;
 }
 
-void ResetToolkitGlobals() {
-  OpenedWindows.clear();
-  AllForms.clear();
-  ActiveForm = nullptr;
-  ChangedActiveComponent = false;
-  ActiveComponent = nullptr;
-  ActualComponent = nullptr;
-  ActualForm = nullptr;
-  Focused = nullptr;
-  Changed = false;
-  KeyboardKeysOld.fill(false);
-  KeyboardKeysNew.fill(false);
-  TextFromSystem = false;
-  TypedText.clear();
-  DoubleClickTime = 0;
-  MouseCursor = MC_Arrow;
-  Link = L_No_Response;
-  MenuItemProces = TMenuItemProces{};
-  AllMenuItems.clear();
-  CanControl = false;
-  next_redraw = LONGEST_REST;
+void RenewToolkit() {
+  g_toolkit = std::make_unique<TToolkit>();
 }
+
+void RedrawWithin(uint32_t Ms) { Toolkit().NextRedraw = std::min(Toolkit().NextRedraw, Ms); }
+
+uint32_t TakeNextRedraw() { return std::exchange(Toolkit().NextRedraw, LONGEST_REST); }
 
 // --- TComponentBase ---
 
@@ -133,16 +98,16 @@ void TVisualComponent::CreateComponent(PComponentBase Adress_, bool CanFocus_) {
   CanFocus = CanFocus_;
   Is_Focused = false;
   TrackedKeys.clear();
-  MotherComponent = ActualComponent;
+  MotherComponent = Toolkit().ActualComponent;
   if (RegisterComponent) {
-    TVisualComponent* mother = Deref(ActualComponent);
+    TVisualComponent* mother = Deref(Toolkit().ActualComponent);
     assert(mother != nullptr && "a component needs a parent to register with");
     mother->RegisteredComponents.push_back(Adress);
   }
-  ActualComponent = Adress;
+  Toolkit().ActualComponent = Adress;
   if (CanFocus) {
-    MotherForm = ActualForm;
-    TVisualComponent* form = Deref(ActualForm);
+    MotherForm = Toolkit().ActualForm;
+    TVisualComponent* form = Deref(Toolkit().ActualForm);
     assert(form != nullptr && "a focusable component needs a form");
     form->FocusableComponents.push_back(Adress);
     FocusPosition = static_cast<uint32_t>(form->FocusableComponents.size() - 1);
@@ -163,15 +128,15 @@ void TVisualComponent::Free() {
   RegisteredComponents.clear();
   // Nothing may keep pointing at a component that no longer exists.
   if (Adress != nullptr) {
-    if (Focused == Adress) Focused = nullptr;
-    if (ActiveComponent == Adress) {
-      ActiveComponent = nullptr;
-      ChangedActiveComponent = false;
+    if (Toolkit().Focused == Adress) Toolkit().Focused = nullptr;
+    if (Toolkit().ActiveComponent == Adress) {
+      Toolkit().ActiveComponent = nullptr;
+      Toolkit().ChangedActiveComponent = false;
     }
-    if (ActualComponent == Adress) ActualComponent = MotherComponent;
-    if (ActualForm == Adress) ActualForm = nullptr;
-    if (ActiveForm == Adress) ActiveForm = nullptr;
-    Erase(AllMenuItems, Adress);
+    if (Toolkit().ActualComponent == Adress) Toolkit().ActualComponent = MotherComponent;
+    if (Toolkit().ActualForm == Adress) Toolkit().ActualForm = nullptr;
+    if (Toolkit().ActiveForm == Adress) Toolkit().ActiveForm = nullptr;
+    Erase(Toolkit().AllMenuItems, Adress);
     if (Adress->component_ == this) Adress->component_ = nullptr;
   }
   TComponentBase::Free();
@@ -220,21 +185,41 @@ void TVisualComponent::Check() {
   }
 
   TPoint cursor = Cursor();
-  if (CanCatchMouseEvent && (!ChangedActiveComponent || Adress == ActiveComponent) &&
+  ClaimMouse(cursor);
+  TrackMouse(cursor);
+  const int32_t ex = cursor.X - RealCanvasPos.X1;
+  const int32_t ey = cursor.Y - RealCanvasPos.Y1;
+  MousePosition = cursor;
+  DispatchMouse(ex, ey);
+  if (SelfChanged && CanCatchMouseEvent) Toolkit().Changed = true;
+
+  FollowFocus();
+  DispatchKeys();
+  OnCheck();
+}
+
+void TVisualComponent::ClaimMouse(TPoint Cursor_) {
+  // A disabled component under the cursor takes the mouse from everything
+  // below it, so nothing behind it reacts.
+  TToolkit& tk = Toolkit();
+  if (CanCatchMouseEvent && (!tk.ChangedActiveComponent || Adress == tk.ActiveComponent) &&
       (!Enable || UnEnableAncestor) && Visible && !InvisibleAncestor &&
-      Inside(RealComponentViewport, cursor.X, cursor.Y)) {
-    Changed = true;
-    if (KeyboardKeysNew[1]) {
-      ChangedActiveComponent = true;
-      ActiveComponent = Adress;
+      Inside(RealComponentViewport, Cursor_.X, Cursor_.Y)) {
+    tk.Changed = true;
+    if (tk.KeyboardKeysNew[1]) {
+      tk.ChangedActiveComponent = true;
+      tk.ActiveComponent = Adress;
     }
   }
+}
 
+void TVisualComponent::TrackMouse(TPoint& Cursor_) {
+  const TToolkit& tk = Toolkit();
   SelfChanged = false;
   PMouseLeftClick = false;
   Continue_ = true;
-  if ((ChangedActiveComponent && Adress != ActiveComponent) || InvisibleAncestor || UnEnableAncestor || !Visible ||
-      !Enable || Changed) {
+  if ((tk.ChangedActiveComponent && Adress != tk.ActiveComponent) || InvisibleAncestor || UnEnableAncestor ||
+      !Visible || !Enable || tk.Changed) {
     Continue_ = false;
     PMouseArrive = false;
     PMouseLeave = PMouseIs;
@@ -246,92 +231,92 @@ void TVisualComponent::Check() {
     PMouseRightClick = false;
     PMouseLeftDoubleClick = false;
     PMouseRightDoubleClick = false;
+    return;
   }
 
-  if (Continue_) {
-    cursor = Cursor();
-    const bool inside = Inside(RealComponentViewport, cursor.X, cursor.Y);
-    const bool oldIs = PMouseIs;
-    const bool oldLeftDown = PMouseLeftDown;
-    const bool oldRightDown = PMouseRightDown;
-    const bool left = KeyboardKeysNew[1];
-    const bool right = KeyboardKeysNew[2];
-    PMouseArrive = inside && !oldIs;
-    PMouseLeave = !inside && oldIs;
-    PMouseMove = inside && oldIs && cursor != MousePosition;
-    PMouseIs = inside;
-    if (oldLeftDown && !left) PMouseLeftClick = true;
-    PMouseRightClick = oldRightDown && !right;
-    PMouseLeftDown = PMouseIs && left;
-    PMouseRightDown = PMouseIs && right;
-    // Signed difference of the unsigned ticks, so a wrapped counter still pairs.
-    const int64_t tick = platform::Current().TickCount();
-    PMouseLeftDoubleClick = PMouseLeftClick && tick - int64_t{LastLeftClick} <= DOUBLE_CLICK_WINDOW;
-    PMouseRightDoubleClick = PMouseRightClick && tick - int64_t{LastRightClick} <= DOUBLE_CLICK_WINDOW;
-  }
+  Cursor_ = Cursor();
+  const bool inside = Inside(RealComponentViewport, Cursor_.X, Cursor_.Y);
+  const bool oldIs = PMouseIs;
+  const bool oldLeftDown = PMouseLeftDown;
+  const bool oldRightDown = PMouseRightDown;
+  const bool left = tk.KeyboardKeysNew[1];
+  const bool right = tk.KeyboardKeysNew[2];
+  PMouseArrive = inside && !oldIs;
+  PMouseLeave = !inside && oldIs;
+  PMouseMove = inside && oldIs && Cursor_ != MousePosition;
+  PMouseIs = inside;
+  if (oldLeftDown && !left) PMouseLeftClick = true;
+  PMouseRightClick = oldRightDown && !right;
+  PMouseLeftDown = PMouseIs && left;
+  PMouseRightDown = PMouseIs && right;
+  // Signed difference of the unsigned ticks, so a wrapped counter still pairs.
+  const int64_t tick = platform::Current().TickCount();
+  PMouseLeftDoubleClick = PMouseLeftClick && tick - int64_t{LastLeftClick} <= DOUBLE_CLICK_WINDOW;
+  PMouseRightDoubleClick = PMouseRightClick && tick - int64_t{LastRightClick} <= DOUBLE_CLICK_WINDOW;
+}
 
-  const int32_t ex = cursor.X - RealCanvasPos.X1;
-  const int32_t ey = cursor.Y - RealCanvasPos.Y1;
-  MousePosition = cursor;
-
+void TVisualComponent::DispatchMouse(int32_t X_, int32_t Y_) {
   if (PMouseIs) {
-    MouseIs(ex, ey);
-    OnMouseIs(ex, ey);
+    MouseIs(X_, Y_);
+    OnMouseIs(X_, Y_);
   }
   if (PMouseArrive) {
-    MouseArrive(ex, ey);
-    OnMouseArrive(ex, ey);
+    MouseArrive(X_, Y_);
+    OnMouseArrive(X_, Y_);
   }
   if (PMouseLeave) {
-    MouseLeave(ex, ey);
-    OnMouseLeave(ex, ey);
+    MouseLeave(X_, Y_);
+    OnMouseLeave(X_, Y_);
   }
   if (PMouseMove) {
-    MouseMove(ex, ey);
-    OnMouseMove(ex, ey);
+    MouseMove(X_, Y_);
+    OnMouseMove(X_, Y_);
   }
   if (PMouseLeftDown) {
-    MouseLeftDown(ex, ey);
-    OnMouseLeftDown(ex, ey);
+    MouseLeftDown(X_, Y_);
+    OnMouseLeftDown(X_, Y_);
   }
   if (PMouseRightDown) {
-    MouseRightDown(ex, ey);
-    OnMouseRightDown(ex, ey);
+    MouseRightDown(X_, Y_);
+    OnMouseRightDown(X_, Y_);
   }
   if (PMouseLeftClick) {
-    MouseLeftClick(ex, ey);
-    OnMouseLeftClick(ex, ey);
+    MouseLeftClick(X_, Y_);
+    OnMouseLeftClick(X_, Y_);
   }
   if (PMouseRightClick) {
-    MouseRightClick(ex, ey);
-    OnMouseRightClick(ex, ey);
+    MouseRightClick(X_, Y_);
+    OnMouseRightClick(X_, Y_);
   }
   if (PMouseLeftDoubleClick) {
-    MouseLeftDoubleClick(ex, ey);
-    OnMouseLeftDoubleClick(ex, ey);
+    MouseLeftDoubleClick(X_, Y_);
+    OnMouseLeftDoubleClick(X_, Y_);
   }
   if (PMouseRightDoubleClick) {
-    MouseRightDoubleClick(ex, ey);
-    OnMouseRightDoubleClick(ex, ey);
+    MouseRightDoubleClick(X_, Y_);
+    OnMouseRightDoubleClick(X_, Y_);
   }
+}
 
-  if (SelfChanged && CanCatchMouseEvent) Changed = true;
-
-  if (!Is_Focused && Adress == Focused) {
+void TVisualComponent::FollowFocus() {
+  // Read afresh each time: a focus handler may move the focus on.
+  if (!Is_Focused && Adress == Toolkit().Focused) {
     Is_Focused = true;
     Focus();
     OnFocus();
   }
-  if (Is_Focused && Adress != Focused) {
+  if (Is_Focused && Adress != Toolkit().Focused) {
     Is_Focused = false;
     LostFocus();
     OnLostFocus();
   }
+}
 
+void TVisualComponent::DispatchKeys() {
   // Indexed: a key handler may add tracked keys.
   for (std::size_t i = 0; i < TrackedKeys.size(); ++i) {
     const uint8_t key = TrackedKeys[i].Key;
-    const bool down = KeyboardKeysNew[key];
+    const bool down = Toolkit().KeyboardKeysNew[key];
     switch (TrackedKeys[i].State) {
       case 1:
         if (!down) TrackedKeys[i].State = 2;
@@ -354,8 +339,6 @@ void TVisualComponent::Check() {
         break;
     }
   }
-
-  OnCheck();
 }
 
 void TVisualComponent::AddTrackedKey(uint8_t Key) { TrackedKeys.push_back(TTrackedKey{Key, 0}); }
@@ -364,7 +347,7 @@ void TVisualComponent::CatchFocus() {
   if (!CanFocus) return;
   TVisualComponent* form = Form();
   if (form == nullptr) return;
-  Focused = Adress;
+  Toolkit().Focused = Adress;
   form->PositionOfFocusedComponent = FocusPosition;
 }
 
@@ -393,12 +376,12 @@ void TVisualComponent::MouseLeave(int32_t, int32_t) {}
 
 void TVisualComponent::MouseLeftDown(int32_t, int32_t) {
   if (CanFocus) {
-    Focused = Adress;
+    Toolkit().Focused = Adress;
     if (TVisualComponent* form = Form()) form->PositionOfFocusedComponent = FocusPosition;
   }
-  ActiveComponent = Adress;
+  Toolkit().ActiveComponent = Adress;
   if (CanCatchMouseEvent) {
-    ChangedActiveComponent = true;
+    Toolkit().ChangedActiveComponent = true;
     SelfChanged = true;
   }
 }

@@ -13,7 +13,7 @@
 //   OKButton = new TOKButton1();
 //   OKButton->CreateComponent(&OKButton, true, BS_Classic, ...);
 //
-// Everything here runs on the frame cycle's thread; the globals need no locks.
+// Everything here runs on the frame cycle's thread; the shared state needs no locks.
 
 #include <array>
 #include <cassert>
@@ -257,33 +257,63 @@ class TVisualComponent : public TComponentBase {
   // Steps 1 and 2 of Check: screen geometry, viewports and ancestor flags.
   // Menu items recompute just this in their position pass.
   void ComputeGeometry();
+
+ private:
+  // The steps of Check after the children's: a disabled component under the
+  // cursor claims the mouse; the mouse flags of this frame (Cursor_ is read
+  // again when the component may react); the mouse events; the focus
+  // arriving or leaving; the tracked keys.
+  void ClaimMouse(TPoint Cursor_);
+  void TrackMouse(TPoint& Cursor_);
+  void DispatchMouse(int32_t X_, int32_t Y_);
+  void FollowFocus();
+  void DispatchKeys();
 };
 
-// --- Toolkit globals ---
+// --- The toolkit's state ---
 
-extern Array_Of_PComponentBase OpenedWindows;  // every form, z-order, 0 = bottom
-extern Array_Of_PComponentBase AllForms;       // every form, creation order
-extern PComponentBase ActiveForm;
-extern bool ChangedActiveComponent;  // the left button went down on ActiveComponent and is still down
-extern PComponentBase ActiveComponent;
-extern PComponentBase ActualComponent;  // parent of components created now
-extern PComponentBase ActualForm;       // focus-list owner of components created now
-extern PComponentBase Focused;
-extern bool Changed;  // the mouse has been claimed in this frame
-extern TKeyboardKeys KeyboardKeysOld;
-extern TKeyboardKeys KeyboardKeysNew;
-// Characters typed in this frame (Windows-1250, in order) when the system's
-// layout makes them; the focused edit field takes them. With TextFromSystem
-// false the fields make their characters from the key states instead.
-extern bool TextFromSystem;
-extern std::string TypedText;
-extern int32_t DoubleClickTime;  // the platform's setting; the dispatch uses its own 1000 ms
-extern TMouseCursor MouseCursor;
-extern TLink Link;
-extern TMenuItemProces MenuItemProces;
-extern Array_Of_PComponentBase AllMenuItems;
+// The longest rest between two frames.
+inline constexpr uint32_t LONGEST_REST = 1000;
+
+// What every component shares: the forms, the focus, the mouse's claim in
+// this frame, the keys and the cursor. One object, made afresh with each
+// application (RenewToolkit), so nothing can be left over from the last one.
+struct TToolkit {
+  Array_Of_PComponentBase OpenedWindows;  // every form, z-order, 0 = bottom
+  Array_Of_PComponentBase AllForms;       // every form, creation order
+  PComponentBase ActiveForm = nullptr;
+  bool ChangedActiveComponent = false;  // the left button went down on ActiveComponent and is still down
+  PComponentBase ActiveComponent = nullptr;
+  PComponentBase ActualComponent = nullptr;  // parent of components created now
+  PComponentBase ActualForm = nullptr;       // focus-list owner of components created now
+  PComponentBase Focused = nullptr;
+  bool Changed = false;  // the mouse has been claimed in this frame
+  TKeyboardKeys KeyboardKeysOld{};
+  TKeyboardKeys KeyboardKeysNew{};
+  // Characters typed in this frame (Windows-1250, in order) when the system's
+  // layout makes them; the focused edit field takes them. With TextFromSystem
+  // false the fields make their characters from the key states instead.
+  bool TextFromSystem = false;
+  std::string TypedText;
+  int32_t DoubleClickTime = 0;  // the platform's setting; the dispatch uses its own 1000 ms
+  TMouseCursor MouseCursor = MC_Arrow;
+  TLink Link = L_No_Response;
+  TMenuItemProces MenuItemProces;
+  Array_Of_PComponentBase AllMenuItems;
+  bool CanControl = false;
+  uint32_t NextRedraw = LONGEST_REST;  // the soonest RedrawWithin request of this frame
+};
+
+// The toolkit's state of this process.
+TToolkit& Toolkit();
+// Destroys the toolkit's state and makes it afresh (the lists must hold no
+// live components any more): the application does so when it is created and
+// released, a test of components without one before and after each case.
+void RenewToolkit();
+
+// The transparent colour the toolkit passes when it draws textures and icons
+// (black; transparency is always off there).
 extern const TColor TranColor;
-extern bool CanControl;
 
 // What changes on the screen by the clock alone (a caret's blink, a clock's
 // next second) asks, every frame it is checked or drawn, to be drawn again
@@ -293,27 +323,21 @@ void RedrawWithin(uint32_t Ms);
 // The soonest request since the last call (LONGEST_REST when none); the
 // requests start over.
 uint32_t TakeNextRedraw();
-// The longest rest between two frames.
-inline constexpr uint32_t LONGEST_REST = 1000;
 
 // The fixed double-click window of the dispatch, in milliseconds.
 inline constexpr int64_t DOUBLE_CLICK_WINDOW = 1000;
 
-// Puts every toolkit global back to its start-up value (the lists must hold no
-// live components any more). For a fresh start of a test or a replay.
-void ResetToolkitGlobals();
-
 // Key state helpers over the two arrays: down now, and down now but not before.
-inline bool KeyIsDown(int Key) { return KeyboardKeysNew[static_cast<uint8_t>(Key)]; }
+inline bool KeyIsDown(int Key) { return Toolkit().KeyboardKeysNew[static_cast<uint8_t>(Key)]; }
 inline bool KeyPressed(int Key) {
-  return KeyboardKeysNew[static_cast<uint8_t>(Key)] && !KeyboardKeysOld[static_cast<uint8_t>(Key)];
+  return Toolkit().KeyboardKeysNew[static_cast<uint8_t>(Key)] && !Toolkit().KeyboardKeysOld[static_cast<uint8_t>(Key)];
 }
 
 // The hand cursor for a clickable part: asked for on arrival, given back on
 // leaving unless another part asked for it in the same frame.
-inline void RequestHand() { Link = L_Hover; }
+inline void RequestHand() { Toolkit().Link = L_Hover; }
 inline void ReleaseHand() {
-  if (Link != L_Hover) Link = L_Leaved;
+  if (Toolkit().Link != L_Hover) Toolkit().Link = L_Leaved;
 }
 
 // --- TOwned ---

@@ -30,7 +30,7 @@ void TBookPage::CreateComponent(PComponentBase Adress_) {
   Borders = TBorders{true, false, true, true};
   NumOfLines = 1;
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
 }
 
 void TBook::CreateComponent(PComponentBase Adress_, int32_t X_, int32_t Y_, uint32_t Width_, uint32_t Height_) {
@@ -46,7 +46,7 @@ void TBook::CreateComponent(PComponentBase Adress_, int32_t X_, int32_t Y_, uint
   BookScrollBar->SetPosition(0);
   BookScrollBar->WheelStep = 3;
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
 }
 
 TBookPage* TBook::Page(int32_t Index) const {

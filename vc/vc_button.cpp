@@ -114,7 +114,7 @@ void TButton::CreateComponent(PComponentBase Adress_, bool CanFocus_, TButtonSty
   Background = TColor{216, 233, 236, 0};
   AlphaBlending = 0;
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
 }
 
 void TButton::DimensionChange() {
@@ -144,11 +144,11 @@ void TButton::KeyClick(uint8_t Key) {
   OnMouseLeftClick(-1, -1);
 }
 
-void TButton::MouseArrive(int32_t, int32_t) { Link = L_Hover; }
+void TButton::MouseArrive(int32_t, int32_t) { Toolkit().Link = L_Hover; }
 
 void TButton::MouseLeave(int32_t, int32_t) {
   // Another button may already have asked for the hand in this frame.
-  if (Link != L_Hover) Link = L_Leaved;
+  if (Toolkit().Link != L_Hover) Toolkit().Link = L_Leaved;
 }
 
 void TButton::DrawCanvas() const {
@@ -175,7 +175,7 @@ void TButton::Draw() {
   if (ButtonStyle == BS_Classic) {
     const TViewport& edge = RealComponentPos;
     const uint8_t a = AlphaBlending;
-    const bool focused = Adress != nullptr && Adress == Focused;
+    const bool focused = Adress != nullptr && Adress == Toolkit().Focused;
     const bool pressed = PMouseLeftDown || Enter_Pressed;
 
     // The first look drawn starts in the viewport the mother left (or whatever

@@ -66,7 +66,7 @@ void TChoiceControl::FinishCreate() {
   TitlePanel->CreateComponent(&TitlePanel, true, TitleX_, PanelY(), Title);
   AlphaBlending = 0;
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
 }
 
 void TChoiceControl::DimensionChange() {

@@ -13,7 +13,7 @@ void TComboBoxScrollBar::OnCreate() {
 }
 
 void TComboBoxRow::Check() {
-  if (Hidden && MenuItemProces.Running && MenuItemProces.Proces == P_Input) {
+  if (Hidden && Toolkit().MenuItemProces.Running && Toolkit().MenuItemProces.Proces == P_Input) {
     // Opening the list must not show it: no entry of its own.
     Visible = false;
     return;
@@ -59,7 +59,7 @@ void TComboBox::CreateComponent(PComponentBase Adress_, int32_t X_, int32_t Y_, 
   AlphaBlending = 0;
   DimensionChange();
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
 }
 
 void TComboBox::DimensionChange() {
@@ -106,10 +106,10 @@ void TComboBox::Check() {
   TScrollBar& bar = *ComboBoxScrollBar;
   const auto count = static_cast<int32_t>(ListOfItems.size());
   const TComboBoxScrollBar& parts = *ComboBoxScrollBar;
-  const bool listActive = ActiveComponent != nullptr &&
-                          (ActiveComponent == Focus_Port || ActiveComponent == parts.Button1Adr ||
-                           ActiveComponent == parts.Button2Adr || ActiveComponent == parts.PanelUpAdr ||
-                           ActiveComponent == parts.PanelDownAdr);
+  const bool listActive = Toolkit().ActiveComponent != nullptr &&
+                          (Toolkit().ActiveComponent == Focus_Port || Toolkit().ActiveComponent == parts.Button1Adr ||
+                           Toolkit().ActiveComponent == parts.Button2Adr || Toolkit().ActiveComponent == parts.PanelUpAdr ||
+                           Toolkit().ActiveComponent == parts.PanelDownAdr);
   bar.Visible = count > 5 && listActive;
 
   PAccept = false;
@@ -138,20 +138,20 @@ void TComboBox::Check() {
 
   // An arrow that a row has already used to move the focus in this frame's
   // menu pass is not used again here.
-  if (CanControl) {
-    if (KeyPressed(vk::UP) && Focused == &ComboBoxItems[0]) {
+  if (Toolkit().CanControl) {
+    if (KeyPressed(vk::UP) && Toolkit().Focused == &ComboBoxItems[0]) {
       if (bar.Position == 0) {
         MainComboBoxItem->CatchFocus();
       } else {
         bar.SetPosition(bar.Position - 1);
       }
-      CanControl = false;
-    } else if (KeyPressed(vk::DOWN) && Focused == &ComboBoxItems[4] && count > 5) {
+      Toolkit().CanControl = false;
+    } else if (KeyPressed(vk::DOWN) && Toolkit().Focused == &ComboBoxItems[4] && count > 5) {
       bar.SetPosition(bar.Position + 1);
-      CanControl = false;
+      Toolkit().CanControl = false;
     }
   }
-  if (SelfChanged) Changed = true;
+  if (SelfChanged) Toolkit().Changed = true;
 }
 
 bool TComboBox::MouseWheel(int32_t Notches) {

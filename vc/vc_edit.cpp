@@ -148,7 +148,7 @@ void TEdit::CreateComponent(PComponentBase Adress_, int32_t X_, int32_t Y_, uint
   AddTrackedKey(vk::RETURN);
   // After the field's own set-up, so that a subclass may fill in a text here.
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
 }
 
 void TEdit::SetText(std::string_view Value) {
@@ -159,7 +159,7 @@ void TEdit::SetText(std::string_view Value) {
 }
 
 void TEdit::CheckKey(uint8_t KeyCode, int32_t& PressedKey) const {
-  if (KeyboardKeysNew[KeyCode]) PressedKey = KeyCode;
+  if (Toolkit().KeyboardKeysNew[KeyCode]) PressedKey = KeyCode;
 }
 
 void TEdit::DeleteChar(int32_t CharPos) {
@@ -196,10 +196,10 @@ void TEdit::Check() {
   int32_t pressed = 0;
   bool typed = false;
 
-  if (Adress != nullptr && Adress == Focused) {
+  if (Adress != nullptr && Adress == Toolkit().Focused) {
     CheckKey(vk::SHIFT, pressed);
     const bool shift = pressed == vk::SHIFT;
-    const std::size_t scanned = TextFromSystem ? kEditingKeys : kScanOrder.size();
+    const std::size_t scanned = Toolkit().TextFromSystem ? kEditingKeys : kScanOrder.size();
     for (std::size_t i = 1; i < scanned; ++i) CheckKey(kScanOrder[i], pressed);
 
     // Auto-repeat: a key types at once, again after more than 300 ms, then in
@@ -227,11 +227,11 @@ void TEdit::Check() {
 
     // Typed characters go in before this frame's editing key: typing and
     // then correcting is the likelier order within one frame.
-    if (!TypedText.empty()) {
+    if (!Toolkit().TypedText.empty()) {
       if (FirstChar < 1) FirstChar = 1;
-      for (const char c : TypedText) Insert(static_cast<uint8_t>(c));
+      for (const char c : Toolkit().TypedText) Insert(static_cast<uint8_t>(c));
       // Taken: a field that gets the focus later in this frame must not type them again.
-      TypedText.clear();
+      Toolkit().TypedText.clear();
       typed = true;
     }
 
@@ -255,7 +255,7 @@ void TEdit::Check() {
   }
 
   if (pressed != 0 || typed || SelfChanged || Refresh) Layout();
-  if (SelfChanged) Changed = true;
+  if (SelfChanged) Toolkit().Changed = true;
 }
 
 void TEdit::Act(int32_t Key, bool Shift) {
@@ -378,7 +378,7 @@ void TEdit::Layout() {
 
 void TEdit::MouseLeftClick(int32_t, int32_t) {
   // No inherited call: clicks on a field take no part in double clicks.
-  if (Changed) return;
+  if (Toolkit().Changed) return;
   int32_t cx = 0;
   int32_t cy = 0;
   platform::Current().GetCursorPos(cx, cy);
@@ -406,7 +406,7 @@ void TEdit::OnDraw() {
   SetColor(TextColor.R, TextColor.G, TextColor.B, 0);
   if (!ShowedText.empty()) WriteText(cx1, ty, *Font, ShowedText);
   // The cursor shows in the first half of every second.
-  if (Adress == nullptr || Adress != Focused) return;
+  if (Adress == nullptr || Adress != Toolkit().Focused) return;
   const uint32_t phase = Tick() % 1000;
   RedrawWithin(phase <= 500 ? 501 - phase : 1000 - phase);
   if (phase <= 500) Line(cx1 + CursorPosX, ty, cx1 + CursorPosX, ty + Font->PixHeight - 1);

@@ -35,7 +35,7 @@ TPoint Cursor() {
 bool Inside(const TViewport& v, const TPoint& p) { return p.X >= v.X1 && p.X <= v.X2 && p.Y >= v.Y1 && p.Y <= v.Y2; }
 
 TForm* FormAt(std::size_t i) {
-  TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+  TForm* form = DerefAs<TForm>(Toolkit().OpenedWindows[i]);
   assert(form != nullptr && "OpenedWindows holds only live forms");
   return form;
 }
@@ -185,7 +185,7 @@ void TForm::CreateComponent(PComponentBase Adress_, TPositionType PositionType_,
   Adress = Adress_;
   MotherComponent = nullptr;
   MotherForm = nullptr;
-  ActualForm = Adress;
+  Toolkit().ActualForm = Adress;
   CanFocus = false;
   PositionOfFocusedComponent = 0;
   PositionType = PositionType_;
@@ -198,7 +198,7 @@ void TForm::CreateComponent(PComponentBase Adress_, TPositionType PositionType_,
   TrackedKeys.clear();
 
   Add_To_List();
-  AllForms.push_back(Adress);
+  Toolkit().AllForms.push_back(Adress);
 
   if (FormStyle == FS_Classic) {
     const int64_t w = Width_;
@@ -228,7 +228,7 @@ void TForm::CreateComponent(PComponentBase Adress_, TPositionType PositionType_,
   CenteredText = true;
   AlphaBlending = 0;
 
-  ActualComponent = Adress;
+  Toolkit().ActualComponent = Adress;
 
   if (FormStyle == FS_Classic) {
     const int32_t right = Width + CANVAS_LEFT;
@@ -252,7 +252,7 @@ void TForm::CreateComponent(PComponentBase Adress_, TPositionType PositionType_,
 void TForm::Free() {
   Remove_From_List();
   // A freed form must not stay reachable by the keyboard's window switching.
-  AllForms.erase(std::remove(AllForms.begin(), AllForms.end(), Adress), AllForms.end());
+  Toolkit().AllForms.erase(std::remove(Toolkit().AllForms.begin(), Toolkit().AllForms.end(), Adress), Toolkit().AllForms.end());
   TVisualComponent::Free();
 }
 
@@ -284,7 +284,7 @@ void TForm::DimensionChange() {
 
 void TForm::Show(TShowType ShowType_) {
   // Shown again while up, the focus is the form's own by now.
-  if (!Visible) FocusBeforeModal = ShowType_ == ST_Modal ? Focused : nullptr;
+  if (!Visible) FocusBeforeModal = ShowType_ == ST_Modal ? Toolkit().Focused : nullptr;
   Visible = true;
   ShowType = ShowType_;
   Replace_To_The_Top();
@@ -305,19 +305,19 @@ void TForm::GiveBackFocus() {
   TVisualComponent* target = Deref(FocusBeforeModal);
   if (target == nullptr) return;
   // The focus went elsewhere on purpose (an answer that opened another form).
-  const TVisualComponent* now = Deref(Focused);
+  const TVisualComponent* now = Deref(Toolkit().Focused);
   if (now != nullptr && now != this && now->Form() != this) return;
   if (!target->Enable || !target->Visible || target->UnEnableAncestor || target->InvisibleAncestor) return;
   TVisualComponent* form = target->Form() != nullptr ? target->Form() : target;
   if (!form->Visible || !form->Enable) return;
-  Focused = FocusBeforeModal;
+  Toolkit().Focused = FocusBeforeModal;
   if (form != target) form->PositionOfFocusedComponent = target->FocusPosition;
-  ActiveForm = form->Adress;
+  Toolkit().ActiveForm = form->Adress;
 }
 
 void TForm::Add_To_List() {
-  ActiveForm = Adress;
-  const std::size_t n = OpenedWindows.size();
+  Toolkit().ActiveForm = Adress;
+  const std::size_t n = Toolkit().OpenedWindows.size();
   std::size_t p = 0;
   if (n > 0) {
     std::size_t i = n - 1;
@@ -334,15 +334,15 @@ void TForm::Add_To_List() {
       p = IsOnBottom(i) ? i + 1 : i;
     }
   }
-  OpenedWindows.insert(OpenedWindows.begin() + static_cast<std::ptrdiff_t>(p), Adress);
-  for (std::size_t k = p + 1; k < OpenedWindows.size(); ++k) FormAt(k)->Position = static_cast<uint32_t>(k);
+  Toolkit().OpenedWindows.insert(Toolkit().OpenedWindows.begin() + static_cast<std::ptrdiff_t>(p), Adress);
+  for (std::size_t k = p + 1; k < Toolkit().OpenedWindows.size(); ++k) FormAt(k)->Position = static_cast<uint32_t>(k);
   Position = static_cast<uint32_t>(p);
 }
 
 void TForm::Remove_From_List() {
-  assert(Position < OpenedWindows.size() && OpenedWindows[Position] == Adress && "Position tracks the list");
-  OpenedWindows.erase(OpenedWindows.begin() + Position);
-  for (std::size_t k = Position; k < OpenedWindows.size(); ++k) FormAt(k)->Position = static_cast<uint32_t>(k);
+  assert(Position < Toolkit().OpenedWindows.size() && Toolkit().OpenedWindows[Position] == Adress && "Position tracks the list");
+  Toolkit().OpenedWindows.erase(Toolkit().OpenedWindows.begin() + Position);
+  for (std::size_t k = Position; k < Toolkit().OpenedWindows.size(); ++k) FormAt(k)->Position = static_cast<uint32_t>(k);
 }
 
 void TForm::Replace_To_The_Top() {
@@ -366,7 +366,7 @@ void TForm::CancelByEscape() {
 
 void TForm::Check() {
   TPoint cursor = Cursor();
-  if (Enable && Visible && !ChangedActiveComponent && Inside(RealComponentPos, cursor) && KeyboardKeysNew[1])
+  if (Enable && Visible && !Toolkit().ChangedActiveComponent && Inside(RealComponentPos, cursor) && Toolkit().KeyboardKeysNew[1])
     Replace_To_The_Top();
 
   if (ExitButton) {
@@ -398,7 +398,7 @@ void TForm::Check() {
     MaximizeButton->ChangedStatus = false;
   }
 
-  if (!KeyboardKeysNew[1]) PMove = false;
+  if (!Toolkit().KeyboardKeysNew[1]) PMove = false;
 
   if (Continue_) {
     cursor = Cursor();
@@ -407,22 +407,22 @@ void TForm::Check() {
         cursor.Y <= r.Y1 + 28)
       CloseByUser();
     if (FormStyle == FS_Classic && cursor.X >= r.X1 + 4 && cursor.X <= r.X2 - 4 && cursor.Y >= r.Y1 + 4 &&
-        cursor.Y <= r.Y1 + 28 && KeyboardKeysNew[1] && !PMove) {
+        cursor.Y <= r.Y1 + 28 && Toolkit().KeyboardKeysNew[1] && !PMove) {
       PMove = true;
       MovePos = cursor;
-      Changed = true;
+      Toolkit().Changed = true;
     }
     if (PMove) {
       SetX(GetX() + cursor.X - MovePos.X);
       SetY(GetY() + cursor.Y - MovePos.Y);
       MovePos = cursor;
-      Changed = true;
+      Toolkit().Changed = true;
       FormMove();
       OnFormMove();
     }
   }
 
-  if (SelfChanged) Changed = true;
+  if (SelfChanged) Toolkit().Changed = true;
 }
 
 void TForm::Draw() {
@@ -445,7 +445,7 @@ void TForm::Draw() {
     DrawBevelRing(well, 1, TColor{100, 111, 113, 0}, TColor{226, 239, 241, 0}, a);
 
     // Title gradient: colour A at the right end, nearly B at the left.
-    const bool active = ActiveForm == Adress;
+    const bool active = Toolkit().ActiveForm == Adress;
     const double ar = active ? 61 : 157, ag = active ? 149 : 185, ab = active ? 255 : 235;
     const double br = active ? 0 : 122, bg = active ? 84 : 150, bb = active ? 227 : 223;
     const double span = static_cast<double>(X2) - X1 + 1;

@@ -12,18 +12,18 @@ void TMenuItem::CreateComponent(PComponentBase Adress_, bool InMainMenu_, TMenuI
   TButton::CreateComponent(Adress_, true, ButtonStyle_, Title_, X_, Y_, Width_, Height_);
   MenuItemType = MenuItemType_;
   InMainMenu = InMainMenu_;
-  AllMenuItems.push_back(Adress);
+  Toolkit().AllMenuItems.push_back(Adress);
 }
 
 bool TMenuItem::IsOpen() const {
   if (SuperiorMenuItems.empty()) return true;
-  return ActiveComponent != nullptr &&
-         std::find(SuperiorMenuItems.begin(), SuperiorMenuItems.end(), ActiveComponent) != SuperiorMenuItems.end();
+  return Toolkit().ActiveComponent != nullptr &&
+         std::find(SuperiorMenuItems.begin(), SuperiorMenuItems.end(), Toolkit().ActiveComponent) != SuperiorMenuItems.end();
 }
 
 void TMenuItem::MouseMove(int32_t X_, int32_t Y_) {
   TButton::MouseMove(X_, Y_);
-  Focused = Adress;
+  Toolkit().Focused = Adress;
   if (TVisualComponent* form = Form()) form->PositionOfFocusedComponent = FocusPosition;
 }
 
@@ -82,25 +82,25 @@ void DrawArrow(const TViewport& r, TMenuItemType type) {
 }  // namespace
 
 void TMenuItem::Check() {
-  const bool isActive = Adress == ActiveComponent;
+  const bool isActive = Adress == Toolkit().ActiveComponent;
   // Outside the global passes only a main-menu item that is not lifted works,
   // inside its form's walk; submenu items are checked by the passes alone.
-  if (MenuItemProces.Running || (InMainMenu && !isActive)) {
-    if (MenuItemProces.Proces == P_Input) {
+  if (Toolkit().MenuItemProces.Running || (InMainMenu && !isActive)) {
+    if (Toolkit().MenuItemProces.Proces == P_Input) {
       Visible = IsOpen() || PMouseLeftDown || Enter_Pressed;
       TButton::Check();
       // One item per frame may react to an arrow key: the item the focus moves
       // to sees the same key edge later in the same pass. Each key asks afresh,
       // as an earlier one may have moved or cleared the focus.
-      const auto inControl = [this] { return CanControl && Adress != nullptr && Adress == Focused; };
+      const auto inControl = [this] { return Toolkit().CanControl && Adress != nullptr && Adress == Toolkit().Focused; };
       if (inControl() && KeyPressed(vk::ESCAPE) && !InMainMenu) {
-        ActiveComponent = nullptr;
-        Focused = nullptr;
+        Toolkit().ActiveComponent = nullptr;
+        Toolkit().Focused = nullptr;
       }
       if (inControl() && KeyPressed(vk::LEFT) && !PMouseLeftDown) {
         if (TVisualComponent* item = Target(Neighbours.LeftMenuItem)) {
           item->CatchFocus();
-          CanControl = false;
+          Toolkit().CanControl = false;
         }
       }
       // The remaining arrows move the focus without touching the form's focus
@@ -108,34 +108,34 @@ void TMenuItem::Check() {
       const auto moveTo = [&](int key, PComponentBase neighbour) {
         if (!inControl() || !KeyPressed(key) || PMouseLeftDown) return;
         if (TVisualComponent* item = Target(neighbour)) {
-          Focused = item->Adress;
-          CanControl = false;
+          Toolkit().Focused = item->Adress;
+          Toolkit().CanControl = false;
         }
       };
       moveTo(vk::RIGHT, Neighbours.RightMenuItem);
       moveTo(vk::UP, Neighbours.UpMenuItem);
       moveTo(vk::DOWN, Neighbours.DownMenuItem);
-    } else if (MenuItemProces.Proces == P_Position) {
+    } else if (Toolkit().MenuItemProces.Proces == P_Position) {
       // The mother form may just have moved; only the geometry follows it.
       ComputeGeometry();
     }
   }
-  if (SelfChanged) Changed = true;
+  if (SelfChanged) Toolkit().Changed = true;
 }
 
 void TMenuItem::Draw() {
-  if (!((IsOpen() && MenuItemProces.Running) || (InMainMenu && Adress != ActiveComponent))) return;
+  if (!((IsOpen() && Toolkit().MenuItemProces.Running) || (InMainMenu && Adress != Toolkit().ActiveComponent))) return;
   // In the global pass an item is drawn over the whole screen (the item drawn
   // before it has restored its own form's canvas viewport), otherwise in its
   // form's canvas; either way nothing it paints, a texture's last tiles or a
   // long title, may spill beyond its own rectangle.
-  const TViewport area = MenuItemProces.Running ? SCREEN_VIEWPORT : Viewport;
+  const TViewport area = Toolkit().MenuItemProces.Running ? SCREEN_VIEWPORT : Viewport;
   const TViewport& r = RealComponentPos;
   SetViewport(std::max(area.X1, r.X1), std::max(area.Y1, r.Y1), std::min(area.X2, r.X2), std::min(area.Y2, r.Y2));
 
   if (ButtonStyle == BS_Classic) {
     const uint8_t a = AlphaBlending;
-    const bool focused = Adress != nullptr && Adress == Focused;
+    const bool focused = Adress != nullptr && Adress == Toolkit().Focused;
     const bool disabled = !Enable || UnEnableAncestor;
     const auto use = [a](uint8_t red, uint8_t green, uint8_t blue) { SetColor(red, green, blue, a); };
 
@@ -176,25 +176,25 @@ void TMenuItem::Draw() {
 
 bool InMenuPass(PComponentBase Entry) {
   const auto* item = dynamic_cast<const TMenuItem*>(Deref(Entry));
-  return item != nullptr && (!item->InMainMenu || Entry == ActiveComponent);
+  return item != nullptr && (!item->InMainMenu || Entry == Toolkit().ActiveComponent);
 }
 
 void MenuCheckPass(TProcesType Proces) {
-  MenuItemProces = TMenuItemProces{true, Proces};
+  Toolkit().MenuItemProces = TMenuItemProces{true, Proces};
   // Indexed from the top: an item's hooks may add items.
-  for (std::size_t i = AllMenuItems.size(); i-- > 0;) {
-    if (i >= AllMenuItems.size()) continue;
-    if (InMenuPass(AllMenuItems[i])) Deref(AllMenuItems[i])->Check();
+  for (std::size_t i = Toolkit().AllMenuItems.size(); i-- > 0;) {
+    if (i >= Toolkit().AllMenuItems.size()) continue;
+    if (InMenuPass(Toolkit().AllMenuItems[i])) Deref(Toolkit().AllMenuItems[i])->Check();
   }
-  MenuItemProces.Running = false;
+  Toolkit().MenuItemProces.Running = false;
 }
 
 void MenuDrawPass() {
-  MenuItemProces.Running = true;
+  Toolkit().MenuItemProces.Running = true;
   SetViewport(0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
-  for (std::size_t i = 0; i < AllMenuItems.size(); ++i) {
-    TVisualComponent* item = Deref(AllMenuItems[i]);
-    if (item != nullptr && item->Visible && InMenuPass(AllMenuItems[i])) item->Draw();
+  for (std::size_t i = 0; i < Toolkit().AllMenuItems.size(); ++i) {
+    TVisualComponent* item = Deref(Toolkit().AllMenuItems[i]);
+    if (item != nullptr && item->Visible && InMenuPass(Toolkit().AllMenuItems[i])) item->Draw();
   }
-  MenuItemProces.Running = false;
+  Toolkit().MenuItemProces.Running = false;
 }

@@ -47,7 +47,7 @@ void TPage::CreateComponent(PComponentBase Adress_) {
   CreatePanel(Adress_, false, PS_Classic, 0, 0, 0, 0);
   Borders = TBorders{true, true, true, true};
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
   Tablet = new TTablet();
   Tablet->RegisterComponent = false;
   Tablet->CreateComponent(&Tablet, true, PS_Classic, 0, 0, 0, 0);
@@ -64,7 +64,7 @@ void TPageControl::CreateComponent(PComponentBase Adress_, int32_t X_, int32_t Y
   Pages.clear();
   AlphaBlending = 0;
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
 }
 
 TPage* TPageControl::PageAt(int32_t Index) const {
@@ -227,11 +227,11 @@ void TPageControl::ChangeTitle(int32_t Index, std::string_view Title) {
 
 void TPageControl::Check() {
   TContainer::Check();
-  if (SelfChanged) Changed = true;
+  if (SelfChanged) Toolkit().Changed = true;
   for (std::size_t i = 0; i < Pages.size(); ++i) {
     TPage* page = DerefAs<TPage>(Pages[i].Page);
     if (page == nullptr || !page->Tablet) continue;
-    if (ActiveComponent == &page->Tablet && static_cast<int32_t>(i) != FirstPage) {
+    if (Toolkit().ActiveComponent == &page->Tablet && static_cast<int32_t>(i) != FirstPage) {
       SetFirstPage(static_cast<int32_t>(i));
       break;
     }

@@ -19,7 +19,7 @@ void TPanel::CreateComponent(PComponentBase Adress_, bool CanFocus_, TPanelStyle
                              uint32_t Width_, uint32_t Height_) {
   CreatePanel(Adress_, CanFocus_, PanelStyle_, X_, Y_, Width_, Height_);
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
 }
 
 void TPanel::CreatePanel(PComponentBase Adress_, bool CanFocus_, TPanelStyle PanelStyle_, int32_t X_, int32_t Y_,
@@ -94,7 +94,7 @@ void TPanel::Draw() {
     DrawBevelRing(edge, 0, raised ? outerLight : outerDark, raised ? outerDark : outerLight, a, Borders);
     DrawBevelRing(edge, 1, raised ? innerLight : innerDark, raised ? innerDark : innerLight, a, Borders);
 
-    if (Adress != nullptr && Adress == Focused) {
+    if (Adress != nullptr && Adress == Toolkit().Focused) {
       use(0, 0, 0);
       for (int32_t i = 2; i <= Width + 2; i += 2) {
         Pixel(X1 + 2 + i, Y1 + 3);

@@ -87,7 +87,7 @@ void TScrollBar::CreateComponent(PComponentBase Adress_, TScrollBarType ScrollBa
   PanelUp->Borders = TBorders{true, true, true, true};
   DimensionChange();
   OnCreate();
-  ActualComponent = MotherComponent;
+  Toolkit().ActualComponent = MotherComponent;
 }
 
 double TScrollBar::Pitch() const {
@@ -181,7 +181,7 @@ void TScrollBar::CatchFocus() {
 
 void TScrollBar::Check() {
   TContainer::Check();
-  if (SelfChanged) Changed = true;
+  if (SelfChanged) Toolkit().Changed = true;
   const bool vertical = ScrollBarType == SBT_Vertical;
   TPanelUp& thumb = *PanelUp;
   TPanelDown& track = *PanelDown;
@@ -198,7 +198,7 @@ void TScrollBar::Check() {
       stepped = true;
       SetPosition(Position + 1);
     }
-    if (Focused != nullptr && Focused == thumb.Adress) {
+    if (Toolkit().Focused != nullptr && Toolkit().Focused == thumb.Adress) {
       const int back = vertical ? vk::UP : vk::LEFT;
       const int forth = vertical ? vk::DOWN : vk::RIGHT;
       if (KeyIsDown(back) && Position != 0) {
@@ -220,7 +220,7 @@ void TScrollBar::Check() {
                                     : track.MousePos.X - track.RealComponentPos.X1;
     SetPosition(Rounded(offset / pitch));
   }
-  if (!KeyboardKeysNew[vk::LBUTTON]) thumb.PMove = false;
+  if (!Toolkit().KeyboardKeysNew[vk::LBUTTON]) thumb.PMove = false;
   if (thumb.PMouseLeftDown && !thumb.PMove) {
     thumb.PMove = true;
     thumb.MousePos = Cursor();

@@ -73,7 +73,7 @@ class AppTest : public ::testing::Test {
     previous = std::filesystem::current_path();
     std::filesystem::current_path(std::filesystem::path(CORVALA_SOURCE_DIR) / "data");
     platform::Install(&host);
-    ResetToolkitGlobals();
+    RenewToolkit();
     SetExitHook(&ThrowingExit);
     app = new TTestApplication();
     app->Create("Corvala test");
@@ -86,7 +86,7 @@ class AppTest : public ::testing::Test {
       }
     }
     SetExitHook(nullptr);
-    ResetToolkitGlobals();
+    RenewToolkit();
     platform::Install(nullptr);
     std::filesystem::current_path(previous);
   }
@@ -118,7 +118,7 @@ class AppTest : public ::testing::Test {
   void Button(TOwned<TCountingButton>& slot, int x, int y) {
     slot = new TCountingButton();
     slot->CreateComponent(&slot, true, BS_Classic, "Tlačidlo", x, y, 80, 20);
-    ActualComponent = slot->MotherComponent;
+    Toolkit().ActualComponent = slot->MotherComponent;
   }
 
   void Frame() {
@@ -152,7 +152,7 @@ TEST_F(AppTest, CreateOpensTheDisplayAndLoadsTheDefaultFont) {
   EXPECT_EQ(host.Title(), "Corvala test");
   ASSERT_EQ(LoadedFonts.size(), 1u);
   EXPECT_TRUE(LoadedFonts[0]->Loaded);
-  EXPECT_EQ(DoubleClickTime, static_cast<int32_t>(platform::HeadlessBackend::kDoubleClickTime));
+  EXPECT_EQ(Toolkit().DoubleClickTime, static_cast<int32_t>(platform::HeadlessBackend::kDoubleClickTime));
 }
 
 TEST_F(AppTest, RunCallsTheHooksInOrderUntilFinish) {
@@ -170,7 +170,7 @@ TEST_F(AppTest, FreeReleasesFormsTopFirstAndEndsWithStatusZero) {
   journal.clear();
   EXPECT_EQ(FreeApplication(), 0);
   EXPECT_EQ(journal, (std::vector<std::string>{"App.Free", "f1.Free", "f2.Free"}));
-  EXPECT_TRUE(OpenedWindows.empty());
+  EXPECT_TRUE(Toolkit().OpenedWindows.empty());
   EXPECT_TRUE(LoadedFonts.empty());
   EXPECT_FALSE(host.DisplayOpen());
   EXPECT_FALSE(f1);
@@ -220,9 +220,9 @@ TEST_F(AppTest, TabSkipsDisabledComponentsAndWraps) {
   b1->CatchFocus();
   Frame();
   Press(vk::TAB);
-  EXPECT_EQ(Focused, &b3);
+  EXPECT_EQ(Toolkit().Focused, &b3);
   Press(vk::TAB);
-  EXPECT_EQ(Focused, &f1->MinimizeButton) << "wraps to the first title button";
+  EXPECT_EQ(Toolkit().Focused, &f1->MinimizeButton) << "wraps to the first title button";
   EXPECT_EQ(f1->PositionOfFocusedComponent, 0u);
 }
 
@@ -234,7 +234,7 @@ TEST_F(AppTest, TabWithNothingElseFocusableKeepsTheStartingEntry) {
   b1->CatchFocus();
   Frame();
   Press(vk::TAB);
-  EXPECT_EQ(Focused, &b1);
+  EXPECT_EQ(Toolkit().Focused, &b1);
 }
 
 TEST_F(AppTest, EnterHeldWhileTabBringsTheFocusClicksOnlyAfterARelease) {
@@ -246,7 +246,7 @@ TEST_F(AppTest, EnterHeldWhileTabBringsTheFocusClicksOnlyAfterARelease) {
   host.SetKey(vk::RETURN, true);
   Frame();  // b1 sees the Enter press
   Press(vk::TAB);
-  EXPECT_EQ(Focused, &b2);
+  EXPECT_EQ(Toolkit().Focused, &b2);
   host.SetKey(vk::RETURN, false);
   Frame();
   EXPECT_EQ(b2->Clicks, 0) << "the release of a key held before the focus came is no click";
@@ -263,12 +263,12 @@ TEST_F(AppTest, ControlShiftCyclesFormsInCreationOrderSkippingDisabledOnes) {
   Frame();
   host.SetKey(vk::CONTROL, true);
   Press(vk::SHIFT);
-  EXPECT_EQ(ActiveForm, &f3);
-  EXPECT_EQ(OpenedWindows.back(), &f3);
-  EXPECT_EQ(Focused, &f3->MinimizeButton);
+  EXPECT_EQ(Toolkit().ActiveForm, &f3);
+  EXPECT_EQ(Toolkit().OpenedWindows.back(), &f3);
+  EXPECT_EQ(Toolkit().Focused, &f3->MinimizeButton);
   EXPECT_EQ(f3->Shows, 2);
   Press(vk::SHIFT);
-  EXPECT_EQ(ActiveForm, &f1) << "wraps past the end of the creation order";
+  EXPECT_EQ(Toolkit().ActiveForm, &f1) << "wraps past the end of the creation order";
   host.SetKey(vk::CONTROL, false);
   Frame();
 }
@@ -280,7 +280,7 @@ TEST_F(AppTest, HidingTheActiveFormActivatesTheTopmostRemainingOne) {
   Frame();
   f3->Hide();
   Frame();
-  EXPECT_EQ(ActiveForm, &f2);
+  EXPECT_EQ(Toolkit().ActiveForm, &f2);
   EXPECT_EQ(f2->Shows, 2) << "re-activation calls OnShow again";
 }
 
@@ -293,7 +293,7 @@ TEST_F(AppTest, ModalFormBlocksInputBelowButEverythingIsDrawn) {
   EXPECT_EQ(f1->Checks, checks) << "no Check below a visible modal form";
   EXPECT_EQ(f1->Clicks, 0);
   EXPECT_EQ(f1->Draws, draws + 3) << "drawn in every one of the three frames";
-  EXPECT_EQ(OpenedWindows.back(), &f2) << "a click below does not raise the lower form";
+  EXPECT_EQ(Toolkit().OpenedWindows.back(), &f2) << "a click below does not raise the lower form";
   f2->Hide();
   Click(150, 200);
   EXPECT_EQ(f1->Clicks, 1);
@@ -314,7 +314,7 @@ TEST_F(AppTest, AModalFormShownFromLowerInTheListStopsTheInputPassAtOnce) {
   const int openerChecks = f3->Checks, belowChecks = f2->Checks;
   host.SetKey(vk::LBUTTON, false);
   Frame();
-  ASSERT_EQ(OpenedWindows.back(), &f1) << "the click showed the question on top";
+  ASSERT_EQ(Toolkit().OpenedWindows.back(), &f1) << "the click showed the question on top";
   EXPECT_EQ(f3->Checks, openerChecks + 1) << "the opener is checked once";
   EXPECT_EQ(f2->Checks, belowChecks) << "nothing below the new modal form gets input";
   Frame();
@@ -327,7 +327,7 @@ TEST_F(AppTest, CursorTurnsToAHandOverButtons) {
   host.SetCursor(100 + 6 + 20, 100 + 32 + 15);
   Frame();
   EXPECT_EQ(host.Cursor(), platform::CursorShape::Hand);
-  EXPECT_EQ(MouseCursor, MC_Hand);
+  EXPECT_EQ(Toolkit().MouseCursor, MC_Hand);
   host.SetCursor(300, 300);
   Frame();
   EXPECT_EQ(host.Cursor(), platform::CursorShape::Arrow);
@@ -339,16 +339,16 @@ class MenuAppTest : public AppTest {
     AppTest::SetUp();
     MakeForm(f1, "f1", PT_Normal, 100, 100, 400, 300)->Show(ST_Unmodal);
     MakeForm(f2, "f2", PT_Normal, 200, 300, 400, 300)->Show(ST_Unmodal);
-    ActualComponent = &f1;
-    ActualForm = &f1;
+    Toolkit().ActualComponent = &f1;
+    Toolkit().ActualForm = &f1;
     fileItem = new TMenuItem();
     fileItem->CreateComponent(&fileItem, true, MIT_Button, BS_Classic, "Súbor", 10, 10, 60, 15);
-    ActualComponent = &f1;
+    Toolkit().ActualComponent = &f1;
     openItem = new TMenuItem();
     // Hangs below the main item, far over the lower edge of its form.
     openItem->CreateComponent(&openItem, false, MIT_Button, BS_Classic, "Otvoriť", 10, 250, 100, 15);
     openItem->SuperiorMenuItems.push_back(&fileItem);
-    ActualComponent = nullptr;
+    Toolkit().ActualComponent = nullptr;
   }
 };
 
@@ -356,7 +356,7 @@ TEST_F(MenuAppTest, OpenSubmenuIsDrawnAndHitAboveOtherForms) {
   Frame();
   EXPECT_FALSE(openItem->Visible);
   Click(100 + 6 + 20, 100 + 32 + 15);  // the main item
-  EXPECT_EQ(ActiveComponent, &fileItem);
+  EXPECT_EQ(Toolkit().ActiveComponent, &fileItem);
   EXPECT_TRUE(openItem->Visible);
   // The submenu item lies over f2; f2 is on top of f1 but gets nothing.
   const TViewport r = openItem->RealComponentPos;

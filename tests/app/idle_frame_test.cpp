@@ -24,14 +24,14 @@ class TIdleForm : public TForm {
   void OnCreate() override {
     Button = new TButton();
     Button->CreateComponent(&Button, true, BS_Classic, "OK", 10, 10, 80, 20);
-    ActualComponent = Adress;
+    Toolkit().ActualComponent = Adress;
     Main = new TMenuItem();
     Main->CreateComponent(&Main, true, MIT_Button, BS_Classic, "Súbor", 10, 50, 60, 15);
-    ActualComponent = Adress;
+    Toolkit().ActualComponent = Adress;
     Sub = new TMenuItem();
     Sub->CreateComponent(&Sub, false, MIT_Right, BS_Classic, "Otvoriť", 10, 75, 100, 15);
     Sub->SuperiorMenuItems.push_back(&Main);
-    ActualComponent = Adress;
+    Toolkit().ActualComponent = Adress;
   }
 };
 
@@ -51,10 +51,10 @@ TEST(IdleFrame, AllocatesNothing) {
   std::filesystem::current_path(std::filesystem::path(CORVALA_SOURCE_DIR) / "data");
   platform::HeadlessBackend host;
   platform::Install(&host);
-  ResetToolkitGlobals();
+  RenewToolkit();
   auto* app = new TIdleApplication();
   app->Create("idle");
-  ActiveComponent = &idleForm->Main;  // the submenu is open
+  Toolkit().ActiveComponent = &idleForm->Main;  // the submenu is open
   const TViewport b = idleForm->RealCanvasPos;
   host.SetCursor(b.X1 + 20, b.Y1 + 20);  // hovering the button
   for (int i = 0; i < 3; ++i) app->RunFrame();
@@ -79,7 +79,7 @@ TEST(IdleFrame, AllocatesNothing) {
   } catch (const Ended&) {
   }
   SetExitHook(nullptr);
-  ResetToolkitGlobals();
+  RenewToolkit();
   platform::Install(nullptr);
   std::filesystem::current_path(previous);
 }

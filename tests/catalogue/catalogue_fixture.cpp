@@ -76,13 +76,14 @@ std::string TinyBmp(int width, int height) {
 
 void CatalogueTest::SetUp() {
   platform::Install(&backend_);
-  ResetDatabaseGlobals();
+  RenewCatalogue();
+  ClearRecentMessages();
   SetMessageHandler(nullptr);
 }
 
 void CatalogueTest::TearDown() {
   FreeThumbnails();
-  ResetDatabaseGlobals();
+  RenewCatalogue();
   platform::Install(nullptr);
 }
 

@@ -11,6 +11,7 @@
 
 #include "catalogue/cv_globals.h"
 #include "platform/headless_backend.h"
+#include "tests/support/recent_messages.h"
 
 namespace catalogue_test {
 

@@ -80,19 +80,19 @@ TNebula Numbered(int32_t number) {
 TEST_F(DatabaseFileTest, ReadsAHandBuiltFileAndIgnoresBytesPastEachText) {
   const std::string f = scratch_.File("a.cvl");
   WriteFile(f, HandFile("C:\\a.cvl", "Hmloviny", "Autor", "Popis", kTwo, '\xEE'));
-  Modified = true;
+  Catalogue().Modified = true;
   ASSERT_TRUE(LoadDatabase(f));
-  EXPECT_TRUE(Loaded);
-  EXPECT_FALSE(Modified);
-  EXPECT_EQ(DatabaseFile, f);
-  EXPECT_EQ(DatabaseInfo.Path, "C:\\a.cvl");
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, "Hmloviny");
-  EXPECT_EQ(DatabaseInfo.Autor, "Autor");
-  EXPECT_EQ(DatabaseInfo.Description, "Popis");
-  ASSERT_EQ(DatabaseInfo.NumberOfItems, 2);
-  ASSERT_EQ(Nebulas.size(), 2u);
+  EXPECT_TRUE(Catalogue().Loaded);
+  EXPECT_FALSE(Catalogue().Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, f);
+  EXPECT_EQ(Catalogue().DatabaseInfo.Path, "C:\\a.cvl");
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, "Hmloviny");
+  EXPECT_EQ(Catalogue().DatabaseInfo.Autor, "Autor");
+  EXPECT_EQ(Catalogue().DatabaseInfo.Description, "Popis");
+  ASSERT_EQ(Catalogue().DatabaseInfo.NumberOfItems, 2);
+  ASSERT_EQ(Catalogue().Nebulas.size(), 2u);
   for (std::size_t i = 0; i < 2; ++i) {
-    const TNebula& n = Nebulas[i];
+    const TNebula& n = Catalogue().Nebulas[i];
     EXPECT_EQ(n.IndexOfItem, kTwo[i].index);
     EXPECT_EQ(n.NameOfNebula, kTwo[i].name);
     EXPECT_EQ(n.NGC, kTwo[i].ngc);
@@ -110,7 +110,7 @@ TEST_F(DatabaseFileTest, ReadsAHandBuiltFileAndIgnoresBytesPastEachText) {
 TEST_F(DatabaseFileTest, WritesExactlyTheTabledBytesWithZerosPastEachText) {
   const std::string f = scratch_.File("b.cvl");
   NewDatabase(f, "Hmloviny", "Autor", "Popis");
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_FALSE(Exists(f)) << "nothing is written before a save";
   for (const HandRecord& h : kTwo) {
     TNebula n;
@@ -126,7 +126,7 @@ TEST_F(DatabaseFileTest, WritesExactlyTheTabledBytesWithZerosPastEachText) {
     AddNebula(n);
   }
   ASSERT_TRUE(SaveDatabase());
-  EXPECT_FALSE(Modified);
+  EXPECT_FALSE(Catalogue().Modified);
   EXPECT_EQ(ReadFile(f), HandFile(f, "Hmloviny", "Autor", "Popis", kTwo, '\0'));
   EXPECT_FALSE(Exists(f + "~"));
 }
@@ -140,14 +140,14 @@ TEST_F(DatabaseFileTest, EmptyDatabaseIsTheHeaderAlone) {
   EXPECT_EQ(bytes.substr(0, 3), "CVL");
   EXPECT_EQ(bytes.substr(771, 4), std::string(4, '\0'));
   ASSERT_TRUE(LoadDatabase(f));
-  EXPECT_EQ(DatabaseInfo.NumberOfItems, 0);
-  EXPECT_TRUE(Nebulas.empty());
+  EXPECT_EQ(Catalogue().DatabaseInfo.NumberOfItems, 0);
+  EXPECT_TRUE(Catalogue().Nebulas.empty());
 }
 
 TEST_F(DatabaseFileTest, SaveWithoutADatabaseWritesNothingAndClearsModified) {
-  Modified = true;
+  Catalogue().Modified = true;
   EXPECT_TRUE(SaveDatabase());
-  EXPECT_FALSE(Modified);
+  EXPECT_FALSE(Catalogue().Modified);
   EXPECT_TRUE(std::filesystem::is_empty(scratch_.Path()));
 }
 
@@ -156,19 +156,19 @@ std::string LoadGoodDatabase(const ScratchFolder& scratch) {
   const std::string good = scratch.File("good.cvl");
   WriteFile(good, HandFile("good", "Dobrá"_cp, "", "", kTwo, '\0'));
   EXPECT_TRUE(LoadDatabase(good));
-  Modified = true;
+  Catalogue().Modified = true;
   std::string image;
-  EncodeDatabase(DatabaseInfo, Nebulas, image);
+  EncodeDatabase(Catalogue().DatabaseInfo, Catalogue().Nebulas, image);
   return image;
 }
 
 void ExpectUnchanged(const std::string& before, const ScratchFolder& scratch) {
   std::string now;
-  EncodeDatabase(DatabaseInfo, Nebulas, now);
+  EncodeDatabase(Catalogue().DatabaseInfo, Catalogue().Nebulas, now);
   EXPECT_EQ(now, before);
-  EXPECT_EQ(DatabaseFile, scratch.File("good.cvl"));
-  EXPECT_TRUE(Loaded);
-  EXPECT_TRUE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, scratch.File("good.cvl"));
+  EXPECT_TRUE(Catalogue().Loaded);
+  EXPECT_TRUE(Catalogue().Modified);
 }
 
 TEST_F(DatabaseFileTest, RejectsAWrongSignatureAndKeepsTheLoadedDatabase) {
@@ -245,20 +245,20 @@ TEST_F(DatabaseFileTest, TextsKeepAtMost255Bytes) {
   AddNebula(n);
   ASSERT_TRUE(SaveDatabase());
   ASSERT_TRUE(LoadDatabase(f));
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, exact);
-  EXPECT_EQ(DatabaseInfo.Autor, longer.substr(0, 255));
-  EXPECT_EQ(Nebulas[0].NameOfNebula, exact);
-  EXPECT_EQ(Nebulas[0].Description, longer.substr(0, 255));
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, exact);
+  EXPECT_EQ(Catalogue().DatabaseInfo.Autor, longer.substr(0, 255));
+  EXPECT_EQ(Catalogue().Nebulas[0].NameOfNebula, exact);
+  EXPECT_EQ(Catalogue().Nebulas[0].Description, longer.substr(0, 255));
 }
 
 TEST_F(DatabaseFileTest, NewDatabaseBindsTheCutPath) {
   const std::string path = scratch_.File(std::string(300, 'p'));
   NewDatabase(path, "n", "a", "d");
-  EXPECT_EQ(DatabaseInfo.Path.View(), std::string_view(path).substr(0, 255));
-  EXPECT_EQ(DatabaseFile, path.substr(0, 255));
-  EXPECT_TRUE(Loaded);
-  EXPECT_TRUE(Modified);
-  EXPECT_EQ(DatabaseInfo.NumberOfItems, 0);
+  EXPECT_EQ(Catalogue().DatabaseInfo.Path.View(), std::string_view(path).substr(0, 255));
+  EXPECT_EQ(Catalogue().DatabaseFile, path.substr(0, 255));
+  EXPECT_TRUE(Catalogue().Loaded);
+  EXPECT_TRUE(Catalogue().Modified);
+  EXPECT_EQ(Catalogue().DatabaseInfo.NumberOfItems, 0);
 }
 
 int DiskFull(platform::FileStep step) { return step == platform::FileStep::Write ? ENOSPC : 0; }
@@ -273,7 +273,7 @@ TEST_F(DatabaseFileTest, AFailedSaveKeepsTheOldFileAndStaysModified) {
   ClearRecentMessages();
   EXPECT_FALSE(SaveDatabase());
   platform::SetFileFaultHook(nullptr);
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_EQ(ReadFile(f), old);
   ASSERT_EQ(RecentMessages().size(), 1u);
   EXPECT_EQ(RecentMessages()[0],
@@ -282,19 +282,19 @@ TEST_F(DatabaseFileTest, AFailedSaveKeepsTheOldFileAndStaysModified) {
   // A file without write permission is refused, not replaced.
   ::chmod(f.c_str(), 0444);
   EXPECT_FALSE(SaveDatabase());
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_EQ(ReadFile(f), old);
   EXPECT_EQ(RecentMessages().back(), "Súbor \""_cps + f + "\" je len na čítanie, databáza sa neuložila!"_cps);
 
   ::chmod(f.c_str(), 0600);
   EXPECT_TRUE(SaveDatabase());
-  EXPECT_FALSE(Modified);
+  EXPECT_FALSE(Catalogue().Modified);
   EXPECT_EQ(ReadFile(f).size(), kHeader + kRecord);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch_.Path()), std::filesystem::directory_iterator()), 1);
 
   NewDatabase(scratch_.File("missing/folder.cvl"), "", "", "");
   EXPECT_FALSE(SaveDatabase());
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
 }
 
 // The process's peak memory so far, in kilobytes.
@@ -342,11 +342,11 @@ TEST_F(DatabaseFileTest, ThumbnailsComeFromTheFilesFolder) {
   records.push_back({3, "missing", 0, 0, 0, 0, 0, 1, "missing.bmp", ""});
   WriteFile(scratch_.File("sub/t.cvl"), HandFile("", "", "", "", records, '\0'));
   ASSERT_TRUE(LoadDatabase(scratch_.File("sub/t.cvl")));
-  ASSERT_TRUE(Nebulas[0].Thumbnail.Loaded);
-  EXPECT_EQ(Nebulas[0].Thumbnail.ImageWidth, 32u);
-  EXPECT_EQ(Nebulas[0].Thumbnail.ImageHeight, 24u);
-  EXPECT_FALSE(Nebulas[1].Thumbnail.Loaded);
-  EXPECT_FALSE(Nebulas[2].Thumbnail.Loaded) << "a missing picture is no error";
+  ASSERT_TRUE(Catalogue().Nebulas[0].Thumbnail.Loaded);
+  EXPECT_EQ(Catalogue().Nebulas[0].Thumbnail.ImageWidth, 32u);
+  EXPECT_EQ(Catalogue().Nebulas[0].Thumbnail.ImageHeight, 24u);
+  EXPECT_FALSE(Catalogue().Nebulas[1].Thumbnail.Loaded);
+  EXPECT_FALSE(Catalogue().Nebulas[2].Thumbnail.Loaded) << "a missing picture is no error";
   EXPECT_TRUE(RecentMessages().empty());
 
   // The same position in the next database has no picture, so no thumbnail.
@@ -354,7 +354,7 @@ TEST_F(DatabaseFileTest, ThumbnailsComeFromTheFilesFolder) {
   plain[0].picture = "";
   WriteFile(scratch_.File("sub/u.cvl"), HandFile("", "", "", "", plain, '\0'));
   ASSERT_TRUE(LoadDatabase(scratch_.File("sub/u.cvl")));
-  EXPECT_FALSE(Nebulas[0].Thumbnail.Loaded);
+  EXPECT_FALSE(Catalogue().Nebulas[0].Thumbnail.Loaded);
 }
 
 TEST_F(DatabaseFileTest, SortedRecordsAreSavedInTheirNewOrderWithTheirNumbers) {
@@ -362,13 +362,13 @@ TEST_F(DatabaseFileTest, SortedRecordsAreSavedInTheirNewOrderWithTheirNumbers) {
   WriteFile(f, HandFile("", "", "", "", kTwo, '\0'));
   ASSERT_TRUE(LoadDatabase(f));
   Sort(ST_IndexOfItem, D_Down);
-  EXPECT_FALSE(Modified) << "sorting leaves Modified alone";
+  EXPECT_FALSE(Catalogue().Modified) << "sorting leaves Modified alone";
   ASSERT_TRUE(SaveDatabase());
   std::vector<HandRecord> reversed = {kTwo[1], kTwo[0]};
   EXPECT_EQ(ReadFile(f), HandFile("", "", "", "", reversed, '\0'));
   ASSERT_TRUE(LoadDatabase(f));
-  EXPECT_EQ(Nebulas[0].IndexOfItem, 2);
-  EXPECT_EQ(Nebulas[1].IndexOfItem, 1);
+  EXPECT_EQ(Catalogue().Nebulas[0].IndexOfItem, 2);
+  EXPECT_EQ(Catalogue().Nebulas[1].IndexOfItem, 1);
 }
 
 TEST_F(CatalogueTest, NewRecordsTakeTheSmallestFreeNumberAndGoToTheEnd) {
@@ -383,26 +383,26 @@ TEST_F(CatalogueTest, NewRecordsTakeTheSmallestFreeNumberAndGoToTheEnd) {
   EXPECT_EQ(SmallestFreeNumber(records), 1);
 
   NewDatabase(scratch_.File("n.cvl"), "", "", "");
-  Modified = false;
-  for (int32_t n : {1, 2, 4}) Nebulas.push_back(Numbered(n));
-  DatabaseInfo.NumberOfItems = 3;
+  Catalogue().Modified = false;
+  for (int32_t n : {1, 2, 4}) Catalogue().Nebulas.push_back(Numbered(n));
+  Catalogue().DatabaseInfo.NumberOfItems = 3;
   EXPECT_EQ(AddNebula(Numbered(99)), 3u);
-  EXPECT_EQ(Nebulas[3].IndexOfItem, 3);
-  EXPECT_EQ(DatabaseInfo.NumberOfItems, 4);
-  EXPECT_TRUE(Modified);
+  EXPECT_EQ(Catalogue().Nebulas[3].IndexOfItem, 3);
+  EXPECT_EQ(Catalogue().DatabaseInfo.NumberOfItems, 4);
+  EXPECT_TRUE(Catalogue().Modified);
 }
 
 TEST_F(CatalogueTest, DeletingRenumbersTheRecordsAbove) {
   NewDatabase(scratch_.File("d.cvl"), "", "", "");
-  for (int32_t n : {3, 1, 5, 2, 4}) Nebulas.push_back(Numbered(n));
-  DatabaseInfo.NumberOfItems = 5;
-  Modified = false;
+  for (int32_t n : {3, 1, 5, 2, 4}) Catalogue().Nebulas.push_back(Numbered(n));
+  Catalogue().DatabaseInfo.NumberOfItems = 5;
+  Catalogue().Modified = false;
   DeleteNebula(3);  // the record numbered 2
-  ASSERT_EQ(Nebulas.size(), 4u);
-  EXPECT_EQ(DatabaseInfo.NumberOfItems, 4);
-  EXPECT_TRUE(Modified);
+  ASSERT_EQ(Catalogue().Nebulas.size(), 4u);
+  EXPECT_EQ(Catalogue().DatabaseInfo.NumberOfItems, 4);
+  EXPECT_TRUE(Catalogue().Modified);
   std::vector<int32_t> numbers;
-  for (const TNebula& n : Nebulas) numbers.push_back(n.IndexOfItem);
+  for (const TNebula& n : Catalogue().Nebulas) numbers.push_back(n.IndexOfItem);
   EXPECT_EQ(numbers, (std::vector<int32_t>{2, 1, 4, 3}));
 }
 

@@ -24,8 +24,8 @@ TEST_F(GeneratorTest, ToolWritesASoundCatalogueWithItsPictures) {
                 {CVLTOOL_PATH, "generate", "2000", cvl, "--seed", "5", "--thumbnails", "0.5", "--name", "Test"}),
             0);
   ASSERT_TRUE(LoadDatabase(cvl));
-  ASSERT_EQ(Nebulas.size(), 2000u);
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, "Test");
+  ASSERT_EQ(Catalogue().Nebulas.size(), 2000u);
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, "Test");
 
   std::set<std::string> names;
   std::set<int32_t> ngc;
@@ -33,8 +33,8 @@ TEST_F(GeneratorTest, ToolWritesASoundCatalogueWithItsPictures) {
   int with_picture = 0;
   int north = 0;
   int quadrants[4] = {};
-  for (std::size_t i = 0; i < Nebulas.size(); ++i) {
-    const TNebula& r = Nebulas[i];
+  for (std::size_t i = 0; i < Catalogue().Nebulas.size(); ++i) {
+    const TNebula& r = Catalogue().Nebulas[i];
     EXPECT_EQ(r.IndexOfItem, static_cast<int32_t>(i + 1));
     names.insert(r.NameOfNebula.Str());
     ngc.insert(r.NGC);

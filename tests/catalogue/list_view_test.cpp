@@ -9,6 +9,7 @@
 #include "catalogue_fixture.h"
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_list_view.h"
+#include "tests/support/list_reference.h"
 #include "platform/cp1250.h"
 #include "tools/cvltool/catalogue_csv.h"
 
@@ -105,7 +106,7 @@ TEST_F(CatalogueTest, CachedListEqualsTheRecomputationAfterEveryChange) {
   const char* searches[] = {"", "1", "2", "A", "b", "1e0", "0.5", "-", "Tm", "H", "x", "ngc 1", "aB"};
 
   for (int run = 0; run < 60; ++run) {
-    ResetDatabaseGlobals();
+    RenewCatalogue();
     NewDatabase("mem.cvl", "", "", "");
     TNebulas literal;  // the records as the recomputation keeps them
     TListView view;
@@ -124,7 +125,7 @@ TEST_F(CatalogueTest, CachedListEqualsTheRecomputationAfterEveryChange) {
     };
     // The row the user acts on, and the record it stands for in each world.
     auto chosen_row = [&](std::size_t& cached, std::size_t& plain) {
-      if (Nebulas.empty() || !shown) return false;
+      if (Catalogue().Nebulas.empty() || !shown) return false;
       TNebulas rows;
       RebuildListLiterally(literal, static_cast<int32_t>(literal.size()), sort, direction, box && !text.empty(),
                            text, rows);
@@ -189,9 +190,9 @@ TEST_F(CatalogueTest, CachedListEqualsTheRecomputationAfterEveryChange) {
         RebuildListLiterally(literal, static_cast<int32_t>(literal.size()), sort, direction, box && !text.empty(),
                              text, rows);
         view.Update(sort, direction, box && !text.empty(), text);
-        ASSERT_EQ(Nebulas.size(), literal.size());
+        ASSERT_EQ(Catalogue().Nebulas.size(), literal.size());
         for (std::size_t i = 0; i < literal.size(); ++i)
-          ASSERT_TRUE(Nebulas[i].IndexOfItem == literal[i].IndexOfItem) << "run " << run << " step " << step;
+          ASSERT_TRUE(Catalogue().Nebulas[i].IndexOfItem == literal[i].IndexOfItem) << "run " << run << " step " << step;
         ASSERT_EQ(view.Count(), rows.size()) << "run " << run << " step " << step;
         for (std::size_t i = 0; i < rows.size(); ++i) {
           const TNebula& a = view.Row(i);

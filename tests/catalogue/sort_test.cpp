@@ -205,22 +205,22 @@ TEST(SortNebulas, FollowsTheDocumentedExamples) {
 
 TEST_F(CatalogueTest, SortChangesOnlyTheOrderOfTheLoadedRecords) {
   NewDatabase("x.cvl", "Názov", "", "");
-  Nebulas = Named({"c", "a", "b"});
-  Nebulas[0].Thumbnail.FileName = "thumb of c";
-  DatabaseInfo.NumberOfItems = 3;
-  Modified = false;
+  Catalogue().Nebulas = Named({"c", "a", "b"});
+  Catalogue().Nebulas[0].Thumbnail.FileName = "thumb of c";
+  Catalogue().DatabaseInfo.NumberOfItems = 3;
+  Catalogue().Modified = false;
   Sort(ST_NameOfNebula, D_Up);
-  EXPECT_EQ(Names(Nebulas), (std::vector<std::string>{"a", "b", "c"}));
-  EXPECT_EQ(Nebulas[2].IndexOfItem, 1);
-  EXPECT_EQ(Nebulas[2].Thumbnail.FileName, "thumb of c");
-  EXPECT_FALSE(Modified);
-  EXPECT_EQ(DatabaseInfo.NumberOfItems, 3);
+  EXPECT_EQ(Names(Catalogue().Nebulas), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(Catalogue().Nebulas[2].IndexOfItem, 1);
+  EXPECT_EQ(Catalogue().Nebulas[2].Thumbnail.FileName, "thumb of c");
+  EXPECT_FALSE(Catalogue().Modified);
+  EXPECT_EQ(Catalogue().DatabaseInfo.NumberOfItems, 3);
 
   for (int n : {0, 1}) {
-    Nebulas = Named({"b", "a"});
-    DatabaseInfo.NumberOfItems = n;
+    Catalogue().Nebulas = Named({"b", "a"});
+    Catalogue().DatabaseInfo.NumberOfItems = n;
     Sort(ST_NameOfNebula, D_Up);
-    EXPECT_EQ(Names(Nebulas), (std::vector<std::string>{"b", "a"}));
+    EXPECT_EQ(Names(Catalogue().Nebulas), (std::vector<std::string>{"b", "a"}));
   }
 }
 

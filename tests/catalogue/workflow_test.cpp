@@ -49,39 +49,40 @@ TEST_F(WorkflowTest, PathChecksLeaveFilesAsTheyWere) {
   expected += "\" je neplatná cesta!"_cps;
   EXPECT_EQ(RecentMessages().back(), expected);
   EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::Refused});
-  EXPECT_FALSE(Loaded);
+  EXPECT_FALSE(Catalogue().Loaded);
 }
 
 TEST_F(WorkflowTest, OperationsWaitBehindTheQuestionAndTheAnswerCarriesThemOn) {
   ChangedDatabase();
   const std::string c = scratch_.File("c.cvl");
   EXPECT_EQ(RequestNew(c, "Nová"_cp, "Autor", "Popis", &Record), TWorkflowStep::AskToSave);
-  EXPECT_EQ(PendingOperation().Operation, TDatabaseOperation::New);
+  EXPECT_EQ(Catalogue().Pending.Operation, TDatabaseOperation::New);
   EXPECT_TRUE(g_told.empty());
   EXPECT_EQ(AnswerSaveQuestion(false), TWorkflowStep::Done);
   EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::Done});
-  EXPECT_EQ(DatabaseFile, c);
-  EXPECT_EQ(DatabaseInfo.Autor, "Autor");
-  EXPECT_EQ(PendingOperation().Operation, TDatabaseOperation::None);
+  EXPECT_EQ(Catalogue().DatabaseFile, c);
+  EXPECT_EQ(Catalogue().DatabaseInfo.Autor, "Autor");
+  EXPECT_EQ(Catalogue().Pending.Operation, TDatabaseOperation::None);
   EXPECT_EQ(AnswerSaveQuestion(true), TWorkflowStep::Refused) << "nothing is waiting any more";
 
   // Quitting with a failed save keeps the program and the changes.
-  DatabaseFile = scratch_.File("chyba/a.cvl");
+  Catalogue().DatabaseFile = scratch_.File("chyba/a.cvl");
+  g_told.clear();
   EXPECT_EQ(RequestQuit(&Record), TWorkflowStep::AskToSave);
   EXPECT_EQ(AnswerSaveQuestion(true), TWorkflowStep::SaveFailed);
-  EXPECT_FALSE(Terminate);
-  EXPECT_TRUE(Modified);
-  EXPECT_EQ(RequestQuit(), TWorkflowStep::AskToSave);
+  EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::SaveFailed}) << "the program goes on";
+  EXPECT_TRUE(Catalogue().Modified);
+  EXPECT_EQ(RequestQuit(&Record), TWorkflowStep::AskToSave);
   EXPECT_EQ(AnswerSaveQuestion(false), TWorkflowStep::Done);
-  EXPECT_TRUE(Terminate);
+  EXPECT_EQ(g_told.back(), TWorkflowStep::Done) << "the requester ends the program";
 }
 
 TEST_F(WorkflowTest, AFailedSaveAsKeepsThePreviousFile) {
   ChangedDatabase();
   const std::string a = scratch_.File("a.cvl");
   EXPECT_EQ(RequestSaveAs(scratch_.Path() + "/"), TWorkflowStep::Refused);
-  EXPECT_EQ(DatabaseFile, a);
-  EXPECT_EQ(DatabaseInfo.Path, a);
+  EXPECT_EQ(Catalogue().DatabaseFile, a);
+  EXPECT_EQ(Catalogue().DatabaseInfo.Path, a);
   // One byte past what the header records: the name cut to 255 bytes is a
   // file of its own, which must stay as it was.
   const std::string prefix = scratch_.Path() + "/";
@@ -93,11 +94,11 @@ TEST_F(WorkflowTest, AFailedSaveAsKeepsThePreviousFile) {
   EXPECT_NE(RecentMessages().back().find("je neplatná cesta!"_cp), std::string::npos);
   EXPECT_EQ(ReadFile(cut), "iny subor");
   EXPECT_FALSE(Exists(longName));
-  EXPECT_EQ(DatabaseFile, a);
+  EXPECT_EQ(Catalogue().DatabaseFile, a);
 
   EXPECT_EQ(RequestSaveAs(scratch_.File("d.cvl")), TWorkflowStep::Done);
-  EXPECT_EQ(DatabaseFile, scratch_.File("d.cvl"));
-  EXPECT_FALSE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, scratch_.File("d.cvl"));
+  EXPECT_FALSE(Catalogue().Modified);
 }
 
 TEST_F(WorkflowTest, ASaveOverAFileReplacedOnDiskAsksFirst) {
@@ -112,7 +113,7 @@ TEST_F(WorkflowTest, ASaveOverAFileReplacedOnDiskAsksFirst) {
   EXPECT_EQ(RequestSave(), TWorkflowStep::AskToOverwrite);
   EXPECT_EQ(AnswerOverwriteQuestion(TOverwriteAnswer::Cancel), TWorkflowStep::Refused);
   EXPECT_EQ(ReadFile(a), theirs);
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
 
   // Behind the save question: the open waits on behind this one, and goes
   // on once the file has been overwritten.
@@ -123,7 +124,7 @@ TEST_F(WorkflowTest, ASaveOverAFileReplacedOnDiskAsksFirst) {
   EXPECT_TRUE(g_told.empty());
   EXPECT_EQ(AnswerOverwriteQuestion(TOverwriteAnswer::Overwrite), TWorkflowStep::Done);
   EXPECT_EQ(g_told, std::vector<TWorkflowStep>{TWorkflowStep::Done});
-  EXPECT_EQ(DatabaseFile, b);
+  EXPECT_EQ(Catalogue().DatabaseFile, b);
   TDatabaseInfo info;
   TNebulas records;
   ASSERT_EQ(DecodeDatabase(ReadFile(a), info, records).Error, TDatabaseError::None);
@@ -142,7 +143,7 @@ TEST_F(WorkflowTest, ACatalogueOpenInAnotherRunningProgramIsToldAtOpening) {
   ASSERT_TRUE(SaveDatabase());
   platform::FileLock other;  // the other program
   ASSERT_EQ(other.Take(a), platform::LockResult::Taken);
-  LockOpenedDatabases = true;
+  Catalogue().LockFiles = true;
   ClearRecentMessages();
   EXPECT_TRUE(LoadDatabase(a));
   ASSERT_FALSE(RecentMessages().empty());
@@ -151,8 +152,8 @@ TEST_F(WorkflowTest, ACatalogueOpenInAnotherRunningProgramIsToldAtOpening) {
   ClearRecentMessages();
   EXPECT_TRUE(LoadDatabase(a));
   EXPECT_TRUE(RecentMessages().empty());
-  EXPECT_TRUE(DatabaseFileLock.Held());
-  LockOpenedDatabases = false;
+  EXPECT_TRUE(Catalogue().FileLock.Held());
+  Catalogue().LockFiles = false;
 }
 
 TEST_F(WorkflowTest, ViewsTellAnyChangeFromAReplacement) {
@@ -173,6 +174,24 @@ TEST_F(WorkflowTest, ViewsTellAnyChangeFromAReplacement) {
   header = false;
   AddNebula(TNebula());
   EXPECT_FALSE(header) << "a replacement seen once stays seen";
+
+  // A catalogue made afresh replaces the old one for every view, and its
+  // counters never fall back to values a view may have seen.
+  ASSERT_EQ(RequestSaveAs(scratch_.File("w.cvl")), TWorkflowStep::Done);
+  list = false;
+  const uint32_t seen = Catalogue().Revision;
+  const uint32_t saves = Catalogue().Saves;
+  ASSERT_GT(saves, 0u);
+  RenewCatalogue();
+  EXPECT_TRUE(list);
+  EXPECT_TRUE(header);
+  EXPECT_GT(Catalogue().Revision, seen);
+  EXPECT_EQ(Catalogue().Saves, saves);
+  list = false;
+  header = false;
+  AddNebula(TNebula());
+  EXPECT_TRUE(list);
+  EXPECT_FALSE(header);
 }
 
 }  // namespace

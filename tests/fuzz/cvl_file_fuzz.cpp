@@ -29,14 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
   if (error == TDatabaseError::None) FUZZ_CHECK(bytes == input);
 
   // A refused load leaves the loaded database as it was.
-  ResetDatabaseGlobals();
+  RenewCatalogue();
   const bool loaded = LoadDatabase(name, false);
   TDatabaseInfo info;
   TNebulas records;
   const bool sound = length_ok && DecodeDatabase(input, info, records).Error == TDatabaseError::None;
   FUZZ_CHECK(loaded == sound);
-  if (!loaded) FUZZ_CHECK(!Loaded && Nebulas.empty() && DatabaseFile.empty());
-  if (loaded) FUZZ_CHECK(Nebulas.size() == records.size() && DatabaseFile == name);
-  ResetDatabaseGlobals();
+  if (!loaded) FUZZ_CHECK(!Catalogue().Loaded && Catalogue().Nebulas.empty() && Catalogue().DatabaseFile.empty());
+  if (loaded) FUZZ_CHECK(Catalogue().Nebulas.size() == records.size() && Catalogue().DatabaseFile == name);
+  RenewCatalogue();
   return 0;
 }

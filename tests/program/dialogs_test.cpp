@@ -28,8 +28,8 @@ class DialogTest : public ProgramTest {
   }
   // Changes the loaded database in memory the way an edit would.
   static void Change() {
-    DatabaseInfo.NameOfDatabase = "Zmenená"_cp;
-    Modified = true;
+    Catalogue().DatabaseInfo.NameOfDatabase = "Zmenená"_cp;
+    Catalogue().Modified = true;
   }
 };
 
@@ -56,7 +56,7 @@ TEST_F(DialogTest, ExitNoOnlyHidesTheForm) {
   Frame();
   EXPECT_FALSE(ExitForm->Visible);
   EXPECT_FALSE(Terminate);
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
 }
 
 TEST_F(DialogTest, ExitWithASavedDatabaseAsksNothingMore) {
@@ -101,13 +101,13 @@ TEST_F(DialogTest, ExitWithChangesNoEndsWithoutWriting) {
 TEST_F(DialogTest, AFailedSaveBeforeExitKeepsTheProgramRunning) {
   StartWithDatabase();
   Change();
-  DatabaseFile = "chyba\\a.cvl";  // a folder that does not exist
+  Catalogue().DatabaseFile = "chyba\\a.cvl";  // a folder that does not exist
   AskToQuit();
   Frame();
   ExitForm->YesButton->OnMouseLeftClick(-1, -1);
   QuestionForm3->YesButton->OnMouseLeftClick(-1, -1);
   EXPECT_FALSE(Terminate);
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_TRUE(ErrorForm->Visible);
   EXPECT_FALSE(QuestionForm3->Visible);
 }
@@ -128,7 +128,7 @@ TEST_F(DialogTest, EnterConfirmsTheFocusedYesButton) {
   Frame();
   AskToQuit();
   Frame();
-  EXPECT_EQ(Focused, static_cast<PComponentBase>(&ExitForm->YesButton));
+  EXPECT_EQ(Toolkit().Focused, static_cast<PComponentBase>(&ExitForm->YesButton));
   backend_.SetKey(vk::RETURN, true);
   Frame();
   backend_.SetKey(vk::RETURN, false);
@@ -156,7 +156,7 @@ TEST_F(DialogTest, OpeningAMissingFileReportsItAndKeepsTheDatabase) {
   EXPECT_FALSE(OpenDatabaseFile("neni.cvl"));
   ASSERT_TRUE(ErrorForm->Visible);
   EXPECT_EQ(ErrorForm->ErrorMessage, "Súbor \"neni.cvl\" neexistuje!"_cp);
-  EXPECT_EQ(DatabaseFile, "a.cvl");
+  EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");
   EXPECT_FALSE(OpenDatabaseFile(""));
 }
 
@@ -167,7 +167,7 @@ TEST_F(DialogTest, OpeningWhileSavedReplacesAtOnceAndRefreshesTheForms) {
   InformationsForm->Refresh = false;
   ListForm->Refresh = false;
   EXPECT_TRUE(OpenDatabaseFile("b.cvl"));
-  EXPECT_EQ(Nebulas.size(), 5u);
+  EXPECT_EQ(Catalogue().Nebulas.size(), 5u);
   EXPECT_FALSE(OpenForm->Visible);
   EXPECT_TRUE(InformationsForm->Refresh);
   EXPECT_TRUE(ListForm->Refresh);
@@ -183,12 +183,12 @@ TEST_F(DialogTest, OpeningWithChangesAsksAndYesSavesFirst) {
   ASSERT_TRUE(QuestionForm2->Visible);
   EXPECT_EQ(QuestionForm2->GetShowType(), ST_Modal);
   EXPECT_TRUE(OpenForm->Visible);
-  EXPECT_EQ(DatabaseFile, "a.cvl");
+  EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");
   QuestionForm2->YesButton->OnMouseLeftClick(-1, -1);
   EXPECT_EQ(ReadFile(Path("a.cvl")), DatabaseBytes("Zmenená"_cp, 2));
-  EXPECT_EQ(DatabaseFile, "b.cvl");
-  EXPECT_EQ(Nebulas.size(), 5u);
-  EXPECT_FALSE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, "b.cvl");
+  EXPECT_EQ(Catalogue().Nebulas.size(), 5u);
+  EXPECT_FALSE(Catalogue().Modified);
   EXPECT_FALSE(QuestionForm2->Visible);
   EXPECT_FALSE(OpenForm->Visible);
 }
@@ -201,7 +201,7 @@ TEST_F(DialogTest, OpeningWithChangesNoDiscardsThem) {
   OpenDatabaseFile("b.cvl");
   QuestionForm2->NoButton->OnMouseLeftClick(-1, -1);
   EXPECT_EQ(ReadFile(Path("a.cvl")), before);
-  EXPECT_EQ(DatabaseFile, "b.cvl");
+  EXPECT_EQ(Catalogue().DatabaseFile, "b.cvl");
   EXPECT_FALSE(QuestionForm2->Visible);
 }
 
@@ -212,9 +212,9 @@ TEST_F(DialogTest, SavedThenRejectedKeepsTheSavedDatabaseLoaded) {
   OpenForm->Show(ST_Unmodal);
   OpenDatabaseFile("b.cvl");
   QuestionForm2->YesButton->OnMouseLeftClick(-1, -1);
-  EXPECT_EQ(DatabaseFile, "a.cvl");
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, "Zmenená"_cp);
-  EXPECT_FALSE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, "Zmenená"_cp);
+  EXPECT_FALSE(Catalogue().Modified);
   EXPECT_TRUE(ErrorForm->Visible);
   EXPECT_TRUE(OpenForm->Visible);  // the form stays open for another name
 }
@@ -223,11 +223,11 @@ TEST_F(DialogTest, AFailedSaveBeforeOpeningKeepsTheChanges) {
   StartWithDatabase();
   WriteFile(Path("b.cvl"), DatabaseBytes("Druhá"_cp, 5));
   Change();
-  DatabaseFile = "chyba\\a.cvl";
+  Catalogue().DatabaseFile = "chyba\\a.cvl";
   OpenDatabaseFile("b.cvl");
   QuestionForm2->YesButton->OnMouseLeftClick(-1, -1);
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, "Zmenená"_cp);
-  EXPECT_TRUE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, "Zmenená"_cp);
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_FALSE(QuestionForm2->Visible);
 }
 
@@ -239,9 +239,9 @@ TEST_F(DialogTest, NewDatabaseQuestionCreatesFromTheFormsTexts) {
   ASSERT_TRUE(QuestionForm->Visible);
   QuestionForm->YesButton->OnMouseLeftClick(-1, -1);
   EXPECT_EQ(ReadFile(Path("a.cvl")), DatabaseBytes("Zmenená"_cp, 2));
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, "Nová"_cp);
-  EXPECT_EQ(DatabaseFile, "c.cvl");
-  EXPECT_TRUE(Nebulas.empty());
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, "Nová"_cp);
+  EXPECT_EQ(Catalogue().DatabaseFile, "c.cvl");
+  EXPECT_TRUE(Catalogue().Nebulas.empty());
   EXPECT_FALSE(FileNewForm->Visible);
   EXPECT_FALSE(QuestionForm->Visible);
 }
@@ -261,7 +261,7 @@ TEST_F(DialogTest, TheCataloguesMessagesReachTheErrorFormAndOKHidesIt) {
   ASSERT_TRUE(ErrorForm->Visible);
   EXPECT_EQ(ErrorForm->ErrorMessage, "Skúška"_cp);
   Frame();
-  EXPECT_EQ(Focused, static_cast<PComponentBase>(&ErrorForm->OKButton));
+  EXPECT_EQ(Toolkit().Focused, static_cast<PComponentBase>(&ErrorForm->OKButton));
   backend_.SetKey(vk::RETURN, true);
   Frame();
   backend_.SetKey(vk::RETURN, false);

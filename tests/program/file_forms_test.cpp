@@ -58,7 +58,7 @@ class FileFormTest : public ProgramTest {
 
 TEST_F(FileFormTest, OpenRefusesMissingAndForeignFilesAndLosesNothing) {
   ASSERT_NO_FATAL_FAILURE(StartWithDatabase());
-  ShowListItem(Nebulas[1]);
+  ShowListItem(Catalogue().Nebulas[1]);
   ReviseForm->Show(ST_Unmodal);
   OpenForm->Show(ST_Unmodal);
   Frame();
@@ -77,9 +77,9 @@ TEST_F(FileFormTest, OpenRefusesMissingAndForeignFilesAndLosesNothing) {
   Frame(2);
   EXPECT_TRUE(OpenForm->Visible);
   EXPECT_TRUE(OpenForm->PathEdit->Text.empty());
-  EXPECT_EQ(DatabaseFile, "a.cvl");
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, "Prvá"_cp);
-  EXPECT_EQ(Nebulas.size(), 2u);
+  EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, "Prvá"_cp);
+  EXPECT_EQ(Catalogue().Nebulas.size(), 2u);
   EXPECT_TRUE(ListItemForm->Visible);
   EXPECT_EQ(ListItemForm->NameOfNebula, "Hmlovina 2");
   EXPECT_TRUE(ReviseForm->Visible);
@@ -90,16 +90,16 @@ TEST_F(FileFormTest, EnterInTheOpenFormOpensWithEitherSeparatorAndHidesTheRecord
   ASSERT_NO_FATAL_FAILURE(StartWithDatabase());
   fs::create_directory(Path("kat"));
   WriteFile(Path("kat/b.cvl"), DatabaseBytes("Druhá"_cp, 5));
-  ShowListItem(Nebulas[0]);
+  ShowListItem(Catalogue().Nebulas[0]);
   for (const char* typed : {"kat\\b.cvl", "kat/b.cvl"}) {
     OpenForm->Show(ST_Unmodal);
     Frame();
-    ASSERT_EQ(Focused, PComponentBase(&OpenForm->PathEdit));
+    ASSERT_EQ(Toolkit().Focused, PComponentBase(&OpenForm->PathEdit));
     OpenForm->PathEdit->SetText(typed);
     PressEnter();
     EXPECT_FALSE(ErrorForm->Visible) << typed;
-    EXPECT_EQ(DatabaseFile, typed);
-    EXPECT_EQ(Nebulas.size(), 5u);
+    EXPECT_EQ(Catalogue().DatabaseFile, typed);
+    EXPECT_EQ(Catalogue().Nebulas.size(), 5u);
     EXPECT_FALSE(OpenForm->Visible);
     EXPECT_TRUE(OpenForm->PathEdit->Text.empty());
   }
@@ -124,8 +124,8 @@ TEST_F(FileFormTest, NewFormChecksThePathWithoutTouchingFilesAndAsksAboutChanges
   }
 
   // With unsaved changes the question comes first; closing it keeps everything.
-  DatabaseInfo.NameOfDatabase = "Zmenená"_cp;
-  Modified = true;
+  Catalogue().DatabaseInfo.NameOfDatabase = "Zmenená"_cp;
+  Catalogue().Modified = true;
   const std::size_t files = FilesInFolder();
   form.PathEdit->SetText("c.cvl");
   form.OKButton->OnMouseLeftClick(-1, -1);
@@ -133,33 +133,33 @@ TEST_F(FileFormTest, NewFormChecksThePathWithoutTouchingFilesAndAsksAboutChanges
   EXPECT_EQ(FilesInFolder(), files);  // the check left nothing behind
   QuestionForm->CloseByUser();
   EXPECT_FALSE(QuestionForm->Visible);
-  EXPECT_EQ(PendingOperation().Operation, TDatabaseOperation::None);
+  EXPECT_EQ(Catalogue().Pending.Operation, TDatabaseOperation::None);
   EXPECT_TRUE(form.Visible);
   EXPECT_EQ(form.PathEdit->Text, "c.cvl");
-  EXPECT_EQ(DatabaseFile, "a.cvl");
-  EXPECT_TRUE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");
+  EXPECT_TRUE(Catalogue().Modified);
 
   // No drops the changes and creates the new database in memory.
   form.OKButton->OnMouseLeftClick(-1, -1);
   QuestionForm->NoButton->OnMouseLeftClick(-1, -1);
   EXPECT_EQ(ReadFile(Path("a.cvl")), DatabaseBytes("Prvá"_cp, 2));
-  EXPECT_EQ(DatabaseFile, "c.cvl");
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, "Nová"_cp);
-  EXPECT_EQ(DatabaseInfo.Autor, "Ja");
-  EXPECT_TRUE(Nebulas.empty());
-  EXPECT_TRUE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, "c.cvl");
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, "Nová"_cp);
+  EXPECT_EQ(Catalogue().DatabaseInfo.Autor, "Ja");
+  EXPECT_TRUE(Catalogue().Nebulas.empty());
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_FALSE(Exists(Path("c.cvl")));
   EXPECT_FALSE(form.Visible);
   EXPECT_TRUE(form.NameEdit->Text.empty());
 
   // A name that is an existing file passes the check and the file stays as it was.
   const std::string before = ReadFile(Path("a.cvl"));
-  Modified = false;
+  Catalogue().Modified = false;
   FileNewForm->Show(ST_Unmodal);
   form.PathEdit->SetText("a.cvl");
   form.OKButton->OnMouseLeftClick(-1, -1);
   EXPECT_FALSE(ErrorForm->Visible);
-  EXPECT_EQ(DatabaseFile, "a.cvl");
+  EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");
   EXPECT_EQ(ReadFile(Path("a.cvl")), before);
   EXPECT_EQ(FilesInFolder(), files);
 }
@@ -174,21 +174,21 @@ TEST_F(FileFormTest, TabWalksTheEditsThenOKThenCancelAndEnterOnCancelClearsAndHi
   const PComponentBase order[] = {&form.PathEdit, &form.NameEdit, &form.AuthorEdit, &form.DescriptionEdit,
                                   &form.OKButton, &form.CancelButton};
   for (PComponentBase expected : order) {
-    EXPECT_EQ(Focused, expected);
+    EXPECT_EQ(Toolkit().Focused, expected);
     if (expected != order[5]) PressTab();
   }
   PressEnter();
   EXPECT_FALSE(form.Visible);
   EXPECT_TRUE(form.PathEdit->Text.empty());
   EXPECT_TRUE(form.DescriptionEdit->Text.empty());
-  EXPECT_EQ(DatabaseFile, "a.cvl");
+  EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");
 }
 
 TEST_F(FileFormTest, SaveAsOverwritesWithoutAskingAndAFailedWriteKeepsTheOldFileAndBinding) {
   ASSERT_NO_FATAL_FAILURE(StartWithDatabase());
   WriteFile(Path("b.cvl"), "stary obsah");
-  DatabaseInfo.NameOfDatabase = "Zmenená"_cp;
-  Modified = true;
+  Catalogue().DatabaseInfo.NameOfDatabase = "Zmenená"_cp;
+  Catalogue().Modified = true;
 
   // The temporary file cannot be made: the old file, the binding and the changes stay.
   platform::SetFileFaultHook(
@@ -199,8 +199,8 @@ TEST_F(FileFormTest, SaveAsOverwritesWithoutAskingAndAFailedWriteKeepsTheOldFile
   EXPECT_TRUE(ErrorForm->Visible);
   ErrorForm->Hide();
   EXPECT_EQ(ReadFile(Path("b.cvl")), "stary obsah");
-  EXPECT_EQ(DatabaseFile, "a.cvl");
-  EXPECT_TRUE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_TRUE(SaveAsForm->Visible);
   platform::SetFileFaultHook(nullptr);
 
@@ -210,8 +210,8 @@ TEST_F(FileFormTest, SaveAsOverwritesWithoutAskingAndAFailedWriteKeepsTheOldFile
   EXPECT_FALSE(QuestionForm->Visible);
   EXPECT_FALSE(SaveAsForm->Visible);
   EXPECT_TRUE(SaveAsForm->PathEdit->Text.empty());
-  EXPECT_EQ(DatabaseFile, "b.cvl");
-  EXPECT_FALSE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseFile, "b.cvl");
+  EXPECT_FALSE(Catalogue().Modified);
   TDatabaseInfo info;
   TNebulas records;
   ASSERT_EQ(DecodeDatabase(ReadFile(Path("b.cvl")), info, records).Error, TDatabaseError::None);
@@ -228,30 +228,30 @@ TEST_F(FileFormTest, InformationFormEditsTheHeaderAndAChangeCountsAsUnsaved) {
   Frame();
   EXPECT_EQ(form.NameEdit->Text, "Prvá"_cp);
   EXPECT_EQ(form.AuthorEdit->Text, "Autor");
-  EXPECT_EQ(Focused, PComponentBase(&form.NameEdit));
+  EXPECT_EQ(Toolkit().Focused, PComponentBase(&form.NameEdit));
 
   form.OKButton->OnMouseLeftClick(-1, -1);  // nothing changed
-  EXPECT_FALSE(Modified);
+  EXPECT_FALSE(Catalogue().Modified);
   EXPECT_FALSE(form.Visible);
 
   form.Open();
   Frame();
   form.AuthorEdit->SetText("Iný");
   form.CancelButton->OnMouseLeftClick(-1, -1);
-  EXPECT_EQ(DatabaseInfo.Autor, "Autor");
+  EXPECT_EQ(Catalogue().DatabaseInfo.Autor, "Autor");
   EXPECT_TRUE(form.AuthorEdit->Text.empty());
 
   form.Open();
   Frame();
   form.NameEdit->SetText(std::string(300, 'x'));
   PressEnter();  // name, author, description, then OK
-  EXPECT_EQ(Focused, PComponentBase(&form.AuthorEdit));
+  EXPECT_EQ(Toolkit().Focused, PComponentBase(&form.AuthorEdit));
   PressEnter();
-  EXPECT_EQ(Focused, PComponentBase(&form.DescriptionEdit));
+  EXPECT_EQ(Toolkit().Focused, PComponentBase(&form.DescriptionEdit));
   PressEnter();
   EXPECT_FALSE(form.Visible);
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, std::string(255, 'x'));
-  EXPECT_TRUE(Modified);
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, std::string(255, 'x'));
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_EQ(ReadFile(Path("a.cvl")), DatabaseBytes("Prvá"_cp, 2));  // nothing written until a save
 }
 

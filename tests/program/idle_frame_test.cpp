@@ -69,7 +69,7 @@ TEST_F(IdleFrameTest, FileFormsItemViewAndFullScreenPicture) {
   FileNewForm->Show(ST_Unmodal);
   FileNewForm->PathEdit->SetText("nový.cvl");
   InformationsForm->Open();
-  ShowListItem(Nebulas[0]);
+  ShowListItem(Catalogue().Nebulas[0]);
   ShowFullscreenPicture();
   Frame(3);
   EXPECT_EQ(Measure(30), 0);

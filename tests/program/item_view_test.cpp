@@ -81,7 +81,7 @@ TEST_F(ItemViewTest, ShowsTheRecordsTextsAndAWidePictureFittedIntoThePanel) {
   ShowListItem(Record("wide.bmp"));
   Frame();
   ASSERT_TRUE(ListItemForm->Visible);
-  EXPECT_EQ(Focused, PComponentBase(&ListItemForm->OKButton));
+  EXPECT_EQ(Toolkit().Focused, PComponentBase(&ListItemForm->OKButton));
   EXPECT_EQ(ListItemForm->IndexInArray, "7");
   EXPECT_EQ(ListItemForm->NGC, "6853");
   EXPECT_EQ(ListItemForm->Rect, "19.993");
@@ -131,10 +131,10 @@ TEST_F(ItemViewTest, PicturesThatCannotBeShownGiveTheirMessageAndDrawNothing) {
   // Relative to the database's folder, whichever separator its path uses.
   std::filesystem::create_directory(Path("kat"));
   ASSERT_NO_FATAL_FAILURE(WriteRed("kat/ok.bmp", 10, 10));
-  DatabaseInfo.Path = "kat\\a.cvl";
+  Catalogue().DatabaseInfo.Path = "kat\\a.cvl";
   ShowListItem(Record("ok.bmp"));
   EXPECT_EQ(Panel().Result_, 0);
-  DatabaseInfo.Path = "kat/a.cvl";
+  Catalogue().DatabaseInfo.Path = "kat/a.cvl";
   ShowListItem(Record("ok.bmp"));
   EXPECT_EQ(Panel().Result_, 0);
 
@@ -192,7 +192,7 @@ TEST_F(ItemViewTest, ARightClickOnThePictureShowsItOverTheWholeScreen) {
   ASSERT_TRUE(FullscreenForm->Visible);
   EXPECT_EQ(FullscreenForm->NameOfNebula, "Činka"_cp);
   EXPECT_EQ(FullscreenForm->CaptionRest, "Činka (wide.bmp)"_cp);
-  EXPECT_EQ(Focused, PComponentBase(&FullscreenForm->OKButton));
+  EXPECT_EQ(Toolkit().Focused, PComponentBase(&FullscreenForm->OKButton));
   // 1000 x 500 in 983 x 727: 983 x 492 (491.5 to even), 117 rows down.
   const TViewport f = FullscreenForm->RealCanvasPos;
   EXPECT_EQ(ScreenPixel(f.X1 + 20, f.Y1 + 20 + 117), (Rgb{0, 0, 255}));

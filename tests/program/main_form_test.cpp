@@ -117,7 +117,7 @@ TEST_F(MainFormTest, EachArcButtonShowsItsForm) {
   SettingsForm->Hide();
   ClickOn(*MainForm->AboutButton);
   EXPECT_TRUE(AboutForm->Visible);
-  EXPECT_EQ(ActiveForm, static_cast<PComponentBase>(&AboutForm));
+  EXPECT_EQ(Toolkit().ActiveForm, static_cast<PComponentBase>(&AboutForm));
   AboutForm->Hide();
   ClickOn(*MainForm->ExitButton);
   EXPECT_TRUE(ExitForm->Visible);
@@ -128,7 +128,7 @@ TEST_F(MainFormTest, TheFileMenuOpensWithItsFirstItemFocusedAndItsItemsAct) {
   EXPECT_FALSE(MainForm->OpenItem->Visible);
   ClickOn(*MainForm->FileButton);
   EXPECT_TRUE(MainForm->OpenItem->Visible);
-  EXPECT_EQ(Focused, static_cast<PComponentBase>(&MainForm->FileNewItem));
+  EXPECT_EQ(Toolkit().Focused, static_cast<PComponentBase>(&MainForm->FileNewItem));
   ClickOn(*MainForm->OpenItem);
   EXPECT_TRUE(OpenForm->Visible);
 }
@@ -136,12 +136,12 @@ TEST_F(MainFormTest, TheFileMenuOpensWithItsFirstItemFocusedAndItsItemsAct) {
 TEST_F(MainFormTest, SaveWritesAtOnceWithoutADialog) {
   WriteFile(Path("a.cvl"), DatabaseBytes("A", 1));
   ASSERT_TRUE(OpenDatabaseFile("a.cvl"));
-  DatabaseInfo.NameOfDatabase = "B";
-  Modified = true;
+  Catalogue().DatabaseInfo.NameOfDatabase = "B";
+  Catalogue().Modified = true;
   MainForm->SaveItem->OnMouseLeftClick(-1, -1);
-  EXPECT_FALSE(Modified);
+  EXPECT_FALSE(Catalogue().Modified);
   EXPECT_EQ(ReadFile(Path("a.cvl")), DatabaseBytes("B", 1));
-  for (PComponentBase form : AllForms) {
+  for (PComponentBase form : Toolkit().AllForms) {
     if (form == &MainForm) continue;
     EXPECT_FALSE(Deref(form)->Visible);
   }
@@ -170,11 +170,11 @@ TEST_F(MainFormTest, TheOpenWindowsListFollowsTheShownAndMinimizedForms) {
   SettingsForm->Hide();
   Frame(2);
   EXPECT_EQ(ListedWindows(), 3);
-  EXPECT_EQ(ActiveForm, static_cast<PComponentBase>(&AboutForm));
+  EXPECT_EQ(Toolkit().ActiveForm, static_cast<PComponentBase>(&AboutForm));
 
   // Open the list, then press on the settings entry: the form comes back on top.
   ClickOn(*MainForm->OpenedWindowsButton);
-  EXPECT_EQ(Focused, static_cast<PComponentBase>(&MainForm->OpenedWindowsItems[0]));
+  EXPECT_EQ(Toolkit().Focused, static_cast<PComponentBase>(&MainForm->OpenedWindowsItems[0]));
   ASSERT_TRUE(MainForm->OpenedWindowsItems[1]->Visible);
   const TViewport& entry = MainForm->OpenedWindowsItems[1]->RealComponentPos;
   // The items overlap by 10 pixels; the one above covers the top of this one.
@@ -186,8 +186,8 @@ TEST_F(MainFormTest, TheOpenWindowsListFollowsTheShownAndMinimizedForms) {
   Frame();
   EXPECT_TRUE(SettingsForm->Visible);
   EXPECT_FALSE(SettingsForm->Minimized);
-  EXPECT_EQ(ActiveForm, static_cast<PComponentBase>(&SettingsForm));
-  EXPECT_EQ(OpenedWindows.back(), static_cast<PComponentBase>(&SettingsForm));
+  EXPECT_EQ(Toolkit().ActiveForm, static_cast<PComponentBase>(&SettingsForm));
+  EXPECT_EQ(Toolkit().OpenedWindows.back(), static_cast<PComponentBase>(&SettingsForm));
 
   AboutForm->Hide();
   SettingsForm->Hide();

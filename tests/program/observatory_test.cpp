@@ -38,17 +38,17 @@ class ObservatoryTest : public ProgramTest {
   }
   // Records at the given declinations, all on one hour circle.
   static void Load(std::initializer_list<double> declinations) {
-    Nebulas.clear();
+    Catalogue().Nebulas.clear();
     int32_t number = 1;
     for (double dec : declinations) {
       TNebula n;
       n.IndexOfItem = number++;
       n.Dec = dec;
-      Nebulas.push_back(n);
+      Catalogue().Nebulas.push_back(n);
     }
-    DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
-    Loaded = true;
-    ++DatabaseRevision;
+    Catalogue().DatabaseInfo.NumberOfItems = static_cast<int32_t>(Catalogue().Nebulas.size());
+    Catalogue().Loaded = true;
+    ++Catalogue().Revision;
   }
   TObservatoryForm& O() { return *ObservatoryForm; }
   TTimePanel& T() { return *O().TimePanel; }
@@ -162,24 +162,24 @@ TEST_F(ObservatoryTest, PointerAndTabFocusTheNebulaeAndTheFrameShowsOnlyThen) {
   backend_.SetCursor(Screen(second, 5, 5).X, Screen(second, 5, 5).Y);
   Frame();
   EXPECT_EQ(O().FocusedNebula, 1);
-  EXPECT_EQ(Focused, O().Focus_Nebulas.Get()->Adress);
+  EXPECT_EQ(Toolkit().Focused, O().Focus_Nebulas.Get()->Adress);
   EXPECT_TRUE(WhiteAt(Screen(second, 0, 5)));
   // Tab from the last nebula goes on to the day input; the frame goes.
   backend_.SetKey(9, true);
   Frame();
   backend_.SetKey(9, false);
   Frame();
-  EXPECT_EQ(Focused, T().Day.Get()->Adress);
+  EXPECT_EQ(Toolkit().Focused, T().Day.Get()->Adress);
   EXPECT_EQ(O().FocusedNebula, -1);
   EXPECT_FALSE(WhiteAt(Screen(second, 0, 5)));
   // A focused nebula that sets sends the focus to the day input.
   O().FocusNebula(0);
   Frame();
-  Nebulas[static_cast<std::size_t>(O().ObservingNebulas[0].Record)].Dec = -1;
-  ++DatabaseRevision;
+  Catalogue().Nebulas[static_cast<std::size_t>(O().ObservingNebulas[0].Record)].Dec = -1;
+  ++Catalogue().Revision;
   Frame();
   EXPECT_EQ(O().FocusedNebula, -1);
-  EXPECT_EQ(Focused, T().Day.Get()->Adress);
+  EXPECT_EQ(Toolkit().Focused, T().Day.Get()->Adress);
 }
 
 // The read-out of M 57 over Bratislava for the local day 2026-12-08 (UTC + 1),
@@ -188,8 +188,8 @@ TEST_F(ObservatoryTest, PointerAndTabFocusTheNebulaeAndTheFrameShowsOnlyThen) {
 TEST_F(ObservatoryTest, ReadOutNamesTheFocusedNebulaAndItsLocalDay) {
   Open(Time(2026, 12, 8, 23, 30), 60);
   Load({33.0292});
-  Nebulas[0].Rect = 18.8931;
-  Nebulas[0].NameOfNebula = TShortString("M 57");
+  Catalogue().Nebulas[0].Rect = 18.8931;
+  Catalogue().Nebulas[0].NameOfNebula = TShortString("M 57");
   O().Latitude = 48.1486;
   O().Longitude = 17.1077;
   O().SetClock(NormalDateToDiffDate(TNormalDate{2026, 12, 8, 12, 0}));
@@ -204,7 +204,7 @@ TEST_F(ObservatoryTest, ReadOutNamesTheFocusedNebulaAndItsLocalDay) {
   EXPECT_STREQ(lines[2].data(), "kulm. 13:37");
   EXPECT_EQ(std::string(lines[3].data()), "výška 75°"_cps);
   // A name too long for its place is cut to fit, with an ellipsis.
-  Nebulas[0].NameOfNebula = TShortString(std::string(80, 'W'));
+  Catalogue().Nebulas[0].NameOfNebula = TShortString(std::string(80, 'W'));
   O().NebulaReadOut(lines);
   const TViewport place = TObservatoryForm::ReadOutPlace(0);
   EXPECT_LE(GetTextLength(ProgramFont(0), lines[0].data()), static_cast<uint32_t>(place.X2 - place.X1 + 1));
@@ -228,7 +228,7 @@ TEST_F(ObservatoryTest, SkippingHiddenThumbnailsChangesNoPixel) {
   Open(Time(2026, 12, 8, 12, 0));
   // A crowded sky: the default thumbnail and small pictures of other sizes,
   // some of them hovered so that a focused frame lies among them.
-  Nebulas.clear();
+  Catalogue().Nebulas.clear();
   TPicture pictures[3];
   uint8_t result = 0;
   LoadBMPPicture("Pictures\\default_thumbnail.bmp", pictures[0], 20, 20, result);
@@ -243,10 +243,10 @@ TEST_F(ObservatoryTest, SkippingHiddenThumbnailsChangesNoPixel) {
     r.Rect = (next() % 24000) / 1000.0;
     r.Dec = (next() % 90000) / 1000.0;
     if (n % 2 == 1) r.Thumbnail = pictures[next() % 3].View();
-    Nebulas.push_back(r);
+    Catalogue().Nebulas.push_back(r);
   }
-  DatabaseInfo.NumberOfItems = 3000;
-  ++DatabaseRevision;
+  Catalogue().DatabaseInfo.NumberOfItems = 3000;
+  ++Catalogue().Revision;
   backend_.SetCursor(O().RealCanvasPos.X1 + 230, O().RealCanvasPos.Y1 + 150);
   Frame();
   backend_.SetCursor(O().RealCanvasPos.X1 + 231, O().RealCanvasPos.Y1 + 150);
@@ -256,9 +256,9 @@ TEST_F(ObservatoryTest, SkippingHiddenThumbnailsChangesNoPixel) {
   O().SkipHiddenThumbnails = false;
   Frame();
   EXPECT_TRUE(backend_.Frame() == skipping);
-  Nebulas.clear();
-  DatabaseInfo.NumberOfItems = 0;
-  ++DatabaseRevision;
+  Catalogue().Nebulas.clear();
+  Catalogue().DatabaseInfo.NumberOfItems = 0;
+  ++Catalogue().Revision;
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ void ProgramTest::SetUp() {
   fs::copy(data / "Pictures", fs::path(folder_) / "Pictures", fs::copy_options::recursive);
   previous_folder_ = fs::current_path().string();
   fs::current_path(folder_);
-  ResetDatabaseGlobals();
+  RenewCatalogue();
+  ClearRecentMessages();
   Settings = TSettings();
 }
 

@@ -10,6 +10,7 @@
 #include "app/corvala.h"
 #include "catalogue/cv_globals.h"
 #include "platform/headless_backend.h"
+#include "tests/support/recent_messages.h"
 
 namespace program_test {
 

@@ -69,7 +69,7 @@ TEST_F(RecordFormsTest, EveryBadNumberIsReportedAndEmptiedTheLastMessageStays) {
   EXPECT_EQ(f.MagEdit->Text, "");
   EXPECT_EQ(f.DecEdit->Text, "-7.25");
   EXPECT_EQ(f.NameEdit->Text, "Nová"_cp);
-  EXPECT_TRUE(Nebulas.empty());
+  EXPECT_TRUE(Catalogue().Nebulas.empty());
   ErrorForm->Hide();
 
   f.NGCEdit->SetText(" $1F");
@@ -82,8 +82,8 @@ TEST_F(RecordFormsTest, EveryBadNumberIsReportedAndEmptiedTheLastMessageStays) {
       Path("sub/p.bmp"), test_support::BuildBmp24(64, 64, std::vector<test_support::Rgb>(64 * 64, {0, 0, 255}))));
   f.PictureEdit->SetText("p.bmp");
   ASSERT_TRUE(f.Accept());
-  ASSERT_EQ(Nebulas.size(), 1u);
-  const TNebula& r = Nebulas[0];
+  ASSERT_EQ(Catalogue().Nebulas.size(), 1u);
+  const TNebula& r = Catalogue().Nebulas[0];
   EXPECT_EQ(r.IndexOfItem, 1);
   EXPECT_EQ(r.NGC, 31);
   EXPECT_EQ(r.Rect, 0.5);
@@ -100,20 +100,20 @@ TEST_F(RecordFormsTest, EnterWalksTheFieldsAndOnePressInTheLastAddsOneRecord) {
   TAddForm& f = *AddForm;
   f.Show(ST_Unmodal);
   Frame();
-  ASSERT_EQ(Focused, &f.NameEdit);
+  ASSERT_EQ(Toolkit().Focused, &f.NameEdit);
   Press(vk::RETURN);
-  EXPECT_EQ(Focused, &f.NGCEdit);
+  EXPECT_EQ(Toolkit().Focused, &f.NGCEdit);
   for (TEdit* edit : {f.NGCEdit.Get(), f.RectEdit.Get(), f.DecEdit.Get(), f.DistanceEdit.Get(), f.MagEdit.Get()})
     edit->SetText("1");
   f.PictureEdit->CatchFocus();
   Frame();
   Press(vk::RETURN);
-  EXPECT_EQ(Focused, &f.DescriptionEdit);
+  EXPECT_EQ(Toolkit().Focused, &f.DescriptionEdit);
   Press(vk::RETURN);
-  EXPECT_EQ(Nebulas.size(), 1u);
+  EXPECT_EQ(Catalogue().Nebulas.size(), 1u);
   EXPECT_FALSE(f.Visible);
   Frame(3);
-  EXPECT_EQ(Nebulas.size(), 1u);
+  EXPECT_EQ(Catalogue().Nebulas.size(), 1u);
 }
 
 TEST_F(RecordFormsTest, RevisingWithoutChangesKeepsEveryValueExactly) {
@@ -129,7 +129,7 @@ TEST_F(RecordFormsTest, RevisingWithoutChangesKeepsEveryValueExactly) {
   r.Description = "Opis";
   AddNumbered(2);
   AddNebula(r);
-  const TNebula before = Nebulas[2];
+  const TNebula before = Catalogue().Nebulas[2];
   ListForm->Show(ST_Unmodal);
   Frame();
   EXPECT_EQ(Cell(3, 2), "5.583");  // the list still shows three decimals
@@ -138,7 +138,7 @@ TEST_F(RecordFormsTest, RevisingWithoutChangesKeepsEveryValueExactly) {
   ReviseForm->Show(ST_Unmodal);
   EXPECT_EQ(ReviseForm->RectEdit->Text, "5.58333");
   ASSERT_TRUE(ReviseForm->Accept());
-  const TNebula& after = Nebulas[2];
+  const TNebula& after = Catalogue().Nebulas[2];
   EXPECT_EQ(after.IndexOfItem, 3);
   EXPECT_EQ(after.NGC, before.NGC);
   EXPECT_EQ(std::memcmp(&after.Rect, &before.Rect, 8 * 4), 0);
@@ -155,11 +155,11 @@ TEST_F(RecordFormsTest, ReviseFormFollowsItsRecordWhenTheListIsSortedMeanwhile) 
   ReviseForm->NameEdit->SetText("Prvá"_cp);
   ListForm->PropertyButtons[0]->OnMouseLeftClick(-1, -1);  // sorts by number, descending
   Frame();
-  ASSERT_EQ(Nebulas[0].IndexOfItem, 5);
+  ASSERT_EQ(Catalogue().Nebulas[0].IndexOfItem, 5);
   ASSERT_TRUE(ReviseForm->Accept());
-  EXPECT_EQ(Nebulas[4].IndexOfItem, 1);
-  EXPECT_EQ(Nebulas[4].NameOfNebula, "Prvá"_cp);
-  EXPECT_EQ(Nebulas[0].NameOfNebula, "M 5");
+  EXPECT_EQ(Catalogue().Nebulas[4].IndexOfItem, 1);
+  EXPECT_EQ(Catalogue().Nebulas[4].NameOfNebula, "Prvá"_cp);
+  EXPECT_EQ(Catalogue().Nebulas[0].NameOfNebula, "M 5");
 }
 
 TEST_F(RecordFormsTest, ScrollingHeadersSearchAndEmptyRows) {
@@ -175,11 +175,11 @@ TEST_F(RecordFormsTest, ScrollingHeadersSearchAndEmptyRows) {
   ListForm->PropertyButtons[0]->OnMouseLeftClick(-1, -1);
   Frame();
   EXPECT_EQ(ListForm->PropertyButtons[0]->Arrow, A_Down);
-  EXPECT_EQ(Nebulas[0].IndexOfItem, 40);
+  EXPECT_EQ(Catalogue().Nebulas[0].IndexOfItem, 40);
   ListForm->PropertyButtons[0]->OnMouseLeftClick(-1, -1);
   Frame();
   EXPECT_EQ(ListForm->PropertyButtons[0]->Arrow, A_Up);
-  EXPECT_EQ(Nebulas[0].IndexOfItem, 1);
+  EXPECT_EQ(Catalogue().Nebulas[0].IndexOfItem, 1);
 
   // Typing switches the search on at once, whatever the case and spacing;
   // the box still switches it off. The short list is not left scrolled past
@@ -213,21 +213,21 @@ TEST_F(RecordFormsTest, RowKeysSelectScrollAndDeleteWithRenumbering) {
   Frame();
   EXPECT_GT(ListForm->ActiveLine, 16);
   EXPECT_EQ(ListForm->ScrollBar1->Position, ListForm->ActiveLine - LIST_ROWS);
-  EXPECT_EQ(Focused, &ListForm->Container[LIST_ROWS - 1]);
+  EXPECT_EQ(Toolkit().Focused, &ListForm->Container[LIST_ROWS - 1]);
 
   ListForm->Container[2]->CatchFocus();
   Frame();
   const int32_t number = ListForm->View.Row(static_cast<std::size_t>(ListForm->ActiveLine - 1)).IndexOfItem;
-  Modified = false;
+  Catalogue().Modified = false;
   Press(vk::DELETE_);
   ASSERT_TRUE(DeleteForm->Visible);
   EXPECT_EQ(DeleteForm->IndexOfItem2, std::to_string(number));
   Press(vk::RETURN);  // Yes holds the focus
   EXPECT_FALSE(DeleteForm->Visible);
-  ASSERT_EQ(Nebulas.size(), 19u);
-  EXPECT_TRUE(Modified);
+  ASSERT_EQ(Catalogue().Nebulas.size(), 19u);
+  EXPECT_TRUE(Catalogue().Modified);
   std::vector<bool> seen(20, false);
-  for (const TNebula& r : Nebulas) seen[static_cast<std::size_t>(r.IndexOfItem)] = true;
+  for (const TNebula& r : Catalogue().Nebulas) seen[static_cast<std::size_t>(r.IndexOfItem)] = true;
   for (int n = 1; n <= 19; ++n) EXPECT_TRUE(seen[static_cast<std::size_t>(n)]) << n;
 
   Press(vk::RETURN);  // the selected row into the item view

@@ -22,7 +22,7 @@ TEST_F(ProgramTest, ARecoveryCopyIsOfferedAtTheNextStartAndEachAnswerDoesWhatItS
     WriteFile(Path("a.cvl"), DatabaseBytes("Hmloviny", 3));
     Start();
     Frame();
-    ASSERT_TRUE(Loaded);
+    ASSERT_TRUE(Catalogue().Loaded);
     AddNebula(TNebula());
     ASSERT_EQ(EndOnSignal(SIGTERM), "a.obnova.cvl");
     ReleaseDatabaseApplication();
@@ -30,7 +30,7 @@ TEST_F(ProgramTest, ARecoveryCopyIsOfferedAtTheNextStartAndEachAnswerDoesWhatItS
     Start();
     Frame();
     ASSERT_TRUE(RecoveryForm->Visible);
-    EXPECT_FALSE(Loaded) << "the catalogue waits for the answer";
+    EXPECT_FALSE(Catalogue().Loaded) << "the catalogue waits for the answer";
     EXPECT_NE(RecoveryForm->Lines.back().find("4 položky"_cp), std::string::npos) << RecoveryForm->Lines.back();
     switch (answer) {
       case TRecoveryAnswer::Open: RecoveryForm->OpenButton->OnMouseLeftClick(-1, -1); break;
@@ -39,10 +39,10 @@ TEST_F(ProgramTest, ARecoveryCopyIsOfferedAtTheNextStartAndEachAnswerDoesWhatItS
     }
     Frame();
     EXPECT_FALSE(RecoveryForm->Visible);
-    ASSERT_TRUE(Loaded);
-    EXPECT_EQ(DatabaseFile, "a.cvl");
-    EXPECT_EQ(Nebulas.size(), answer == TRecoveryAnswer::Open ? 4u : 3u);
-    EXPECT_EQ(Modified, answer == TRecoveryAnswer::Open);
+    ASSERT_TRUE(Catalogue().Loaded);
+    EXPECT_EQ(Catalogue().DatabaseFile, "a.cvl");
+    EXPECT_EQ(Catalogue().Nebulas.size(), answer == TRecoveryAnswer::Open ? 4u : 3u);
+    EXPECT_EQ(Catalogue().Modified, answer == TRecoveryAnswer::Open);
     EXPECT_EQ(Exists(Path("a.obnova.cvl")), answer != TRecoveryAnswer::Delete);
     if (answer == TRecoveryAnswer::Open) {
       // Saved where it belongs, the copy has done its work.

@@ -51,8 +51,8 @@ class SaveFaultTest : public ProgramTest {
     Frame();
     ASSERT_TRUE(OpenDatabaseFile("disk/a.cvl"));
     Frame();
-    DatabaseInfo.NameOfDatabase = "Nová"_cp;
-    Modified = true;
+    Catalogue().DatabaseInfo.NameOfDatabase = "Nová"_cp;
+    Catalogue().Modified = true;
   }
   void SaveFromTheMenu() {
     MainForm->SaveItem->OnMouseLeftClick(-1, -1);
@@ -70,7 +70,7 @@ class SaveFaultTest : public ProgramTest {
     EXPECT_NE(ErrorForm->ErrorMessage.find(words), std::string::npos) << ErrorForm->ErrorMessage;
     ErrorForm->Hide();
     EXPECT_EQ(ReadFile(Path("disk/a.cvl")), old_);
-    EXPECT_TRUE(Modified);
+    EXPECT_TRUE(Catalogue().Modified);
     EXPECT_EQ(Names(), names);
   }
 
@@ -95,7 +95,7 @@ TEST_F(SaveFaultTest, AFailureAtAnyStepOfTheSaveLosesNothing) {
   platform::SetFileFaultHook(nullptr);
   SaveFromTheMenu();
   EXPECT_FALSE(ErrorForm->Visible);
-  EXPECT_FALSE(Modified);
+  EXPECT_FALSE(Catalogue().Modified);
   EXPECT_NE(ReadFile(Path("disk/a.cvl")), old_);
 }
 
@@ -108,11 +108,11 @@ TEST_F(SaveFaultTest, AReadOnlyFileIsRefusedALinkIsSavedThroughAndAFifoNeverOpen
   ::chmod(Path("disk/a.cvl").c_str(), 0644);
 #ifndef _WIN32
   // Links need a privilege on Windows, and it has no FIFO in a folder.
-  Modified = false;
+  Catalogue().Modified = false;
   fs::create_symlink("a.cvl", Path("disk/link.cvl"));
   ASSERT_TRUE(OpenDatabaseFile("disk/link.cvl"));
-  DatabaseInfo.NameOfDatabase = "Cez odkaz";
-  Modified = true;
+  Catalogue().DatabaseInfo.NameOfDatabase = "Cez odkaz";
+  Catalogue().Modified = true;
   SaveFromTheMenu();
   EXPECT_FALSE(ErrorForm->Visible);
   EXPECT_TRUE(fs::is_symlink(Path("disk/link.cvl")));
@@ -123,7 +123,7 @@ TEST_F(SaveFaultTest, AReadOnlyFileIsRefusedALinkIsSavedThroughAndAFifoNeverOpen
   EXPECT_FALSE(OpenDatabaseFile("disk/pipe.cvl"));
   EXPECT_TRUE(ErrorForm->Visible);
   ErrorForm->Hide();
-  EXPECT_EQ(DatabaseFile, "disk/link.cvl");
+  EXPECT_EQ(Catalogue().DatabaseFile, "disk/link.cvl");
 #endif
 }
 
@@ -154,7 +154,7 @@ TEST_F(SaveFaultTest, AFullDiskAndAReadOnlyDiskLoseNothing) {
   EXPECT_TRUE(ErrorForm->Visible);
   ErrorForm->Hide();
   EXPECT_EQ(ReadFile(Path("disk/a.cvl")), old_);
-  EXPECT_TRUE(Modified);
+  EXPECT_TRUE(Catalogue().Modified);
   EXPECT_EQ(Names(), std::vector<std::string>{"a.cvl"});
 }
 

@@ -50,8 +50,8 @@ TEST_F(SignalTest, SigtermSavesTheChangesBesideTheDatabaseAndEnds) {
   Frame();
   OpenDatabaseFile("a.cvl");
   Frame();
-  DatabaseInfo.NameOfDatabase = "Zmenené"_cp;
-  Modified = true;
+  Catalogue().DatabaseInfo.NameOfDatabase = "Zmenené"_cp;
+  Catalogue().Modified = true;
 
   Raise(SIGTERM);
   Frame();
@@ -116,7 +116,7 @@ TEST_F(SignalTest, RecordsTypedWithoutADatabaseAreKeptToo) {
   Start();
   Frame();
   AddNebula(TNebula());
-  ASSERT_FALSE(Loaded);
+  ASSERT_FALSE(Catalogue().Loaded);
   EXPECT_EQ(EndOnSignal(SIGINT), UserRecoveryFileName(""));
   TDatabaseInfo info;
   EXPECT_EQ(RecordsOf(Path(platform::NativePath(UserRecoveryFileName(""))), info).size(), 1u);

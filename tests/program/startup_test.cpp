@@ -55,11 +55,11 @@ constexpr std::array<Expected, 23> kForms = {{
 
 TEST_F(ProgramTest, CreatesEveryFormOnceInOrderAndShowsOnlyTheMainForm) {
   Start();
-  ASSERT_EQ(AllForms.size(), kForms.size());
-  ASSERT_EQ(OpenedWindows.size(), kForms.size());
+  ASSERT_EQ(Toolkit().AllForms.size(), kForms.size());
+  ASSERT_EQ(Toolkit().OpenedWindows.size(), kForms.size());
   for (std::size_t i = 0; i < kForms.size(); ++i) {
     SCOPED_TRACE(cp1250::ToUtf8(kForms[i].Title));
-    auto* form = DerefAs<TForm>(AllForms[i]);
+    auto* form = DerefAs<TForm>(Toolkit().AllForms[i]);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->Title, kForms[i].Title);
     EXPECT_EQ(form->Width, static_cast<int32_t>(kForms[i].Width));
@@ -70,14 +70,14 @@ TEST_F(ProgramTest, CreatesEveryFormOnceInOrderAndShowsOnlyTheMainForm) {
     EXPECT_EQ(form->Visible, i == 0);
   }
   // The main form sits at the bottom, its canvas over the whole screen.
-  EXPECT_EQ(OpenedWindows.front(), static_cast<PComponentBase>(&MainForm));
+  EXPECT_EQ(Toolkit().OpenedWindows.front(), static_cast<PComponentBase>(&MainForm));
   EXPECT_EQ(MainForm->GetY(), -32);
   EXPECT_EQ(FullscreenForm->GetY(), -32);
-  EXPECT_EQ(ActiveForm, static_cast<PComponentBase>(&MainForm));
-  EXPECT_EQ(Focused, static_cast<PComponentBase>(&MainForm));
+  EXPECT_EQ(Toolkit().ActiveForm, static_cast<PComponentBase>(&MainForm));
+  EXPECT_EQ(Toolkit().Focused, static_cast<PComponentBase>(&MainForm));
   EXPECT_FALSE(Database->ClearingVirtualScreen);
   EXPECT_TRUE(Database->FirstCycle);
-  EXPECT_FALSE(Loaded);
+  EXPECT_FALSE(Catalogue().Loaded);
 }
 
 TEST_F(ProgramTest, LoadsSixFontsAndRunsWithoutTheLargeTitleFont) {
@@ -95,7 +95,7 @@ TEST_F(ProgramTest, WithoutSettingsOpensNothingAndWritesTheDefaultsAtExit) {
   Start();
   Frame();
   EXPECT_FALSE(Database->FirstCycle);
-  EXPECT_FALSE(Loaded);
+  EXPECT_FALSE(Catalogue().Loaded);
   EXPECT_FALSE(ErrorForm->Visible);
   Database->Epilogue();
   const std::string bytes = ReadFile(Path("cv_settings.ini"));
@@ -114,18 +114,18 @@ TEST_F(ProgramTest, FirstFrameOpensTheDefaultDatabaseOnce) {
   Settings = TSettings();
 
   Start();
-  EXPECT_FALSE(Loaded);  // nothing before the first frame has been shown
+  EXPECT_FALSE(Catalogue().Loaded);  // nothing before the first frame has been shown
   Frame();
-  ASSERT_TRUE(Loaded);
-  EXPECT_EQ(Nebulas.size(), 3u);
-  EXPECT_EQ(DatabaseInfo.NameOfDatabase, "Hmloviny");
+  ASSERT_TRUE(Catalogue().Loaded);
+  EXPECT_EQ(Catalogue().Nebulas.size(), 3u);
+  EXPECT_EQ(Catalogue().DatabaseInfo.NameOfDatabase, "Hmloviny");
   EXPECT_DOUBLE_EQ(Settings.Latitude, 48.5);
   EXPECT_FALSE(OpenForm->Visible);
 
   // A later frame does not open it again: the records are the same objects.
-  const TNebula* first = Nebulas.data();
+  const TNebula* first = Catalogue().Nebulas.data();
   Frame(2);
-  EXPECT_EQ(Nebulas.data(), first);
+  EXPECT_EQ(Catalogue().Nebulas.data(), first);
 }
 
 TEST_F(ProgramTest, SettingsThatDoNotAskForTheDatabaseOpenNothing) {
@@ -136,7 +136,7 @@ TEST_F(ProgramTest, SettingsThatDoNotAskForTheDatabaseOpenNothing) {
   Settings = TSettings();
   Start();
   Frame();
-  EXPECT_FALSE(Loaded);
+  EXPECT_FALSE(Catalogue().Loaded);
   EXPECT_EQ(Settings.ImplicitDatabase, "Hmloviny.cvl");
 }
 
@@ -146,7 +146,7 @@ TEST_F(ProgramTest, MissingOrBrokenDefaultDatabaseIsReportedOnTheErrorForm) {
   ASSERT_TRUE(WriteSettings());
   Start();
   Frame();
-  EXPECT_FALSE(Loaded);
+  EXPECT_FALSE(Catalogue().Loaded);
   ASSERT_TRUE(ErrorForm->Visible);
   EXPECT_EQ(ErrorForm->GetShowType(), ST_Modal);
   EXPECT_EQ(ErrorForm->ErrorMessage, "Súbor \"chyba.cvl\" neexistuje!"_cp);
@@ -156,7 +156,7 @@ TEST_F(ProgramTest, MissingOrBrokenDefaultDatabaseIsReportedOnTheErrorForm) {
   ClearRecentMessages();
   Start();
   Frame();
-  EXPECT_FALSE(Loaded);
+  EXPECT_FALSE(Catalogue().Loaded);
   ASSERT_TRUE(ErrorForm->Visible);
   ASSERT_FALSE(RecentMessages().empty());
   EXPECT_EQ(ErrorForm->ErrorMessage, RecentMessages().back());
@@ -167,7 +167,7 @@ TEST_F(ProgramTest, ShortSettingsFileCountsAsMissing) {
   WriteFile(Path("cv_settings.ini"), std::string(100, '\x01'));
   Start();
   Frame();
-  EXPECT_FALSE(Loaded);
+  EXPECT_FALSE(Catalogue().Loaded);
   EXPECT_FALSE(Settings.UseImplicitDatabase);
   EXPECT_TRUE(Settings.ImplicitDatabase.Empty());
 }
@@ -213,8 +213,8 @@ TEST_F(ProgramTest, WindowSwitchingRightAfterStartKeepsTheMainForm) {
   backend_.SetKey(vk::SHIFT, false);
   backend_.SetKey(vk::CONTROL, false);
   Frame();
-  EXPECT_EQ(ActiveForm, static_cast<PComponentBase>(&MainForm));
-  for (PComponentBase form : AllForms) EXPECT_EQ(Deref(form)->Visible, form == &MainForm);
+  EXPECT_EQ(Toolkit().ActiveForm, static_cast<PComponentBase>(&MainForm));
+  for (PComponentBase form : Toolkit().AllForms) EXPECT_EQ(Deref(form)->Visible, form == &MainForm);
 }
 
 TEST_F(ProgramTest, ACloseRequestLeavesAnOpenQuestionAlone) {
@@ -222,11 +222,11 @@ TEST_F(ProgramTest, ACloseRequestLeavesAnOpenQuestionAlone) {
   Frame();
   ShowErrorMessage("Chyba");
   Frame();
-  const PComponentBase focused = Focused;
+  const PComponentBase focused = Toolkit().Focused;
   backend_.RequestClose();
   Frame();
   EXPECT_FALSE(ExitForm->Visible);
-  EXPECT_EQ(Focused, focused);
+  EXPECT_EQ(Toolkit().Focused, focused);
   EXPECT_TRUE(ErrorForm->Visible);
 }
 

@@ -34,12 +34,12 @@ class BookTest : public ControlsTest {
   void MakeBook() {
     book = new TBook();
     book->CreateComponent(&book, 10, 10, 300, 200);
-    ActualComponent = &book;
+    Toolkit().ActualComponent = &book;
     for (auto* page : {&first, &second}) {
       *page = new TTextPage();
       (*page)->CreateComponent(page);
     }
-    ActualComponent = &desk;
+    Toolkit().ActualComponent = &desk;
   }
   void MakePages(std::initializer_list<const char*> titles) {
     pages = new TPageControl();

@@ -121,7 +121,7 @@ TEST_F(ButtonTest, PressReleaseInsideClicksOnceWithCanvasCoordinates) {
   host.SetKey(vk::LBUTTON, true);
   Frame();
   EXPECT_EQ(button->Presses, 1);
-  EXPECT_EQ(ActiveComponent, &a);
+  EXPECT_EQ(Toolkit().ActiveComponent, &a);
   // Pressed look: black outer edge all round, shade inside it.
   EXPECT_EQ(At(100, 100), kBlack);
   EXPECT_EQ(At(129, 100), kBlack);
@@ -167,17 +167,17 @@ TEST_F(ButtonTest, HandCursorIsKeptBetweenAdjacentButtons) {
   MakeButton(a, 100, 100);
   MakeButton(b, 130, 100);  // touches the first one's right edge
   MoveTo(110, 108);
-  EXPECT_EQ(Link, L_Hover);
+  EXPECT_EQ(Toolkit().Link, L_Hover);
   Frame();
-  EXPECT_EQ(Link, L_No_Response) << "staying on the button asks for nothing";
+  EXPECT_EQ(Toolkit().Link, L_No_Response) << "staying on the button asks for nothing";
   // From the first (checked after the second) onto the second.
   MoveTo(140, 108);
-  EXPECT_EQ(Link, L_Hover);
+  EXPECT_EQ(Toolkit().Link, L_Hover);
   // And back.
   MoveTo(120, 108);
-  EXPECT_EQ(Link, L_Hover);
+  EXPECT_EQ(Toolkit().Link, L_Hover);
   MoveTo(300, 300);
-  EXPECT_EQ(Link, L_Leaved);
+  EXPECT_EQ(Toolkit().Link, L_Leaved);
 }
 
 TEST_F(ButtonTest, EnterOnFocusedButtonPressesAndClicks) {
@@ -201,7 +201,7 @@ TEST_F(ButtonTest, EnterOnFocusedButtonPressesAndClicks) {
 
   Key(vk::RETURN, true);
   EXPECT_TRUE(button->Enter_Pressed);
-  EXPECT_EQ(ActiveComponent, &a) << "Enter presses like the mouse";
+  EXPECT_EQ(Toolkit().ActiveComponent, &a) << "Enter presses like the mouse";
   EXPECT_EQ(At(100, 100), kBlack);
   EXPECT_EQ(At(101, 101), kShade) << "pressed look";
   EXPECT_EQ(At(105, 104), kBlack) << "focus dots stay";
@@ -226,7 +226,7 @@ TEST_F(ButtonTest, LosingFocusWhileEnterIsHeldCancelsTheClick) {
   Frames(2);
   Key(vk::RETURN, true);
   ASSERT_TRUE(button->Enter_Pressed);
-  Focused = nullptr;
+  Toolkit().Focused = nullptr;
   Frame();
   EXPECT_FALSE(button->Enter_Pressed);
   EXPECT_EQ(At(100, 100), kWhite);
@@ -238,7 +238,7 @@ TEST_F(ButtonTest, LosingFocusWhileEnterIsHeldCancelsTheClick) {
 TEST_F(ButtonTest, DisabledButtonIsGreyEmbossedAndSwallowsTheMouse) {
   panel = new TPanel();
   panel->CreateComponent(&panel, false, PS_Classic, 90, 90, 100, 100);
-  ActualComponent = &desk;
+  Toolkit().ActualComponent = &desk;
   // Canvas 20 x 12 at (105, 105), so that the shadow below the title shows.
   TProbeButton* button = MakeButton(a, 100, 100, true, "AB", 12);
   button->Enable = false;
@@ -279,10 +279,10 @@ TEST_F(ButtonTest, DisabledButtonIsGreyEmbossedAndSwallowsTheMouse) {
 TEST_F(ButtonTest, DisabledAncestorGreysTheTitleOverTheNormalLook) {
   panel = new TPanel();
   panel->CreateComponent(&panel, false, PS_Classic, 90, 90, 100, 100);
-  ActualComponent = &panel;
+  Toolkit().ActualComponent = &panel;
   // (10, 10) in the panel's canvas, which starts 4 pixels in: outer (104, 104).
   MakeButton(a, 10, 10, false, "AB", 12);
-  ActualComponent = &desk;
+  Toolkit().ActualComponent = &desk;
   panel->Enable = false;
   Frames(2);
   EXPECT_EQ(At(104, 104), kWhite);
@@ -295,15 +295,15 @@ TEST_F(ButtonTest, UnderADisabledAncestorTheGreyLookOnlyRepaintsTheCanvas) {
   // is blended once in both, and a held Enter keeps its pressed frame.
   enabled = new TPanel();
   enabled->CreateComponent(&enabled, false, PS_Classic, 300, 90, 100, 100);
-  ActualComponent = &enabled;
+  Toolkit().ActualComponent = &enabled;
   MakeButton(b, 10, 10, true, "AB", 12)->AlphaBlending = 128;
   panel = new TPanel();
-  ActualComponent = &desk;
+  Toolkit().ActualComponent = &desk;
   panel->CreateComponent(&panel, false, PS_Classic, 90, 90, 100, 100);
-  ActualComponent = &panel;
+  Toolkit().ActualComponent = &panel;
   TProbeButton* button = MakeButton(a, 10, 10, true, "AB", 12);
   button->AlphaBlending = 128;
-  ActualComponent = &desk;
+  Toolkit().ActualComponent = &desk;
   panel->Enable = false;
   Frames(2);
   EXPECT_EQ(At(104, 104), At(314, 104)) << "outer corner";

@@ -59,7 +59,7 @@ TEST_F(ChoiceTest, SizesFollowTheTitleAndTheFont) {
   EXPECT_EQ(box->BoxPanel->ComponentPos, (TViewport{0, 1, 17, 18}));
   EXPECT_EQ(r->TitlePanel->X, 17);
   EXPECT_EQ(box->TitlePanel->X, 23);
-  EXPECT_EQ(ActualComponent, &desk);
+  EXPECT_EQ(Toolkit().ActualComponent, &desk);
 
   // A tiny font: the markers' heights are the minimum and the title is centred.
   TFont tiny;
@@ -134,14 +134,14 @@ TEST_F(ChoiceTest, GroupsUncheckEveryMemberAndReportUserChecksOnce) {
   EXPECT_FALSE(a->Checked);
   EXPECT_FALSE(b->Checked);
   EXPECT_EQ(c->Changes, 1);
-  EXPECT_EQ(Focused, &c->TitlePanel);
+  EXPECT_EQ(Toolkit().Focused, &c->TitlePanel);
 
   // On the marker: the title takes the focus. A checked button stays quiet.
   const TViewport& m = b->RadioPanel->RealComponentPos;
   ClickAt((m.X1 + m.X2) / 2, (m.Y1 + m.Y2) / 2);
   EXPECT_TRUE(b->Checked);
   EXPECT_FALSE(c->Checked);
-  EXPECT_EQ(Focused, &b->TitlePanel);
+  EXPECT_EQ(Toolkit().Focused, &b->TitlePanel);
   ClickTitle(*b);
   EXPECT_EQ(b->Changes, 1);
 

@@ -59,7 +59,7 @@ TEST_F(ComboBoxTest, SevenEntriesScrollAndAChoiceIsReportedInOneFrame) {
   EXPECT_TRUE(c->PAccept);
   EXPECT_EQ(c->ChoosedItem, 3);
   EXPECT_EQ(c->MainComboBoxItem->Title, "E2");
-  EXPECT_EQ(Focused, &c->MainComboBoxItem);
+  EXPECT_EQ(Toolkit().Focused, &c->MainComboBoxItem);
   Frames(3);  // still held
   EXPECT_FALSE(c->PAccept);
   Key(vk::LBUTTON, false);
@@ -100,21 +100,21 @@ TEST_F(ComboBoxTest, ArrowKeysScrollAtTheRowsEdges) {
   Frame();
   // Down through the rows, then beyond row 5 the list scrolls to its end.
   for (int i = 0; i < 4; ++i) Key(vk::DOWN, true), Key(vk::DOWN, false);
-  EXPECT_EQ(Focused, &c->ComboBoxItems[4]);
+  EXPECT_EQ(Toolkit().Focused, &c->ComboBoxItems[4]);
   EXPECT_EQ(c->ComboBoxScrollBar->Position, 0);
   for (int i = 0; i < 3; ++i) Key(vk::DOWN, true), Key(vk::DOWN, false);
   EXPECT_EQ(c->ComboBoxScrollBar->Position, 2);
   EXPECT_EQ(RowTitle(5), "E6");
   // Up from row 2 only moves to row 1; on row 1 it scrolls, then leaves.
   for (int i = 0; i < 4; ++i) Key(vk::UP, true), Key(vk::UP, false);
-  EXPECT_EQ(Focused, &c->ComboBoxItems[0]);
+  EXPECT_EQ(Toolkit().Focused, &c->ComboBoxItems[0]);
   EXPECT_EQ(c->ComboBoxScrollBar->Position, 2);
   Key(vk::UP, true), Key(vk::UP, false);
   EXPECT_EQ(c->ComboBoxScrollBar->Position, 1);
   Key(vk::UP, true), Key(vk::UP, false);
   Key(vk::UP, true), Key(vk::UP, false);
   EXPECT_EQ(c->ComboBoxScrollBar->Position, 0);
-  EXPECT_EQ(Focused, &c->MainComboBoxItem);
+  EXPECT_EQ(Toolkit().Focused, &c->MainComboBoxItem);
   // Enter on a row chooses it.
   c->ComboBoxItems[1]->CatchFocus();
   Frame();

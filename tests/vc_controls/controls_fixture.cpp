@@ -41,7 +41,7 @@ void LoadBlockFont(const BlockFont& shape, TFont& font) {
 
 void ControlsTest::SetUp() {
   platform::Install(&host);
-  ResetToolkitGlobals();
+  RenewToolkit();
   InitRastrix("controls test");
   host.SetCursor(1000, 750);
   LoadBlockFont(kSmallFont, small_font);
@@ -51,8 +51,8 @@ void ControlsTest::SetUp() {
 
   desk = new TDesk();
   desk->RegisterComponent = false;
-  ActualComponent = nullptr;
-  ActualForm = &desk;
+  Toolkit().ActualComponent = nullptr;
+  Toolkit().ActualForm = &desk;
   desk->CreateComponent(&desk, false);
   desk->ComponentPos = TViewport{0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1};
   desk->CanvasPos = desk->ComponentPos;
@@ -61,10 +61,10 @@ void ControlsTest::SetUp() {
 
 void ControlsTest::TearDown() {
   // Forms first (their Free takes them off the list), then the desk.
-  while (!OpenedWindows.empty()) {
-    TVisualComponent* form = Deref(OpenedWindows.back());
+  while (!Toolkit().OpenedWindows.empty()) {
+    TVisualComponent* form = Deref(Toolkit().OpenedWindows.back());
     if (form == nullptr) {
-      OpenedWindows.pop_back();
+      Toolkit().OpenedWindows.pop_back();
       continue;
     }
     form->Free();
@@ -72,33 +72,33 @@ void ControlsTest::TearDown() {
   if (desk) desk->Free();
   FreeFNTFont(large_font);
   FreeFNTFont(small_font);
-  ResetToolkitGlobals();
+  RenewToolkit();
   CloseRastrix();
   platform::Install(nullptr);
 }
 
 void ControlsTest::Frame() {
-  Changed = false;
-  CanControl = true;
-  Link = L_No_Response;
-  for (int k = 1; k <= 255; ++k) KeyboardKeysOld[k] = KeyboardKeysNew[k];
+  Toolkit().Changed = false;
+  Toolkit().CanControl = true;
+  Toolkit().Link = L_No_Response;
+  for (int k = 1; k <= 255; ++k) Toolkit().KeyboardKeysOld[k] = Toolkit().KeyboardKeysNew[k];
   // The installed backend, which a test may have swapped for the real one.
   platform::Backend& keys = platform::Current();
-  for (int k = 1; k <= 255; ++k) KeyboardKeysNew[k] = keys.KeyDown(k);
-  TextFromSystem = keys.TypesText();
-  keys.TakeTypedText(TypedText);
-  if (!KeyboardKeysNew[vk::LBUTTON]) ChangedActiveComponent = false;
+  for (int k = 1; k <= 255; ++k) Toolkit().KeyboardKeysNew[k] = keys.KeyDown(k);
+  Toolkit().TextFromSystem = keys.TypesText();
+  keys.TakeTypedText(Toolkit().TypedText);
+  if (!Toolkit().KeyboardKeysNew[vk::LBUTTON]) Toolkit().ChangedActiveComponent = false;
 
   MenuCheckPass(P_Input);
   bool modal = false;
-  for (std::size_t i = OpenedWindows.size(); i-- > 0 && !modal;) {
-    if (i >= OpenedWindows.size()) continue;
-    auto* form = dynamic_cast<TForm*>(Deref(OpenedWindows[i]));
+  for (std::size_t i = Toolkit().OpenedWindows.size(); i-- > 0 && !modal;) {
+    if (i >= Toolkit().OpenedWindows.size()) continue;
+    auto* form = dynamic_cast<TForm*>(Deref(Toolkit().OpenedWindows[i]));
     if (form == nullptr) continue;
     form->Check();
     // As the frame cycle does: the list as it is now, from this entry up.
-    for (std::size_t j = i; j < OpenedWindows.size() && !modal; ++j) {
-      const auto* entry = dynamic_cast<TForm*>(Deref(OpenedWindows[j]));
+    for (std::size_t j = i; j < Toolkit().OpenedWindows.size() && !modal; ++j) {
+      const auto* entry = dynamic_cast<TForm*>(Deref(Toolkit().OpenedWindows[j]));
       modal = entry != nullptr && entry->GetShowType() == ST_Modal && entry->Visible;
     }
   }
@@ -107,8 +107,8 @@ void ControlsTest::Frame() {
 
   ClearVirtualScreen();
   desk->Draw();
-  for (std::size_t i = 0; i < OpenedWindows.size(); ++i) {
-    TVisualComponent* form = Deref(OpenedWindows[i]);
+  for (std::size_t i = 0; i < Toolkit().OpenedWindows.size(); ++i) {
+    TVisualComponent* form = Deref(Toolkit().OpenedWindows[i]);
     if (form != nullptr && form->Visible) form->Draw();
   }
   MenuDrawPass();

@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up of the controls' tests: a headless host, an open virtual
-// screen, clean toolkit globals, block fonts whose every glyph is a solid
+// screen, a fresh toolkit state, block fonts whose every glyph is a solid
 // rectangle (so text placement can be read from single pixels), a screen-sized
 // root ("desk") to put controls on, and the frame cycle's passes in their order.
 
@@ -91,8 +91,8 @@ class ControlsTest : public ::testing::Test {
 
   // Children created from now on attach to the desk.
   void OnDesk() {
-    ActualComponent = &desk;
-    ActualForm = &desk;
+    Toolkit().ActualComponent = &desk;
+    Toolkit().ActualForm = &desk;
   }
 
   platform::HeadlessBackend host;

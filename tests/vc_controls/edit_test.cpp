@@ -218,7 +218,7 @@ TEST_F(EditTest, CursorBlinksInTheFirstHalfOfEverySecond) {
   EXPECT_EQ(cursorAt(7500), kBlack);
   EXPECT_EQ(cursorAt(7501), kWhite);
   EXPECT_EQ(cursorAt(7999), kWhite);
-  Focused = nullptr;
+  Toolkit().Focused = nullptr;
   EXPECT_EQ(cursorAt(8000), kWhite) << "no cursor without the focus";
 }
 
@@ -232,7 +232,7 @@ TEST_F(EditTest, EnterAcceptsOncePerPressAndSetsPAcceptForOneFrame) {
   Frame();
   EXPECT_FALSE(e->PAccept);
   // A field without the focus takes no keys.
-  Focused = nullptr;
+  Toolkit().Focused = nullptr;
   Frame();
   Stroke('A');
   Stroke(vk::RETURN);

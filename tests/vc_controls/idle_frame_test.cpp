@@ -63,7 +63,7 @@ TEST_F(IdleFrameTest, AFrameWithoutInputAllocatesNothing) {
   box->CreateComponent(&box, 120, 120, 100, 100);
   boxed = new TButton();
   boxed->CreateComponent(&boxed, false, BS_Classic, "X", 10, 10, 30, 20);
-  ActualComponent = &form;
+  Toolkit().ActualComponent = &form;
   form->Show(ST_Unmodal);
 
   // Open the submenu, highlight an item, hover a button.
@@ -71,7 +71,7 @@ TEST_F(IdleFrameTest, AFrameWithoutInputAllocatesNothing) {
   host.SetCursor(form->RealCanvasPos.X1 + 10, form->RealCanvasPos.Y1 + 10);
   Key(vk::LBUTTON, true);
   Key(vk::LBUTTON, false);
-  ASSERT_EQ(ActiveComponent, &file);
+  ASSERT_EQ(Toolkit().ActiveComponent, &file);
   open->CatchFocus();
   host.SetCursor(button->RealComponentPos.X1 + 5, button->RealComponentPos.Y1 + 5);
   Frames(3);
@@ -146,22 +146,22 @@ TEST_F(IdleControlsTest, AFrameWithoutTypingAllocatesNothing) {
     types->AddItem(name);
   book = new TBook();
   book->CreateComponent(&book, 10, 300, 200, 100);
-  ActualComponent = &book;
+  Toolkit().ActualComponent = &book;
   bookPage = new TLinePage();
   bookPage->CreateComponent(&bookPage);
   book->AddBookPage(&bookPage, 20);
-  ActualComponent = &form;
+  Toolkit().ActualComponent = &form;
   book->ChangePageNumber(0);
   tabs = new TPageControl();
   tabs->CreateComponent(&tabs, 400, 300, 300, 150);
-  ActualComponent = &tabs;
+  Toolkit().ActualComponent = &tabs;
   tab1 = new TTitledPage();
   tab1->CreateComponent(&tab1);
   tabs->AddPage(&tab1, "Prvá"_cp);
   tab2 = new TTitledPage();
   tab2->CreateComponent(&tab2);
   tabs->AddPage(&tab2, "Druhá"_cp);
-  ActualComponent = &form;
+  Toolkit().ActualComponent = &form;
   form->Show(ST_Unmodal);
 
   // Open the combo box, scroll the book and its rows, then focus the edit

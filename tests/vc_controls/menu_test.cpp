@@ -90,7 +90,7 @@ class MenuTest : public ControlsTest {
   // on the form's canvas away from every item.
   void OpenSubmenu() {
     ClickAt(320, 255);
-    ASSERT_EQ(ActiveComponent, &file);
+    ASSERT_EQ(Toolkit().ActiveComponent, &file);
     MoveTo(650, 500);
     ASSERT_TRUE(open->Visible);
   }
@@ -108,7 +108,7 @@ TEST_F(MenuTest, ClosedSubmenuIsNeitherDrawnNorHit) {
   ClickAt(330, 330);
   EXPECT_EQ(under->Clicks, 1);
   EXPECT_EQ(quit->Clicks, 0);
-  EXPECT_EQ(ActiveComponent, &under);
+  EXPECT_EQ(Toolkit().ActiveComponent, &under);
 }
 
 TEST_F(MenuTest, PressOnSuperiorOpensTheSubmenuAboveOtherForms) {
@@ -117,7 +117,7 @@ TEST_F(MenuTest, PressOnSuperiorOpensTheSubmenuAboveOtherForms) {
   EXPECT_NE(At(400, 300), kMenuFace) << "the upper form's title bar";
   MoveTo(320, 255);
   Key(vk::LBUTTON, true);
-  EXPECT_EQ(ActiveComponent, &file);
+  EXPECT_EQ(Toolkit().ActiveComponent, &file);
   EXPECT_FALSE(open->Visible) << "items appear from the next input pass";
   Key(vk::LBUTTON, false);
   EXPECT_TRUE(open->Visible);
@@ -129,7 +129,7 @@ TEST_F(MenuTest, PressOnSuperiorOpensTheSubmenuAboveOtherForms) {
   EXPECT_NE(At(412, 342), kMenuFace);
   // It stays open after the release.
   Frames(3);
-  EXPECT_EQ(ActiveComponent, &file);
+  EXPECT_EQ(Toolkit().ActiveComponent, &file);
   EXPECT_EQ(At(330, 330), kMenuFace);
 }
 
@@ -153,43 +153,43 @@ TEST_F(MenuTest, HoverAndArrowKeysWalkTheItems) {
   OpenSubmenu();
   MoveTo(330, 280);
   MoveTo(331, 280);
-  EXPECT_EQ(Focused, &open) << "moving over an item focuses it";
+  EXPECT_EQ(Toolkit().Focused, &open) << "moving over an item focuses it";
   EXPECT_EQ(main_form->PositionOfFocusedComponent, open->FocusPosition);
   EXPECT_EQ(At(315, 274), kFocusFill);
   MoveTo(650, 500);
 
   Tap(vk::DOWN);
-  EXPECT_EQ(Focused, &save);
+  EXPECT_EQ(Toolkit().Focused, &save);
   EXPECT_EQ(At(315, 274), kMenuFace);
   EXPECT_EQ(At(315, 298), kFocusFill);
   Tap(vk::DOWN);
-  EXPECT_EQ(Focused, &quit);
+  EXPECT_EQ(Toolkit().Focused, &quit);
   Tap(vk::DOWN);
-  EXPECT_EQ(Focused, &quit) << "no neighbour below";
+  EXPECT_EQ(Toolkit().Focused, &quit) << "no neighbour below";
   Tap(vk::UP);
-  EXPECT_EQ(Focused, &save);
+  EXPECT_EQ(Toolkit().Focused, &save);
   // Save is checked before open: open sees the same Up edge after the focus
   // reached it, and must not pass it on to its own upper neighbour.
   Tap(vk::UP);
-  EXPECT_EQ(Focused, &open);
+  EXPECT_EQ(Toolkit().Focused, &open);
   EXPECT_EQ(main_form->PositionOfFocusedComponent, open->FocusPosition)
       << "Up and Down leave the form's focus index alone";
 
   save->Enable = false;
   Tap(vk::DOWN);
-  EXPECT_EQ(Focused, &open) << "a disabled neighbour is skipped over by nothing";
+  EXPECT_EQ(Toolkit().Focused, &open) << "a disabled neighbour is skipped over by nothing";
   save->Enable = true;
 
   // Left goes through CatchFocus, Right does not.
   open->Neighbours.LeftMenuItem = &quit;
   quit->Neighbours.RightMenuItem = &open;
   Tap(vk::LEFT);
-  EXPECT_EQ(Focused, &quit);
+  EXPECT_EQ(Toolkit().Focused, &quit);
   EXPECT_EQ(main_form->PositionOfFocusedComponent, quit->FocusPosition);
   Tap(vk::RIGHT);
-  EXPECT_EQ(Focused, &open);
+  EXPECT_EQ(Toolkit().Focused, &open);
   EXPECT_EQ(main_form->PositionOfFocusedComponent, quit->FocusPosition);
-  EXPECT_EQ(ActiveComponent, &file) << "walking does not close the submenu";
+  EXPECT_EQ(Toolkit().ActiveComponent, &file) << "walking does not close the submenu";
 }
 
 TEST_F(MenuTest, EscapeClosesSubmenusButNotTheMainMenu) {
@@ -197,15 +197,15 @@ TEST_F(MenuTest, EscapeClosesSubmenusButNotTheMainMenu) {
   save->CatchFocus();
   Frame();
   Tap(vk::ESCAPE);
-  EXPECT_EQ(ActiveComponent, nullptr);
-  EXPECT_EQ(Focused, nullptr);
+  EXPECT_EQ(Toolkit().ActiveComponent, nullptr);
+  EXPECT_EQ(Toolkit().Focused, nullptr);
   EXPECT_FALSE(save->Visible);
   EXPECT_NE(At(330, 300), kMenuFace);
 
   file->CatchFocus();
   Frame();
   Tap(vk::ESCAPE);
-  EXPECT_EQ(Focused, &file);
+  EXPECT_EQ(Toolkit().Focused, &file);
 }
 
 TEST_F(MenuTest, EnterActivatesTheFocusedItem) {
@@ -214,7 +214,7 @@ TEST_F(MenuTest, EnterActivatesTheFocusedItem) {
   Frames(2);
   Key(vk::RETURN, true);
   EXPECT_TRUE(save->Enter_Pressed);
-  EXPECT_EQ(ActiveComponent, &save);
+  EXPECT_EQ(Toolkit().ActiveComponent, &save);
   EXPECT_TRUE(save->Visible) << "held open by its own press";
   EXPECT_FALSE(open->Visible);
   EXPECT_EQ(save->Clicks, 0);
@@ -243,7 +243,7 @@ TEST_F(MenuTest, LiftedMainItemIsDrawnOutsideItsFormsCanvas) {
   EXPECT_EQ(At(313, 255), (Rgb{236, 233, 216}));
   MoveTo(330, 255);
   Key(vk::LBUTTON, true);
-  EXPECT_EQ(Focused, &file);
+  EXPECT_EQ(Toolkit().Focused, &file);
   EXPECT_EQ(At(305, 255), kFocusFill) << "drawn in the menu pass over the whole screen";
   EXPECT_EQ(At(302, 247), kFocusFill);
   EXPECT_NE(At(301, 247), kFocusFill);

@@ -45,7 +45,7 @@ TEST_F(PanelTest, GeometryHasAFourPixelBorder) {
   TProbePanel* p = MakePanel(PS_Classic, false, 0, 0);
   EXPECT_EQ(p->ComponentPos, (TViewport{0, 0, 107, 27}));
   EXPECT_EQ(p->CanvasPos, (TViewport{4, 4, 103, 23}));
-  EXPECT_EQ(ActualComponent, &desk) << "creation restores the current parent";
+  EXPECT_EQ(Toolkit().ActualComponent, &desk) << "creation restores the current parent";
   p->SetHeight(30);
   EXPECT_EQ(p->ComponentPos, (TViewport{0, 0, 107, 37}));
   EXPECT_EQ(p->CanvasPos, (TViewport{4, 4, 103, 33}));
@@ -171,7 +171,7 @@ TEST_F(PanelTest, FocusedPanelShowsDotsAndTakesEnterAsAClick) {
   EXPECT_FALSE(p->Enter_Pressed);
 
   Key(vk::RETURN, true);
-  Focused = nullptr;
+  Toolkit().Focused = nullptr;
   Frame();
   EXPECT_FALSE(p->Enter_Pressed) << "losing the focus drops the held Enter";
   Key(vk::RETURN, false);
@@ -290,11 +290,11 @@ TEST_F(ContainerTest, CreationLeavesItAsTheCurrentParent) {
   EXPECT_EQ(container->ComponentPos, (TViewport{120, 130, 169, 169}));
   EXPECT_EQ(container->CanvasPos, (TViewport{0, 0, 49, 39}));
   EXPECT_FALSE(container->CanCatchMouseEvent);
-  EXPECT_EQ(ActualComponent, &container);
+  EXPECT_EQ(Toolkit().ActualComponent, &container);
   inner = new TButton();
   inner->CreateComponent(&inner, false, BS_Classic, "", 0, 0, 10, 10);
   EXPECT_EQ(inner->MotherComponent, &container);
-  ActualComponent = &desk;
+  Toolkit().ActualComponent = &desk;
   container->SetWidth(10);
   EXPECT_EQ(container->ComponentPos, (TViewport{120, 130, 129, 169}));
 }
@@ -306,7 +306,7 @@ TEST_F(ContainerTest, ClicksGoThroughAndChildrenAreClippedToIt) {
   container->CreateComponent(&container, 120, 120, 50, 50);  // (120, 120)-(169, 169)
   inner = new TButton();
   inner->CreateComponent(&inner, false, BS_Classic, "", 40, 40, 20, 10);  // would reach (189, 179)
-  ActualComponent = &desk;
+  Toolkit().ActualComponent = &desk;
   Frame();
   // The container draws nothing; the button is cut at the container's edge.
   EXPECT_EQ(At(130, 130), kFace);

@@ -120,7 +120,7 @@ TEST_F(ScrollBarTest, ButtonsAndKeysStepAtMostOncePer50Milliseconds) {
   host.SetKey(vk::RIGHT, true);
   EXPECT_EQ(at(700), 0) << "a vertical bar ignores Left and Right";
   host.SetKey(vk::RIGHT, false);
-  Focused = nullptr;
+  Toolkit().Focused = nullptr;
   host.SetKey(vk::DOWN, true);
   EXPECT_EQ(at(800), 0) << "no keys without the focus";
 }
@@ -131,7 +131,7 @@ TEST_F(ScrollBarTest, TrackClicksJumpToBothEnds) {
   Frame();
   ClickAt(60, 100);
   EXPECT_EQ(b->Position, 0) << "the very start";
-  EXPECT_EQ(Focused, &b->PanelUp) << "the thumb takes the focus";
+  EXPECT_EQ(Toolkit().Focused, &b->PanelUp) << "the thumb takes the focus";
   ClickAt(60, 190);
   EXPECT_EQ(b->Position, 100) << "track length - thumb length from the start";
   ClickAt(60, 145);

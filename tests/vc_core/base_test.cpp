@@ -34,7 +34,7 @@ class BaseTest : public ToolkitTest {
 };
 
 TEST_F(BaseTest, ChildGeometryIsClippedToTheParentCanvas) {
-  ActualComponent = &root;
+  Toolkit().ActualComponent = &root;
   // Runs past the right and bottom edges of the root's canvas (110..289, 120..189).
   MakeProbe(child, "child", TViewport{150, 50, 249, 99});
   Frame({root.Get()});
@@ -70,7 +70,7 @@ TEST_F(BaseTest, FormsAreClippedToTheScreen) {
 }
 
 TEST_F(BaseTest, LaterSiblingIsOnTopAndTheCoveredOneLosesTheMouse) {
-  ActualComponent = &root;
+  Toolkit().ActualComponent = &root;
   MakeProbe(a, "below", TViewport{0, 0, 99, 49});
   MakeProbe(b, "above", TViewport{50, 0, 149, 49});
 
@@ -87,7 +87,7 @@ TEST_F(BaseTest, LaterSiblingIsOnTopAndTheCoveredOneLosesTheMouse) {
 }
 
 TEST_F(BaseTest, MovingFromParentOntoChildSwapsTheHoverInOneFrame) {
-  ActualComponent = &root;
+  Toolkit().ActualComponent = &root;
   MakeProbe(child, "child", TViewport{50, 20, 99, 49});
   host.SetCursor(115, 125);
   Frame({root.Get()});
@@ -98,15 +98,15 @@ TEST_F(BaseTest, MovingFromParentOntoChildSwapsTheHoverInOneFrame) {
 }
 
 TEST_F(BaseTest, CaptureKeepsOtherComponentsOutUntilRelease) {
-  ActualComponent = &root;
+  Toolkit().ActualComponent = &root;
   MakeProbe(a, "a", TViewport{0, 0, 49, 29});
   MakeProbe(b, "b", TViewport{100, 0, 149, 29});
   host.SetCursor(120, 130);
   Frame({root.Get()});
   host.SetKey(vk::LBUTTON, true);
   Frame({root.Get()});
-  EXPECT_EQ(ActiveComponent, &a);
-  EXPECT_TRUE(ChangedActiveComponent);
+  EXPECT_EQ(Toolkit().ActiveComponent, &a);
+  EXPECT_TRUE(Toolkit().ChangedActiveComponent);
   Take();
 
   // Dragged over b while held: b sees nothing; a sees its leave.
@@ -125,7 +125,7 @@ TEST_F(BaseTest, CaptureKeepsOtherComponentsOutUntilRelease) {
   events = Take();
   EXPECT_EQ(Count(events, "a.LeftClick"), 0);
   EXPECT_EQ(Count(events, "b.LeftClick"), 0);
-  EXPECT_FALSE(ChangedActiveComponent);
+  EXPECT_FALSE(Toolkit().ChangedActiveComponent);
 
   // Once released, b is reachable again.
   Frame({root.Get()});
@@ -208,7 +208,7 @@ TEST_F(DoubleClickTest, RightButtonPairsLikeTheLeft) {
 }
 
 TEST_F(BaseTest, DisabledComponentSwallowsTheMouseForEverythingBelow) {
-  ActualComponent = &root;
+  Toolkit().ActualComponent = &root;
   MakeProbe(a, "panel", TViewport{0, 0, 99, 49});
   MakeProbe(b, "cover", TViewport{0, 0, 49, 49});
   b->Enable = false;
@@ -225,7 +225,7 @@ TEST_F(BaseTest, DisabledComponentSwallowsTheMouseForEverythingBelow) {
   // Its claim captured the press, like an enabled component's would.
   host.SetKey(vk::LBUTTON, true);
   Frame({root.Get()});
-  EXPECT_EQ(ActiveComponent, &b);
+  EXPECT_EQ(Toolkit().ActiveComponent, &b);
 
   // Beside the cover the panel works as usual.
   host.SetKey(vk::LBUTTON, false);
@@ -235,7 +235,7 @@ TEST_F(BaseTest, DisabledComponentSwallowsTheMouseForEverythingBelow) {
 }
 
 TEST_F(BaseTest, ChildrenOfADisabledParentAreBlockedToo) {
-  ActualComponent = &root;
+  Toolkit().ActualComponent = &root;
   MakeProbe(child, "child", TViewport{0, 0, 49, 49});
   root->Enable = false;
   host.SetCursor(120, 130);
@@ -243,14 +243,14 @@ TEST_F(BaseTest, ChildrenOfADisabledParentAreBlockedToo) {
   Frame({root.Get()});
   EXPECT_TRUE(child->UnEnableAncestor);
   EXPECT_TRUE(Take().empty());
-  EXPECT_TRUE(Changed) << "the disabled parent still claims the mouse";
+  EXPECT_TRUE(Toolkit().Changed) << "the disabled parent still claims the mouse";
 }
 
 class FocusTest : public BaseTest {
  protected:
   void SetUp() override {
     BaseTest::SetUp();
-    ActualComponent = &root;
+    Toolkit().ActualComponent = &root;
     MakeProbe(first, "first", TViewport{0, 0, 49, 29}, true);
     MakeProbe(second, "second", TViewport{60, 0, 109, 29}, true);
     first->AddTrackedKey(vk::RETURN);
@@ -303,7 +303,7 @@ TEST_F(FocusTest, MousePressMovesTheFocus) {
   Frame({root.Get()});
   host.SetKey(vk::LBUTTON, true);
   Frame({root.Get()});
-  EXPECT_EQ(Focused, &second);
+  EXPECT_EQ(Toolkit().Focused, &second);
   EXPECT_EQ(root->PositionOfFocusedComponent, 1u);
   host.SetKey(vk::LBUTTON, false);
   Frame({root.Get()});
@@ -311,22 +311,22 @@ TEST_F(FocusTest, MousePressMovesTheFocus) {
 }
 
 TEST_F(BaseTest, FreeReleasesChildrenLastFirstAndEmptiesTheirSlots) {
-  ActualComponent = &root;
+  Toolkit().ActualComponent = &root;
   MakeProbe(a, "a", TViewport{0, 0, 9, 9}, true);
   MakeProbe(b, "b", TViewport{0, 0, 9, 9});
-  Focused = &a;
-  ActiveComponent = &b;
+  Toolkit().Focused = &a;
+  Toolkit().ActiveComponent = &b;
   root->Free();
   EXPECT_EQ(Take(), (Events{"root.Free", "b.Free", "a.Free"}));
   EXPECT_FALSE(root);
   EXPECT_FALSE(a);
   EXPECT_FALSE(b);
-  EXPECT_EQ(Focused, nullptr);
-  EXPECT_EQ(ActiveComponent, nullptr);
+  EXPECT_EQ(Toolkit().Focused, nullptr);
+  EXPECT_EQ(Toolkit().ActiveComponent, nullptr);
 }
 
 TEST_F(BaseTest, DrawVisitsVisibleChildrenBottomUpInTheirCanvas) {
-  ActualComponent = &root;
+  Toolkit().ActualComponent = &root;
   MakeProbe(a, "a", TViewport{0, 0, 9, 9});
   MakeProbe(c, "hidden", TViewport{0, 0, 9, 9});
   MakeProbe(b, "b", TViewport{5, 5, 300, 300});

@@ -41,13 +41,13 @@ class FormTest : public ToolkitTest {
 
   // The forms' input step of a frame: topmost first, none below a visible modal form.
   void FormFrame() {
-    Changed = false;
-    for (int k = 1; k <= 255; ++k) KeyboardKeysOld[k] = KeyboardKeysNew[k];
-    for (int k = 1; k <= 255; ++k) KeyboardKeysNew[k] = host.KeyDown(k);
-    if (!KeyboardKeysNew[vk::LBUTTON]) ChangedActiveComponent = false;
-    for (std::size_t i = OpenedWindows.size(); i-- > 0;) {
-      if (i >= OpenedWindows.size()) continue;
-      TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+    Toolkit().Changed = false;
+    for (int k = 1; k <= 255; ++k) Toolkit().KeyboardKeysOld[k] = Toolkit().KeyboardKeysNew[k];
+    for (int k = 1; k <= 255; ++k) Toolkit().KeyboardKeysNew[k] = host.KeyDown(k);
+    if (!Toolkit().KeyboardKeysNew[vk::LBUTTON]) Toolkit().ChangedActiveComponent = false;
+    for (std::size_t i = Toolkit().OpenedWindows.size(); i-- > 0;) {
+      if (i >= Toolkit().OpenedWindows.size()) continue;
+      TForm* form = DerefAs<TForm>(Toolkit().OpenedWindows[i]);
       form->Check();
       if (form->ShowType == ST_Modal && form->Visible) break;
     }
@@ -64,11 +64,11 @@ class FormTest : public ToolkitTest {
   }
 
   // The z-order as the forms' slots, bottom first.
-  std::vector<PComponentBase> Order() const { return OpenedWindows; }
+  std::vector<PComponentBase> Order() const { return Toolkit().OpenedWindows; }
 
   void ExpectPositionsTrackTheList() {
-    for (std::size_t i = 0; i < OpenedWindows.size(); ++i)
-      EXPECT_EQ(DerefAs<TForm>(OpenedWindows[i])->Position, i);
+    for (std::size_t i = 0; i < Toolkit().OpenedWindows.size(); ++i)
+      EXPECT_EQ(DerefAs<TForm>(Toolkit().OpenedWindows[i])->Position, i);
   }
 
   TOwned<TQueryForm> a, b, c, d;
@@ -78,7 +78,7 @@ TEST_F(FormTest, CreationCentresTheFrameAroundTheCanvas) {
   Make(a, PT_Normal);
   EXPECT_EQ(a->ComponentPos, (TViewport{306, 215, 717, 552}));
   EXPECT_FALSE(a->Visible);
-  EXPECT_EQ(ActiveForm, &a);
+  EXPECT_EQ(Toolkit().ActiveForm, &a);
   ASSERT_EQ(a->FocusableComponents.size(), 3u);
   EXPECT_EQ(a->FocusableComponents[0], &a->MinimizeButton);
   EXPECT_EQ(a->FocusableComponents[2], &a->ExitButton);
@@ -113,12 +113,12 @@ TEST_F(FormTest, ZOrderPlacesEachPositionType) {
   EXPECT_EQ(Order(), (Array_Of_PComponentBase{&d, &c, &b, &a}));
   d->Show(ST_Unmodal);
   EXPECT_EQ(Order(), (Array_Of_PComponentBase{&d, &c, &b, &a})) << "a bottom form stays at the bottom";
-  EXPECT_EQ(ActiveForm, &d);
+  EXPECT_EQ(Toolkit().ActiveForm, &d);
   ExpectPositionsTrackTheList();
 
   a->Free();
   EXPECT_EQ(Order(), (Array_Of_PComponentBase{&d, &c, &b}));
-  EXPECT_EQ(AllForms.size(), 3u);
+  EXPECT_EQ(Toolkit().AllForms.size(), 3u);
   ExpectPositionsTrackTheList();
 }
 
@@ -146,12 +146,12 @@ TEST_F(FormTest, ClickBringsAFormToTheFrontUnlessAModalFormIsShown) {
   Make(b, PT_Normal, 100, 100)->Show(ST_Unmodal);
   Click(320, 400);  // on a, beside b
   EXPECT_EQ(Order(), (Array_Of_PComponentBase{&b, &a}));
-  EXPECT_EQ(ActiveForm, &a);
+  EXPECT_EQ(Toolkit().ActiveForm, &a);
 
   b->Show(ST_Modal);
   Click(320, 400);
   EXPECT_EQ(Order(), (Array_Of_PComponentBase{&a, &b}));
-  EXPECT_EQ(ActiveForm, &b);
+  EXPECT_EQ(Toolkit().ActiveForm, &b);
 }
 
 TEST_F(FormTest, DraggingMovesByTheCursorDisplacementThenRecentres) {
@@ -265,20 +265,20 @@ TEST_F(FormTest, AModalFormGivesTheFocusBackWhereItCanAndWasNotMovedOn) {
   };
   ask();
   b->Hide();
-  EXPECT_EQ(Focused, &a->ExitButton);
-  EXPECT_EQ(ActiveForm, &a);
+  EXPECT_EQ(Toolkit().Focused, &a->ExitButton);
+  EXPECT_EQ(Toolkit().ActiveForm, &a);
 
   ask();
   a->ExitButton->Enable = false;
   b->Hide();
-  EXPECT_EQ(Focused, &b->ExitButton) << "a disabled component gets no focus";
+  EXPECT_EQ(Toolkit().Focused, &b->ExitButton) << "a disabled component gets no focus";
   a->ExitButton->Enable = true;
 
   ask();
   c->Show(ST_Unmodal);  // the answer opened another form, which took the focus
   c->ExitButton->CatchFocus();
   b->Hide();
-  EXPECT_EQ(Focused, &c->ExitButton);
+  EXPECT_EQ(Toolkit().Focused, &c->ExitButton);
 }
 
 // --- Drawing ---

@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up of the toolkit tests: a headless host, an open virtual screen
-// and clean toolkit globals, plus a probe component that logs its events.
+// and a fresh toolkit state, plus a probe component that logs its events.
 
 #include <gtest/gtest.h>
 
@@ -51,21 +51,21 @@ class ToolkitTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::Install(&host);
-    ResetToolkitGlobals();
+    RenewToolkit();
     InitRastrix("toolkit test");
   }
   void TearDown() override {
-    ResetToolkitGlobals();
+    RenewToolkit();
     CloseRastrix();
     platform::Install(nullptr);
   }
 
   // The frame cycle's duties around one Check of the given roots (topmost first).
   void Frame(std::initializer_list<TVisualComponent*> roots) {
-    Changed = false;
-    for (int k = 1; k <= 255; ++k) KeyboardKeysOld[k] = KeyboardKeysNew[k];
-    for (int k = 1; k <= 255; ++k) KeyboardKeysNew[k] = host.KeyDown(k);
-    if (!KeyboardKeysNew[vk::LBUTTON]) ChangedActiveComponent = false;
+    Toolkit().Changed = false;
+    for (int k = 1; k <= 255; ++k) Toolkit().KeyboardKeysOld[k] = Toolkit().KeyboardKeysNew[k];
+    for (int k = 1; k <= 255; ++k) Toolkit().KeyboardKeysNew[k] = host.KeyDown(k);
+    if (!Toolkit().KeyboardKeysNew[vk::LBUTTON]) Toolkit().ChangedActiveComponent = false;
     for (TVisualComponent* root : roots) root->Check();
     host.Advance(step);
   }
@@ -77,15 +77,15 @@ class ToolkitTest : public ::testing::Test {
     slot->Name = name;
     slot->Log = &log;
     // A probe without a parent is a root and owns the focus list, as a form does.
-    const bool root = ActualComponent == nullptr;
+    const bool root = Toolkit().ActualComponent == nullptr;
     if (root) {
       slot->RegisterComponent = false;
-      ActualForm = &slot;
+      Toolkit().ActualForm = &slot;
     }
     slot->CreateComponent(&slot, canFocus);
     slot->ComponentPos = outer;
     slot->CanvasPos = TViewport{0, 0, outer.X2 - outer.X1, outer.Y2 - outer.Y1};
-    ActualComponent = root ? nullptr : slot->MotherComponent;
+    Toolkit().ActualComponent = root ? nullptr : slot->MotherComponent;
     return slot.Get();
   }
 

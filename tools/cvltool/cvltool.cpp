@@ -97,7 +97,7 @@ int Export(const std::string& file) {
   if (!LoadQuietly(file)) return 1;
   std::string out;
   std::string error;
-  if (!catalogue_csv::Export(Nebulas, DatabaseInfo.NumberOfItems, out, error)) return Fail(file + ": " + error);
+  if (!catalogue_csv::Export(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, out, error)) return Fail(file + ": " + error);
   std::fwrite(out.data(), 1, out.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : Fail("cannot write the output");
 }
@@ -126,11 +126,11 @@ int Import(int argc, char** argv) {
   if (!catalogue_csv::Import(text, records, error)) return Fail(csv_file + ": " + error + "; nothing was written");
 
   NewDatabase(header[0], header[1], header[2], header[3]);
-  Nebulas = std::move(records);
-  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
-  DatabaseFile = target;
+  Catalogue().Nebulas = std::move(records);
+  Catalogue().DatabaseInfo.NumberOfItems = static_cast<int32_t>(Catalogue().Nebulas.size());
+  Catalogue().DatabaseFile = target;
   if (!SaveDatabase()) return 1;
-  std::printf("%s: %d records written\n", cvl_file.c_str(), DatabaseInfo.NumberOfItems);
+  std::printf("%s: %d records written\n", cvl_file.c_str(), Catalogue().DatabaseInfo.NumberOfItems);
   return 0;
 }
 
@@ -174,30 +174,30 @@ int Generate(int argc, char** argv) {
   TNebulas records = catalogue_generator::Generate(count, generate);
   if (!catalogue_generator::WriteThumbnails(records, folder)) return Fail(cvl_file + ": cannot write its pictures");
   NewDatabase(header[0], header[1], header[2], header[3]);
-  Nebulas = std::move(records);
-  DatabaseInfo.NumberOfItems = static_cast<int32_t>(Nebulas.size());
-  DatabaseFile = target;
+  Catalogue().Nebulas = std::move(records);
+  Catalogue().DatabaseInfo.NumberOfItems = static_cast<int32_t>(Catalogue().Nebulas.size());
+  Catalogue().DatabaseFile = target;
   if (!SaveDatabase()) return 1;
-  std::printf("%s: %d records written\n", cvl_file.c_str(), DatabaseInfo.NumberOfItems);
+  std::printf("%s: %d records written\n", cvl_file.c_str(), Catalogue().DatabaseInfo.NumberOfItems);
   return 0;
 }
 
 int Check(const std::string& file) {
   if (!LoadQuietly(file)) return 1;
-  const int32_t n = DatabaseInfo.NumberOfItems;
+  const int32_t n = Catalogue().DatabaseInfo.NumberOfItems;
   std::printf("%s: Corvala database, %d records\n", file.c_str(), n);
-  std::printf("  path:        %s\n", cp1250::ToUtf8(DatabaseInfo.Path.View()).c_str());
-  std::printf("  name:        %s\n", cp1250::ToUtf8(DatabaseInfo.NameOfDatabase.View()).c_str());
-  std::printf("  author:      %s\n", cp1250::ToUtf8(DatabaseInfo.Autor.View()).c_str());
-  std::printf("  description: %s\n", cp1250::ToUtf8(DatabaseInfo.Description.View()).c_str());
+  std::printf("  path:        %s\n", cp1250::ToUtf8(Catalogue().DatabaseInfo.Path.View()).c_str());
+  std::printf("  name:        %s\n", cp1250::ToUtf8(Catalogue().DatabaseInfo.NameOfDatabase.View()).c_str());
+  std::printf("  author:      %s\n", cp1250::ToUtf8(Catalogue().DatabaseInfo.Autor.View()).c_str());
+  std::printf("  description: %s\n", cp1250::ToUtf8(Catalogue().DatabaseInfo.Description.View()).c_str());
 
   int counts[TYPE_OF_NEBULA_COUNT] = {};
   std::vector<int32_t> numbers;
   int warnings = 0;
   int pictures = 0;
-  const std::string dir(FolderOf(DatabaseFile));
+  const std::string dir(FolderOf(Catalogue().DatabaseFile));
   for (int32_t i = 0; i < n; ++i) {
-    const TNebula& r = Nebulas[static_cast<std::size_t>(i)];
+    const TNebula& r = Catalogue().Nebulas[static_cast<std::size_t>(i)];
     ++counts[r.TypeOfNebula];
     numbers.push_back(r.IndexOfItem);
     const double values[4] = {r.Rect, r.Dec, r.Distance, r.Magnitude};

@@ -177,7 +177,7 @@ void TGalleryForm::OnCreate() {
 
   Book = new TBook();
   Book->CreateComponent(&Book, 20, 300, 400, 200);
-  ActualComponent = &Book;
+  Toolkit().ActualComponent = &Book;
   for (int i = 0; i < kBookPages; ++i) {
     auto& page = BookPages[static_cast<std::size_t>(i)];
     page = new TGalleryBookPage();
@@ -186,7 +186,7 @@ void TGalleryForm::OnCreate() {
     // The text is 600 pixels tall; 200 show at a time, 10 pixels a line.
     Book->AddBookPage(&page, (6 + 20 * kBookRows - 200) / 10 + 1);
   }
-  ActualComponent = Adress;
+  Toolkit().ActualComponent = Adress;
   Book->ChangePageNumber(0);
   for (int i = 0; i < kBookPages; ++i) {
     auto& button = PageButtons[static_cast<std::size_t>(i)];
@@ -199,7 +199,7 @@ void TGalleryForm::OnCreate() {
 
   Tabs = new TPageControl();
   Tabs->CreateComponent(&Tabs, 540, 330, 400, 200);
-  ActualComponent = &Tabs;
+  Toolkit().ActualComponent = &Tabs;
   PositionPage = new TPositionPage();
   PositionPage->CreateComponent(&PositionPage);
   Tabs->AddPage(&PositionPage, "Poloha");
@@ -209,7 +209,7 @@ void TGalleryForm::OnCreate() {
   DisplayPage = new TDisplayPage();
   DisplayPage->CreateComponent(&DisplayPage);
   Tabs->AddPage(&DisplayPage, "Zobrazenie");
-  ActualComponent = Adress;
+  Toolkit().ActualComponent = Adress;
 }
 
 class TGalleryApplication : public TApplication {

@@ -9,6 +9,7 @@
 #include "forms/cv_list_form.h"
 #include "forms/cv_list_item_form.h"
 #include "forms/cv_encyclopedia_form.h"
+#include "forms/cv_exit_form.h"
 #include "forms/cv_help_form.h"
 #include "forms/cv_main_form.h"
 #include "forms/cv_observatory_form.h"
@@ -41,7 +42,7 @@ std::string ShowItemCommand(std::string_view Rest) {
   } catch (const std::exception&) {
     return "show-item wants a record number";
   }
-  for (const TNebula& nebula : Nebulas) {
+  for (const TNebula& nebula : Catalogue().Nebulas) {
     if (nebula.IndexOfItem != index) continue;
     ShowListItem(nebula);
     return {};
@@ -100,16 +101,16 @@ std::string DatabaseStateLine() {
   // The first line's format is fixed for every script that reads it; the file
   // binding follows on a line of its own.
   std::string line = "database loaded=";
-  line += Loaded ? "1" : "0";
+  line += Catalogue().Loaded ? "1" : "0";
   line += " modified=";
-  line += Modified ? "1" : "0";
-  line += " records=" + std::to_string(Nebulas.size());
+  line += Catalogue().Modified ? "1" : "0";
+  line += " records=" + std::to_string(Catalogue().Nebulas.size());
   line += " terminate=";
   line += Terminate ? "1" : "0";
   line += "\ndatabase-file path=";
-  AppendUtf8Quoted(line, DatabaseFile);
+  AppendUtf8Quoted(line, Catalogue().DatabaseFile);
   line += " name=";
-  AppendUtf8Quoted(line, DatabaseInfo.NameOfDatabase.View());
+  AppendUtf8Quoted(line, Catalogue().DatabaseInfo.NameOfDatabase.View());
   line += '\n';
   return line;
 }
@@ -180,11 +181,11 @@ std::string ProgramCommand(std::string_view Text) {
   const std::string_view rest = space == std::string_view::npos ? std::string_view() : Text.substr(space + 1);
   if (verb == "modify") {
     // Stands in for an edit of the loaded database by a form.
-    if (!Loaded) return "no database is loaded";
+    if (!Catalogue().Loaded) return "no database is loaded";
     const cp1250::Conversion name = cp1250::FromUtf8(rest);
     if (!name.ok) return "the name has a character outside Windows-1250";
-    DatabaseInfo.NameOfDatabase = name.text;
-    Modified = true;
+    Catalogue().DatabaseInfo.NameOfDatabase = name.text;
+    Catalogue().Modified = true;
     return {};
   }
   if (verb == "show-item") return ShowItemCommand(rest);

@@ -491,18 +491,18 @@ bool Parse(std::string_view text, std::vector<Command>& commands, ScriptError& e
 
 std::string Dump() {
   std::string out;
-  for (std::size_t i = 0; i < OpenedWindows.size(); ++i) {
-    const TForm* form = DerefAs<TForm>(OpenedWindows[i]);
+  for (std::size_t i = 0; i < Toolkit().OpenedWindows.size(); ++i) {
+    const TForm* form = DerefAs<TForm>(Toolkit().OpenedWindows[i]);
     if (form == nullptr) continue;
     const TViewport& r = form->ComponentPos;
     out += "form " + std::to_string(i) + " \"" + cp1250::ToUtf8(form->Title) + "\" visible=" +
            (form->Visible ? "1" : "0") + " modal=" + (form->ShowType == ST_Modal ? "1" : "0") +
-           " active=" + (ActiveForm == form->Adress ? "1" : "0") + " minimized=" + (form->Minimized ? "1" : "0") +
+           " active=" + (Toolkit().ActiveForm == form->Adress ? "1" : "0") + " minimized=" + (form->Minimized ? "1" : "0") +
            " rect=" + std::to_string(r.X1) + "," + std::to_string(r.Y1) + "," + std::to_string(r.X2) + "," +
            std::to_string(r.Y2) + "\n";
   }
   std::string focus;
-  if (const TVisualComponent* focused = Deref(Focused)) {
+  if (const TVisualComponent* focused = Deref(Toolkit().Focused)) {
     const TForm* form = DerefAs<TForm>(focused->MotherForm);
     if (form == nullptr) form = dynamic_cast<const TForm*>(focused);
     if (form != nullptr) focus = cp1250::ToUtf8(form->Title);

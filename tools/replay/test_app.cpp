@@ -102,7 +102,7 @@ class TQuestionWindow : public TForm {
 class TKeyLogWindow : public TForm {
  public:
   void OnCheck() override {
-    const bool shift = KeyboardKeysNew[vk::SHIFT];
+    const bool shift = Toolkit().KeyboardKeysNew[vk::SHIFT];
     for (int k = 3; k <= 255; ++k) {
       if (k == vk::SHIFT || !KeyPressed(k)) continue;
       Title.append(shift ? " S" : " ").append(std::to_string(k));
@@ -123,7 +123,7 @@ void TMainWindow::OnCreate() {
   NewWindowItem->CreateComponent(&NewWindowItem, false, MIT_Right, BS_Classic, "Nové okno"_cp, 10, 35, 120, 15);
   NewWindowItem->SuperiorMenuItems.push_back(&FileItem);
   NewWindowItem->Action = [] {
-    ActiveComponent = nullptr;
+    Toolkit().ActiveComponent = nullptr;
     SecondWindow->Show(ST_Unmodal);
   };
   EndItem = new TActionMenuItem();
