@@ -32,3 +32,11 @@ class TBookForm : public TDialogForm {
   std::span<const TPageContent> pages_;
   std::array<TOwned<TBookPageTemplate>, MAX_PAGES> page_slots_;
 };
+
+// A book form bound to its page table, so that each book is a type the
+// start-up creates like any other form.
+template <const auto& Pages>
+class TBookOf : public TBookForm {
+ public:
+  TBookOf() : TBookForm(Pages) {}
+};

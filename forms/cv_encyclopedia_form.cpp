@@ -261,4 +261,3 @@ const std::array<TPageContent, ENCYCLOPEDIA_PAGE_COUNT> EncyclopediaPages = {{
     {"Planetárne hmloviny"_cp, 14, kPlanetaryBlocks, kPlanetaryLinks},
 }};
 
-TEncyclopediaForm::TEncyclopediaForm() : TBookForm(EncyclopediaPages) {}

@@ -8,9 +8,6 @@
 inline constexpr std::size_t ENCYCLOPEDIA_PAGE_COUNT = 9;
 extern const std::array<TPageContent, ENCYCLOPEDIA_PAGE_COUNT> EncyclopediaPages;
 
-class TEncyclopediaForm : public TBookForm {
- public:
-  TEncyclopediaForm();
-};
+using TEncyclopediaForm = TBookOf<EncyclopediaPages>;
 
 extern TOwned<TEncyclopediaForm> EncyclopediaForm;

@@ -114,4 +114,3 @@ const std::array<TPageContent, HELP_PAGE_COUNT> HelpPages = {{
     {"Technická podpora"_cp, 6, kTechSupportBlocks, kTechSupportLinks},
 }};
 
-THelpForm::THelpForm() : TBookForm(HelpPages) {}

@@ -7,9 +7,6 @@
 inline constexpr std::size_t HELP_PAGE_COUNT = 4;
 extern const std::array<TPageContent, HELP_PAGE_COUNT> HelpPages;
 
-class THelpForm : public TBookForm {
- public:
-  THelpForm();
-};
+using THelpForm = TBookOf<HelpPages>;
 
 extern TOwned<THelpForm> HelpForm;
