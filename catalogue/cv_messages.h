@@ -1,7 +1,7 @@
 #pragma once
 // The one road every Slovak message of the program takes to the user. The
-// error form installs itself as the handler; the last few messages are kept
-// as well, so that tests and tools can read them.
+// program's start-up installs the error form as the handler; the last few
+// messages are kept as well, so that tests and tools can read them.
 
 #include <string>
 #include <string_view>

@@ -72,6 +72,10 @@ class SdlBackend final : public Backend {
   void ReadMousePosition();
   void AddTypedText(const char* utf8);
   void Pace(bool presented);
+  // The window at its place with its icon; false, after saying why, when there is none.
+  bool MakeWindow(const char* title, int width, int height);
+  // Cursors, text input and the focus for a new window.
+  void StartInput();
   void CreateRenderer();
 
   bool open_ = false;

@@ -65,6 +65,10 @@ class Win32Backend final : public Backend {
   void SetKeyState(int vk, bool down);
   void ReleaseAllKeys();
   void MouseAt(intptr_t lparam);
+  // The parts of HandleMessage for keys, typed characters and mouse buttons.
+  void KeyMessage(uintptr_t wparam, intptr_t lparam);
+  void CharMessage(uintptr_t wparam);
+  void ButtonMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
 
   HWND__* window_ = nullptr;
   bool open_ = false;

@@ -349,6 +349,29 @@ TEST_F(DatabaseFileTest, ThumbnailsComeFromTheFilesFolder) {
   EXPECT_FALSE(Nebulas[2].Thumbnail.Loaded) << "a missing picture is no error";
   EXPECT_TRUE(RecentMessages().empty());
 
+  // The loader's code comes up worded; the record only lacks its thumbnail.
+  std::string flat = TinyBmp(4, 4);
+  flat[28] = 16;  // bits per pixel
+  WriteFile(scratch_.File("sub/flat.bmp"), flat);
+  const std::string dir = scratch_.File("sub/");
+  const struct {
+    std::string_view picture;
+    TPictureError code;
+    std::string_view message;
+  } loads[] = {
+      {"orion.bmp", TPictureError::None, ""},
+      {"missing.bmp", TPictureError::CannotOpen, "Súbor s obrázkom neexistuje, alebo sa nedá načítať!"_cp},
+      {"flat.bmp", TPictureError::UnsupportedDepth,
+       "Obrázok má nepodporovaný počet bitov na jeden pixel (podporované sú 8 a 24bpp)!"_cp},
+  };
+  for (const auto& load : loads) {
+    Nebulas[2].Picture = load.picture;
+    const TPictureResult result = LoadThumbnail(Nebulas[2], dir);
+    EXPECT_EQ(result.Code, load.code) << load.picture;
+    EXPECT_EQ(result.Message, load.message) << load.picture;
+    EXPECT_EQ(Nebulas[2].Thumbnail.Loaded, result.Ok()) << load.picture;
+  }
+
   // The same position in the next database has no picture, so no thumbnail.
   std::vector<HandRecord> plain = kTwo;
   plain[0].picture = "";

@@ -37,7 +37,7 @@ class SignalTest : public ProgramTest {
 
 TNebulas RecordsOf(const std::string& file, TDatabaseInfo& info) {
   TNebulas records;
-  EXPECT_EQ(DecodeDatabase(ReadFile(file), info, records).Error, TDatabaseError::None) << file;
+  EXPECT_EQ(DecodeDatabase(ReadFile(file), info, records, "x.cvl").Message, "") << file;
   return records;
 }
 
