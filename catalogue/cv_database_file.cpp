@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <cerrno>
+#include <iterator>
 
 #include "platform/byte_order.h"
 #include "platform/cp1250.h"
@@ -89,38 +90,39 @@ TDatabaseResult DecodeDatabase(std::string_view Bytes, TDatabaseInfo& Info, TNeb
 
 namespace {
 
+// Each failure's words before and after the quoted file name, in the order
+// of TDatabaseError.
+struct TWording {
+  std::string_view Before, After;
+};
+constexpr TWording kWordings[] = {
+    {"", ""},
+    {"Súbor "_cp, " nebol vytvorený v Corvala!"_cp},
+    {"Súbor "_cp, " je poškodený: chýba mu hlavička databázy!"_cp},
+    {"Súbor "_cp, " je poškodený: neplatný počet záznamov!"_cp},
+    {"Súbor "_cp, " je poškodený: dĺžka nezodpovedá počtu záznamov!"_cp},
+    {"Súbor "_cp, " je poškodený: záznam č. "_cp},  // then the record's number
+    {"Súbor "_cp, " sa nedá otvoriť!"_cp},
+    {"Súbor "_cp, " sa nedá prečítať!"_cp},
+    {"Súbor "_cp, " je len na čítanie, databáza sa neuložila!"_cp},
+    {"", " nie je obyčajný súbor, databáza sa doň neuloží!"_cp},
+    {"Databázu sa nepodarilo uložiť do súboru "_cp, "!"},
+};
+static_assert(std::size(kWordings) == static_cast<std::size_t>(TDatabaseError::CannotWrite) + 1);
+
 std::string Wording(TDatabaseError Code, std::string_view F, int32_t Record, int Errno) {
-  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "..." + std::string.
-  std::string quoted = "\"";
-  quoted += F;
-  quoted += '"';
-  const std::string file = "Súbor "_cps + quoted;
-  switch (Code) {
-    case TDatabaseError::None:
-      return {};
-    case TDatabaseError::NotCorvala:
-      return file + " nebol vytvorený v Corvala!"_cps;
-    case TDatabaseError::TooShort:
-      return file + " je poškodený: chýba mu hlavička databázy!"_cps;
-    case TDatabaseError::BadCount:
-      return file + " je poškodený: neplatný počet záznamov!"_cps;
-    case TDatabaseError::BadLength:
-      return file + " je poškodený: dĺžka nezodpovedá počtu záznamov!"_cps;
-    case TDatabaseError::BadType:
-      return file + " je poškodený: záznam č. "_cps + std::to_string(Record) + " má neplatný typ hmloviny!"_cps;
-    case TDatabaseError::CannotOpen:
-      return file + " sa nedá otvoriť!"_cps;
-    case TDatabaseError::CannotRead:
-      return file + " sa nedá prečítať!"_cps;
-    case TDatabaseError::ReadOnly:
-      return file + " je len na čítanie, databáza sa neuložila!"_cps;
-    case TDatabaseError::NotRegular:
-      return quoted + " nie je obyčajný súbor, databáza sa doň neuloží!"_cps;
-    case TDatabaseError::CannotWrite:
-      break;
+  if (Code == TDatabaseError::None) return {};
+  const TWording& words = kWordings[static_cast<std::size_t>(Code)];
+  std::string message(words.Before);
+  message += '"';
+  message += F;
+  message += '"';
+  message += words.After;
+  if (Code == TDatabaseError::BadType) {
+    message += std::to_string(Record);
+    message += " má neplatný typ hmloviny!"_cp;
   }
-  std::string message = "Databázu sa nepodarilo uložiť do súboru "_cps + quoted + "!";
-  if (Errno == ENOSPC) message += " Na disku nie je miesto."_cps;
+  if (Code == TDatabaseError::CannotWrite && Errno == ENOSPC) message += " Na disku nie je miesto."_cp;
   return message;
 }
 
