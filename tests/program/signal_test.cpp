@@ -96,6 +96,25 @@ TEST_F(SignalTest, AFolderThatCannotTakeTheCopySendsItToTheRecoveryFolder) {
   EXPECT_EQ(offers[0].Records, 3);
 }
 
+int DiskFull(platform::FileStep Step) { return Step == platform::FileStep::Write ? ENOSPC : 0; }
+
+TEST_F(SignalTest, ACopyThatNoPlaceTakesIsToldFromNothingToSave) {
+  WriteFile(Path("a.cvl"), DatabaseBytes("Hmloviny", 2));
+  Start();
+  Frame();
+  OpenDatabaseFile("a.cvl");
+  EXPECT_EQ(SaveRecoveryCopy().Code, TRecoveryError::NothingToSave);
+  AddNebula(TNebula());
+  platform::SetFileFaultHook(&DiskFull);
+  const TRecoveryResult copy = SaveRecoveryCopy();
+  platform::SetFileFaultHook(nullptr);
+  EXPECT_EQ(copy.Code, TRecoveryError::Unwritten);
+  EXPECT_EQ(copy.Error, ENOSPC);
+  const std::string last_place = UserRecoveryFileName("a.cvl");
+  EXPECT_EQ(copy.Message, DatabaseFailure(TDatabaseError::CannotWrite, last_place, 0, ENOSPC).Message);
+  EXPECT_TRUE(copy.Produced.empty());
+}
+
 TEST_F(SignalTest, ACatalogueWhoseCopyNameIsTooLongGetsItsCopyBackFromTheRecoveryFolder) {
   // The copy's name beside it passes the file system's 255 bytes; the path
   // itself is too long for the copy's header.
