@@ -414,18 +414,6 @@ void SdlBackend::ReadMousePosition() {
   cursor_y_ = std::clamp(static_cast<int>(std::floor((y0 + y1) / 2)), 0, height_ - 1);
 }
 
-bool SdlBackend::KeyDown(int code) {
-  if (code < 1 || code > 255) return false;
-  const bool result = down_[code] || tapped_[code];
-  tapped_[code] = false;
-  return result;
-}
-
-void SdlBackend::GetCursorPos(int& x, int& y) {
-  x = cursor_x_;
-  y = cursor_y_;
-}
-
 void SdlBackend::SetCursorPos(int x, int y) {
   if (!open_) return;
   cursor_x_ = std::clamp(x, 0, width_ - 1);
@@ -441,12 +429,6 @@ void SdlBackend::SetCursorPos(int x, int y) {
 void SdlBackend::SetCursorShape(CursorShape shape) {
   SDL_Cursor* cursor = shape == CursorShape::Hand ? hand_ : arrow_;
   if (cursor != nullptr) SDL_SetCursor(cursor);
-}
-
-bool SdlBackend::TakeCloseRequest() {
-  const bool result = close_requested_;
-  close_requested_ = false;
-  return result;
 }
 
 int SdlBackend::TakeWheelNotches() {

@@ -444,18 +444,6 @@ void Win32Backend::ReleaseAllKeys() {
   buttons_held_ = 0;
 }
 
-bool Win32Backend::KeyDown(int code) {
-  if (code < 1 || code > 255) return false;
-  const bool result = down_[code] || tapped_[code];
-  tapped_[code] = false;
-  return result;
-}
-
-void Win32Backend::GetCursorPos(int& x, int& y) {
-  x = cursor_x_;
-  y = cursor_y_;
-}
-
 void Win32Backend::SetCursorPos(int x, int y) {
   if (!open_) return;
   cursor_x_ = std::clamp(x, 0, width_ - 1);
@@ -480,12 +468,6 @@ void Win32Backend::SetCursorShape(CursorShape shape) {
 }
 
 uint32_t Win32Backend::DoubleClickTime() { return GetDoubleClickTime(); }
-
-bool Win32Backend::TakeCloseRequest() {
-  const bool result = close_requested_;
-  close_requested_ = false;
-  return result;
-}
 
 void Win32Backend::TakeTypedText(std::string& text) {
   text.assign(typed_);
