@@ -169,12 +169,11 @@ void ToggleNightMode() {
 }
 
 std::string EndOnSignal(int Signal) {
-  const bool changes = Catalogue().Loaded ? Catalogue().Modified : !Catalogue().Nebulas.empty();
-  const std::string copy = SaveRecoveryCopy();
-  if (!copy.empty()) {
+  const TRecoveryResult copy = SaveRecoveryCopy();
+  if (copy) {
     std::fprintf(stderr, "corvala: %s: neuložené zmeny databázy sú v súbore \"%s\"; ponúkne ich ďalšie spustenie.\n",
-                 platform::SignalName(Signal), platform::AbsolutePath(platform::NativePath(copy)).c_str());
-  } else if (changes) {
+                 platform::SignalName(Signal), platform::AbsolutePath(platform::NativePath(copy.Produced)).c_str());
+  } else if (copy.Code == TRecoveryError::Unwritten) {
     std::fprintf(stderr, "corvala: %s: neuložené zmeny databázy \"%s\" sa nepodarilo uložiť.\n",
                  platform::SignalName(Signal), platform::NativePath(Catalogue().DatabaseFile).c_str());
   }
@@ -183,7 +182,7 @@ std::string EndOnSignal(int Signal) {
     Database->Finish = true;
     Database->FirstCycle = false;
   }
-  return copy;
+  return copy.Produced;
 }
 
 void TDatabase::Epilogue() {

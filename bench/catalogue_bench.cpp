@@ -84,7 +84,7 @@ void BM_DecodeDatabase(benchmark::State& state) {
   EncodeDatabase(info, Catalogue(20000), bytes);
   TNebulas records;
   for (auto _ : state) {
-    DecodeDatabase(bytes, info, records);
+    DecodeDatabase(bytes, info, records, "bench.cvl");
     benchmark::DoNotOptimize(records.data());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes.size()));

@@ -1,6 +1,8 @@
 #include "catalogue/cv_database_file.h"
 
 #include <cassert>
+#include <cerrno>
+#include <iterator>
 
 #include "platform/byte_order.h"
 #include "platform/cp1250.h"
@@ -48,34 +50,18 @@ void EncodeDatabase(const TDatabaseInfo& Info, const TNebulas& Records, std::str
          DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * static_cast<std::size_t>(Info.NumberOfItems));
 }
 
-TDatabaseCheck DecodeDatabase(std::string_view Bytes, TDatabaseInfo& Info, TNebulas& Records) {
-  TDatabaseCheck check;
+TDatabaseResult DecodeDatabase(std::string_view Bytes, TDatabaseInfo& Info, TNebulas& Records, std::string_view F) {
   // The comparison is case-sensitive and needs all three bytes.
-  if (Bytes.size() < 3 || Bytes.substr(0, 3) != "CVL") {
-    check.Error = TDatabaseError::NotCorvala;
-    return check;
-  }
-  if (Bytes.size() < DATABASE_HEADER_SIZE) {
-    check.Error = TDatabaseError::TooShort;
-    return check;
-  }
+  if (Bytes.size() < 3 || Bytes.substr(0, 3) != "CVL") return DatabaseFailure(TDatabaseError::NotCorvala, F);
+  if (Bytes.size() < DATABASE_HEADER_SIZE) return DatabaseFailure(TDatabaseError::TooShort, F);
   const char* p = Bytes.data();
   int32_t count = le::GetInt32(p + cvl_header::NumberOfItems);
-  if (count < 0 || count > MAX_NUMBER_OF_ITEMS) {
-    check.Error = TDatabaseError::BadCount;
-    return check;
-  }
-  if (Bytes.size() != DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * static_cast<std::size_t>(count)) {
-    check.Error = TDatabaseError::BadLength;
-    return check;
-  }
+  if (count < 0 || count > MAX_NUMBER_OF_ITEMS) return DatabaseFailure(TDatabaseError::BadCount, F);
+  if (Bytes.size() != DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * static_cast<std::size_t>(count))
+    return DatabaseFailure(TDatabaseError::BadLength, F);
   for (int32_t i = 0; i < count; ++i) {
     auto type = static_cast<unsigned char>(p[DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * i + cvl_record::TypeOfNebula]);
-    if (type >= TYPE_OF_NEBULA_COUNT) {
-      check.Error = TDatabaseError::BadType;
-      check.Record = i + 1;
-      return check;
-    }
+    if (type >= TYPE_OF_NEBULA_COUNT) return DatabaseFailure(TDatabaseError::BadType, F, i + 1);
   }
 
   GetText(p + cvl_header::Path, Info.Path);
@@ -99,30 +85,49 @@ TDatabaseCheck DecodeDatabase(std::string_view Bytes, TDatabaseInfo& Info, TNebu
     GetText(q + cvl_record::Picture, r.Picture);
     GetText(q + cvl_record::Description, r.Description);
   }
-  return check;
+  return {};
 }
 
-std::string DatabaseErrorMessage(const TDatabaseCheck& Check, std::string_view F) {
-  std::string quoted = std::string("\"") + std::string(F) + "\"";
-  std::string file = "Súbor "_cps + quoted;
-  switch (Check.Error) {
-    case TDatabaseError::None:
-      return {};
-    case TDatabaseError::NotCorvala:
-      return file + " nebol vytvorený v Corvala!"_cps;
-    case TDatabaseError::TooShort:
-      return file + " je poškodený: chýba mu hlavička databázy!"_cps;
-    case TDatabaseError::BadCount:
-      return file + " je poškodený: neplatný počet záznamov!"_cps;
-    case TDatabaseError::BadLength:
-      return file + " je poškodený: dĺžka nezodpovedá počtu záznamov!"_cps;
-    case TDatabaseError::BadType:
-      return file + " je poškodený: záznam č. "_cps + std::to_string(Check.Record) +
-             " má neplatný typ hmloviny!"_cps;
-    case TDatabaseError::CannotOpen:
-      return file + " sa nedá otvoriť!"_cps;
-    case TDatabaseError::CannotRead:
-      return file + " sa nedá prečítať!"_cps;
+namespace {
+
+// Each failure's words before and after the quoted file name, in the order
+// of TDatabaseError.
+struct TWording {
+  std::string_view Before, After;
+};
+constexpr TWording kWordings[] = {
+    {"", ""},
+    {"Súbor "_cp, " nebol vytvorený v Corvala!"_cp},
+    {"Súbor "_cp, " je poškodený: chýba mu hlavička databázy!"_cp},
+    {"Súbor "_cp, " je poškodený: neplatný počet záznamov!"_cp},
+    {"Súbor "_cp, " je poškodený: dĺžka nezodpovedá počtu záznamov!"_cp},
+    {"Súbor "_cp, " je poškodený: záznam č. "_cp},  // then the record's number
+    {"Súbor "_cp, " sa nedá otvoriť!"_cp},
+    {"Súbor "_cp, " sa nedá prečítať!"_cp},
+    {"Súbor "_cp, " je len na čítanie, databáza sa neuložila!"_cp},
+    {"", " nie je obyčajný súbor, databáza sa doň neuloží!"_cp},
+    {"Databázu sa nepodarilo uložiť do súboru "_cp, "!"},
+};
+static_assert(std::size(kWordings) == static_cast<std::size_t>(TDatabaseError::CannotWrite) + 1);
+
+std::string Wording(TDatabaseError Code, std::string_view F, int32_t Record, int Errno) {
+  if (Code == TDatabaseError::None) return {};
+  const TWording& words = kWordings[static_cast<std::size_t>(Code)];
+  std::string message(words.Before);
+  message += '"';
+  message += F;
+  message += '"';
+  message += words.After;
+  if (Code == TDatabaseError::BadType) {
+    message += std::to_string(Record);
+    message += " má neplatný typ hmloviny!"_cp;
   }
-  return {};
+  if (Code == TDatabaseError::CannotWrite && Errno == ENOSPC) message += " Na disku nie je miesto."_cp;
+  return message;
+}
+
+}  // namespace
+
+TDatabaseResult DatabaseFailure(TDatabaseError Code, std::string_view F, int32_t Record, int Errno) {
+  return {Code, Wording(Code, F, Record, Errno), Errno};
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The ".cvl" database file: its layout as named offsets, the encoder and the
 // decoder of a whole file's bytes, and the Slovak message for each way a file
-// can fail to be a database.
+// can fail to be a database or to be written.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "catalogue/cv_nebula.h"
+#include "platform/result.h"
 
 // Sizes of the stored forms.
 inline constexpr std::size_t DATABASE_HEADER_SIZE = 1031;
@@ -48,21 +49,25 @@ void EncodeDatabase(const TDatabaseInfo& Info, const TNebulas& Records, std::str
 
 enum class TDatabaseError : uint8_t {
   None,
-  NotCorvala,  // the signature is not "CVL"
-  TooShort,    // shorter than the header
-  BadCount,    // a negative or impossibly large number of records
-  BadLength,   // the length is not 1031 + 809 x N
-  BadType,     // a record's kind of nebula is not 0 to 6
+  NotCorvala,   // the signature is not "CVL"
+  TooShort,     // shorter than the header
+  BadCount,     // a negative or impossibly large number of records
+  BadLength,    // the length is not 1031 + 809 x N
+  BadType,      // a record's kind of nebula is not 0 to 6
   CannotOpen,
   CannotRead,
+  ReadOnly,     // a save: the file has no write permission
+  NotRegular,   // a save: the name is taken by a folder, a device ...
+  CannotWrite,  // a save: creating, writing or replacing the file failed
 };
-struct TDatabaseCheck {
-  TDatabaseError Error = TDatabaseError::None;
-  int32_t Record = -1;  // 1-based record number for BadType
-};
+// Loads and saves of a database file; the message names the file.
+using TDatabaseResult = TResult<TDatabaseError>;
 
-// Parses a whole file's bytes. On failure Info and Records are untouched.
-// Thumbnails of the parsed records are not loaded.
-TDatabaseCheck DecodeDatabase(std::string_view Bytes, TDatabaseInfo& Info, TNebulas& Records);
-// The Slovak message for a failed load of the file F.
-std::string DatabaseErrorMessage(const TDatabaseCheck& Check, std::string_view F);
+// The failure Code of the file F with its Slovak message; Record is the
+// 1-based record at fault for BadType, Errno the system's reason (a full
+// disk is worth telling).
+TDatabaseResult DatabaseFailure(TDatabaseError Code, std::string_view F, int32_t Record = 0, int Errno = 0);
+
+// Parses a whole file's bytes, read from the file F. On failure Info and
+// Records are untouched. Thumbnails of the parsed records are not loaded.
+TDatabaseResult DecodeDatabase(std::string_view Bytes, TDatabaseInfo& Info, TNebulas& Records, std::string_view F);

@@ -12,7 +12,6 @@
 #include "platform/file_state.h"
 #include "platform/files.h"
 
-
 // ---------------------------------------------------------------- thumbnails
 
 namespace {
@@ -38,16 +37,16 @@ void ReleaseThumbnail(TNebula& Record) {
 
 }  // namespace
 
-void LoadThumbnail(TNebula& Record, std::string_view Dir) {
+TPictureResult LoadThumbnail(TNebula& Record, std::string_view Dir) {
   ReleaseThumbnail(Record);
-  if (Record.Picture.Empty()) return;
+  if (Record.Picture.Empty()) return {};
   std::string name(Dir);
   name.append(Record.Picture.View());
-  uint8_t result = 0;
-  LoadBMPPicture(name, Record.Thumbnail, 32, 32, result);
-  // A picture that cannot be loaded simply leaves the record without one.
-  if (result != 0) Record.Thumbnail.Loaded = false;
+  uint8_t code = 0;
+  LoadBMPPicture(name, Record.Thumbnail, 32, 32, code);
+  if (code != 0) Record.Thumbnail.Loaded = false;
   ++Catalogue().Revision;
+  return PictureResult(code);
 }
 
 void FreeThumbnails() {
@@ -57,15 +56,15 @@ void FreeThumbnails() {
 
 // ---------------------------------------------------------------- database file
 
-bool SaveDatabase() {
+TDatabaseResult SaveDatabase() {
   if (!Catalogue().Loaded) {
     Catalogue().Modified = false;
-    return true;
+    return {};
   }
-  const std::string error = WriteDatabaseTo(Catalogue().DatabaseFile);
-  if (!error.empty()) {
-    ShowErrorMessage(error);
-    return false;
+  TDatabaseResult written = WriteDatabaseTo(Catalogue().DatabaseFile);
+  if (!written) {
+    ShowErrorMessage(written.Message);
+    return written;
   }
   Catalogue().Modified = false;
   ++Catalogue().Saves;
@@ -76,52 +75,50 @@ bool SaveDatabase() {
     platform::RemoveFile(Catalogue().RecoverySource);
     Catalogue().RecoverySource.clear();
   }
-  return true;
+  return written;
 }
 
-std::string WriteDatabaseTo(std::string_view F) {
+TDatabaseResult WriteDatabaseTo(std::string_view F) {
   std::string bytes;
   EncodeDatabase(Catalogue().DatabaseInfo, Catalogue().Nebulas, bytes);
   // The old file is replaced only once the new one is completely on disk.
-  const platform::WriteResult result = platform::ReplaceFile(F, bytes);
-  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "..." + std::string.
-  std::string quoted = "\"";
-  quoted += F;
-  quoted += '"';
-  switch (result.failure) {
-    case platform::WriteFailure::None:
+  const platform::FileResult<> result = platform::ReplaceFile(F, bytes);
+  switch (result.Code) {
+    case platform::FileError::None:
       return {};
-    case platform::WriteFailure::ReadOnly:
-      return "Súbor "_cps + quoted + " je len na čítanie, databáza sa neuložila!"_cps;
-    case platform::WriteFailure::NotRegular:
-      return quoted + " nie je obyčajný súbor, databáza sa doň neuloží!"_cps;
-    case platform::WriteFailure::Io:
+    case platform::FileError::ReadOnly:
+      return DatabaseFailure(TDatabaseError::ReadOnly, F);
+    case platform::FileError::NotRegular:
+      return DatabaseFailure(TDatabaseError::NotRegular, F);
+    case platform::FileError::Unnameable:
+    case platform::FileError::Io:
       break;
   }
-  std::string message = "Databázu sa nepodarilo uložiť do súboru "_cps + quoted + "!";
-  if (result.error == ENOSPC) message += " Na disku nie je miesto."_cps;
-  return message;
+  return DatabaseFailure(TDatabaseError::CannotWrite, F, 0, result.Error);
 }
 
-TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes) {
+TDatabaseResult ReadDatabaseFile(std::string_view F, std::string& bytes) {
+  auto fail = [F](TDatabaseError Code, int Errno = 0) { return DatabaseFailure(Code, F, 0, Errno); };
   platform::File f = platform::Open(F, "rb");
-  if (!f) return TDatabaseError::CannotOpen;
+  if (!f) return fail(TDatabaseError::CannotOpen, errno);
   char signature[3] = {'A', 'A', 'A'};
   std::size_t got = std::fread(signature, 1, 3, f.get());
-  if (got < 3 || std::string_view(signature, 3) != "CVL") return TDatabaseError::NotCorvala;
-  const int64_t size = platform::FileLength(f.get());
-  if (size < 0) return TDatabaseError::CannotRead;
-  if (size < static_cast<int64_t>(DATABASE_HEADER_SIZE)) return TDatabaseError::TooShort;
+  if (got < 3 || std::string_view(signature, 3) != "CVL") return fail(TDatabaseError::NotCorvala);
+  const platform::FileResult<int64_t> length = platform::FileLength(f.get());
+  if (!length) return fail(TDatabaseError::CannotRead, length.Error);
+  const int64_t size = length.Produced;
+  if (size < static_cast<int64_t>(DATABASE_HEADER_SIZE)) return fail(TDatabaseError::TooShort);
   bytes.resize(DATABASE_HEADER_SIZE);
-  if (std::fread(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) return TDatabaseError::CannotRead;
+  if (std::fread(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) return fail(TDatabaseError::CannotRead);
   const int32_t count = le::GetInt32(bytes.data() + cvl_header::NumberOfItems);
-  if (count < 0 || count > MAX_NUMBER_OF_ITEMS) return TDatabaseError::BadCount;
+  if (count < 0 || count > MAX_NUMBER_OF_ITEMS) return fail(TDatabaseError::BadCount);
   const auto expected = static_cast<int64_t>(DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * std::size_t(count));
-  if (size != expected) return TDatabaseError::BadLength;
+  if (size != expected) return fail(TDatabaseError::BadLength);
   bytes.resize(static_cast<std::size_t>(size));
   const std::size_t rest = bytes.size() - DATABASE_HEADER_SIZE;
-  if (std::fread(bytes.data() + DATABASE_HEADER_SIZE, 1, rest, f.get()) != rest) return TDatabaseError::CannotRead;
-  return TDatabaseError::None;
+  if (std::fread(bytes.data() + DATABASE_HEADER_SIZE, 1, rest, f.get()) != rest)
+    return fail(TDatabaseError::CannotRead);
+  return {};
 }
 
 
@@ -152,19 +149,19 @@ void ReplaceRecords(TNebulas&& Records) {
 
 }  // namespace
 
-bool LoadDatabase(std::string_view F, bool LoadThumbnails) {
+TDatabaseResult LoadDatabase(std::string_view F, bool LoadThumbnails) {
   std::string bytes;
-  TDatabaseCheck check;
-  check.Error = ReadDatabaseFile(F, bytes);
   TDatabaseInfo info;
   TNebulas records;
-  if (check.Error == TDatabaseError::None) check = DecodeDatabase(bytes, info, records);
-  if (check.Error != TDatabaseError::None) {
-    ShowErrorMessage(DatabaseErrorMessage(check, F));
-    return false;
+  TDatabaseResult read = ReadDatabaseFile(F, bytes);
+  if (read) read = DecodeDatabase(bytes, info, records, F);
+  if (!read) {
+    ShowErrorMessage(read.Message);
+    return read;
   }
   if (LoadThumbnails) {
     std::string_view dir = FolderOf(F);
+    // A missing or unreadable picture costs its record only the thumbnail.
     for (TNebula& r : records) LoadThumbnail(r, dir);
   }
   Catalogue().DatabaseFile = std::string(F);
@@ -175,7 +172,7 @@ bool LoadDatabase(std::string_view F, bool LoadThumbnails) {
   Catalogue().Loaded = true;
   Catalogue().RecoverySource.clear();
   TakeDatabaseLock();
-  return true;
+  return {};
 }
 
 void NewDatabase(std::string_view F, std::string_view Name, std::string_view Author,
@@ -239,7 +236,7 @@ std::size_t AddNebula(TNebula Record, std::string_view Dir) {
   return at;
 }
 
-void ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view Dir) {
+TPictureResult ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view Dir) {
   assert(Position < Catalogue().Nebulas.size());
   TNebula& r = Catalogue().Nebulas[Position];
   r.NameOfNebula = Fields.NameOfNebula;
@@ -251,9 +248,10 @@ void ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view 
   r.TypeOfNebula = Fields.TypeOfNebula;
   r.Picture = Fields.Picture;
   r.Description = Fields.Description;
-  LoadThumbnail(r, Dir);
+  TPictureResult picture = LoadThumbnail(r, Dir);
   Catalogue().Modified = true;
   ++Catalogue().Revision;
+  return picture;
 }
 
 std::ptrdiff_t FindNebula(uint32_t Serial) {
@@ -275,4 +273,3 @@ void DeleteNebula(std::size_t Position) {
   Catalogue().Modified = true;
   ++Catalogue().Revision;
 }
-

@@ -15,24 +15,25 @@
 #include "catalogue/cv_database_file.h"
 #include "catalogue/cv_messages.h"
 #include "catalogue/cv_nebula.h"
+#include "catalogue/cv_picture.h"
 #include "platform/file_state.h"
 
 // Writes the loaded database to DatabaseFile through a new file in the same
 // folder that then replaces the old one, so a failed save never destroys the
-// previous file. Returns false (with a message, Modified left set) on failure.
-// Without a loaded database it writes nothing, clears Modified and succeeds.
-bool SaveDatabase();
+// previous file. A failure is also shown through ShowErrorMessage, Modified
+// left set. Without a loaded database it writes nothing, clears Modified and
+// succeeds.
+TDatabaseResult SaveDatabase();
 
 // Writes the loaded database (header and records) to the file F the same
-// safe way, leaving the program's state alone; the empty text on success,
-// otherwise the Slovak message saying why. A save to another name (a
-// recovery copy) uses this too.
-std::string WriteDatabaseTo(std::string_view F);
+// safe way, leaving the program's state alone and showing nothing. A save to
+// another name (a recovery copy) uses this too.
+TDatabaseResult WriteDatabaseTo(std::string_view F);
 
 // Reads the whole file F into `bytes` for DecodeDatabase: a missing signature
 // is recognised from the first bytes, and a length that does not fit the
 // record count of the header before the rest is read.
-TDatabaseError ReadDatabaseFile(std::string_view F, std::string& bytes);
+TDatabaseResult ReadDatabaseFile(std::string_view F, std::string& bytes);
 
 // Whether a file at DatabaseFile is not the one this program last read or
 // wrote there (another program or a second copy saved over it).
@@ -44,9 +45,11 @@ void TakeDatabaseLock();
 // Reads the database file F (a program path). On success the new records
 // replace the loaded ones (whose thumbnails are released), DatabaseFile := F,
 // Loaded := true, Modified := false. A file that is not a sound database is
-// reported through ShowErrorMessage and nothing changes. The callers hide and
-// refresh the forms that showed the previous database.
-bool LoadDatabase(std::string_view F, bool LoadThumbnails = true);
+// reported through ShowErrorMessage as well and nothing changes. The callers
+// hide and refresh the forms that showed the previous database. A picture
+// that does not load leaves its record without a thumbnail; the item view
+// tells why when the record is shown.
+TDatabaseResult LoadDatabase(std::string_view F, bool LoadThumbnails = true);
 
 // Starts an empty database bound to F; nothing is written until a save.
 void NewDatabase(std::string_view F, std::string_view Name, std::string_view Author,
@@ -61,8 +64,9 @@ bool SetDatabaseHeader(std::string_view Name, std::string_view Author, std::stri
 std::string_view FolderOf(std::string_view F);
 
 // Loads a record's thumbnail from Dir + Picture at no more than 32 x 32
-// pixels, releasing the one it had; an empty Picture leaves it without one.
-void LoadThumbnail(TNebula& Record, std::string_view Dir);
+// pixels, releasing the one it had; an empty Picture leaves it without one
+// (and succeeds). A picture that cannot be loaded leaves it without one too.
+TPictureResult LoadThumbnail(TNebula& Record, std::string_view Dir);
 // Releases the thumbnails of all loaded records (shutdown).
 void FreeThumbnails();
 
@@ -77,9 +81,9 @@ std::size_t AddNebula(TNebula Record);
 // ReviseNebula does for a revised one.
 std::size_t AddNebula(TNebula Record, std::string_view Dir);
 // Gives the record at Position of Nebulas the stored fields of Fields, its
-// number excepted, and loads its thumbnail again from Dir + its new Picture;
-// the database is marked modified.
-void ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view Dir);
+// number excepted, and loads its thumbnail again from Dir + its new Picture
+// (that load's outcome is returned); the database is marked modified.
+TPictureResult ReviseNebula(std::size_t Position, const TNebula& Fields, std::string_view Dir);
 // The position in Nebulas of the record with Serial, or -1 once it is gone.
 std::ptrdiff_t FindNebula(uint32_t Serial);
 // Removes the record at Position of Nebulas: the records behind it move up,

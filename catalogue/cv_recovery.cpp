@@ -54,29 +54,35 @@ std::string UserRecoveryFileName(std::string_view F) {
   return RecoveryPath(name);
 }
 
-std::string SaveRecoveryCopy() {
+TRecoveryResult SaveRecoveryCopy() {
   const bool bound = Catalogue().Loaded;
-  if (bound ? !Catalogue().Modified : Catalogue().Nebulas.empty()) return {};
+  if (bound ? !Catalogue().Modified : Catalogue().Nebulas.empty()) return {TRecoveryError::NothingToSave};
   // The copy records where it belongs. A path longer than the header holds
   // is left out: the copy is then offered as records without a catalogue.
   const TShortString path = Catalogue().DatabaseInfo.Path;
   Catalogue().DatabaseInfo.Path = bound && Catalogue().DatabaseFile.size() <= TShortString::Capacity ? Catalogue().DatabaseFile : std::string();
-  std::string written;
+  TRecoveryResult saved{TRecoveryError::Unwritten};
   const std::string user = UserRecoveryFileName(bound ? Catalogue().DatabaseFile : std::string());
   if (bound) {
     const std::string beside = RecoveryFileName(Catalogue().DatabaseFile);
-    if (WriteDatabaseTo(beside).empty()) {
-      written = beside;
+    const TDatabaseResult written = WriteDatabaseTo(beside);
+    if (written) {
+      saved = {TRecoveryError::None, {}, 0, beside};
       // An older copy of the same catalogue in the recovery folder is replaced by this one.
       platform::RemoveFile(user);
+    } else {
+      saved = {TRecoveryError::Unwritten, written.Message, written.Error};
     }
   }
-  if (written.empty()) {
+  if (!saved) {
+    // A folder already there is what is wanted; any other failure shows in the write.
     platform::CreateFolder(RECOVERY_FOLDER);
-    if (WriteDatabaseTo(user).empty()) written = user;
+    const TDatabaseResult written = WriteDatabaseTo(user);
+    if (written) saved = {TRecoveryError::None, {}, 0, user};
+    else saved = {TRecoveryError::Unwritten, written.Message, written.Error};
   }
   Catalogue().DatabaseInfo.Path = path;
-  return written;
+  return saved;
 }
 
 namespace {
@@ -91,8 +97,7 @@ class TOfferSearch {
     std::string bytes;
     TDatabaseInfo info;
     TNebulas records;
-    const bool sound = ReadDatabaseFile(File, bytes) == TDatabaseError::None &&
-                       DecodeDatabase(bytes, info, records).Error == TDatabaseError::None;
+    const bool sound = ReadDatabaseFile(File, bytes) && DecodeDatabase(bytes, info, records, File);
     if (!sound) return;
     TRecoveryOffer offer;
     offer.File = std::move(File);
@@ -131,8 +136,9 @@ std::vector<TRecoveryOffer> FindRecoveryOffers(std::string_view C) {
   return std::move(search.Offers);
 }
 
-bool OpenRecoveredVersion(const TRecoveryOffer& Offer) {
-  if (!LoadDatabase(Offer.File, false)) return false;
+TDatabaseResult OpenRecoveredVersion(const TRecoveryOffer& Offer) {
+  TDatabaseResult loaded = LoadDatabase(Offer.File, false);
+  if (!loaded) return loaded;
   // Pictures are named relative to the catalogue's folder, not the copy's.
   const std::string_view dir = FolderOf(Offer.Original.empty() ? Offer.File : Offer.Original);
   for (TNebula& r : Catalogue().Nebulas) LoadThumbnail(r, dir);
@@ -153,10 +159,12 @@ bool OpenRecoveredVersion(const TRecoveryOffer& Offer) {
   }
   Catalogue().RecoverySource = Offer.File;
   Catalogue().Modified = true;
-  return true;
+  return loaded;
 }
 
-bool DeleteRecoveredVersion(const TRecoveryOffer& Offer) { return platform::RemoveFile(Offer.File); }
+platform::FileResult<> DeleteRecoveredVersion(const TRecoveryOffer& Offer) {
+  return platform::RemoveFile(Offer.File);
+}
 
 std::vector<std::string> RecoveryQuestionLines(const TRecoveryOffer& Offer) {
   std::vector<std::string> lines;

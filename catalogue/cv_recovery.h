@@ -17,7 +17,10 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/cv_database_file.h"
+#include "platform/files.h"
 #include "platform/platform.h"
+#include "platform/result.h"
 
 inline constexpr std::string_view RECOVERY_FOLDER = "recovery";
 
@@ -28,12 +31,20 @@ std::string RecoveryFileName(std::string_view F);
 // records typed without a catalogue).
 std::string UserRecoveryFileName(std::string_view F);
 
+enum class TRecoveryError : uint8_t {
+  None,
+  NothingToSave,  // no unsaved changes
+  Unwritten,      // neither place could take the copy
+};
+// A recovery copy's outcome; the copy's program path when it was written.
+using TRecoveryResult = TResult<TRecoveryError, std::string>;
+
 // Writes the unsaved changes (of the loaded database, or records typed
 // without one) to the catalogue's recovery copy, or to the recovery folder
-// when that fails; the catalogue itself stays untouched. Returns the copy's
-// program path, empty when there was nothing to save or no copy could be
-// written. Shows no message (the program is ending).
-std::string SaveRecoveryCopy();
+// when that fails; the catalogue itself stays untouched. Unwritten carries
+// the message of the last place tried; nothing is shown (the program is
+// ending).
+TRecoveryResult SaveRecoveryCopy();
 
 enum class TRecoveryKind : uint8_t {
   Copy,      // a recovery copy written at a signal
@@ -58,9 +69,9 @@ std::vector<TRecoveryOffer> FindRecoveryOffers(std::string_view C);
 // the catalogue they belong to and marked modified, so that saving puts them
 // there. Records without a catalogue stay unbound (saved through "save as").
 // The copy itself stays until the recovered records have been saved.
-bool OpenRecoveredVersion(const TRecoveryOffer& Offer);
+TDatabaseResult OpenRecoveredVersion(const TRecoveryOffer& Offer);
 // "Delete it": the copy is removed.
-bool DeleteRecoveredVersion(const TRecoveryOffer& Offer);
+platform::FileResult<> DeleteRecoveredVersion(const TRecoveryOffer& Offer);
 // A successful save of the loaded database: the copy it was recovered from,
 // if any, is now superseded and goes.
 void RecoveredVersionSaved();

@@ -19,23 +19,21 @@ void EncodeSettings(const TSettings& Value, std::string& Out) {
   le::AppendDouble(Out, Value.Longitude);
 }
 
-bool DecodeSettings(std::string_view Bytes, TSettings& Value, bool* Mended) {
-  if (Bytes.size() < SETTINGS_RECORD_SIZE) return false;
+TSettingsResult DecodeSettings(std::string_view Bytes, TSettings& Value) {
+  if (Bytes.size() < SETTINGS_RECORD_SIZE) return {TSettingsFile::Refused};
   double latitude = le::GetDouble(Bytes.data() + 257);
   double longitude = le::GetDouble(Bytes.data() + 265);
   // The observatory starts from these; a wild value would only show an empty sky.
   const bool latitudeOk = latitude >= -90 && latitude <= 90;
   const bool longitudeOk = longitude >= -180 && longitude <= 180;
-  if (Mended != nullptr) *Mended = !latitudeOk || !longitudeOk;
   auto length = static_cast<unsigned char>(Bytes[0]);
   Value.ImplicitDatabase = Bytes.substr(1, length);
   Value.UseImplicitDatabase = Bytes[256] != 0;
   Value.Latitude = latitudeOk ? latitude : 0.0;
   Value.Longitude = longitudeOk ? longitude : 0.0;
-  return true;
+  if (!latitudeOk || !longitudeOk) return {TSettingsFile::Mended};
+  return {};
 }
-
-TSettingsFile SettingsFileState = TSettingsFile::Missing;
 
 namespace {
 
@@ -55,20 +53,17 @@ std::string Encoded(const TSettings& Value) {
 std::string_view SettingsFile() { return g_settings_file; }
 void SetSettingsFile(std::string_view ProgramPath) { g_settings_file.assign(ProgramPath); }
 
-bool ReadSettings(std::string_view FileName) {
+TSettingsResult ReadSettings(std::string_view FileName) {
   Settings = TSettings();
-  SettingsFileState = TSettingsFile::Missing;
-  platform::File f = platform::Open(FileName, "rb");
-  if (f) {
+  TSettingsResult read{TSettingsFile::Missing};
+  if (platform::File f = platform::Open(FileName, "rb")) {
     std::string bytes(SETTINGS_RECORD_SIZE, '\0');
     std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f.get());
     bytes.resize(got);
-    bool mended = false;
-    if (!DecodeSettings(bytes, Settings, &mended)) SettingsFileState = TSettingsFile::Refused;
-    else SettingsFileState = mended ? TSettingsFile::Mended : TSettingsFile::Accepted;
+    read = DecodeSettings(bytes, Settings);
   }
   g_read = Encoded(Settings);
-  return SettingsFileState == TSettingsFile::Accepted || SettingsFileState == TSettingsFile::Mended;
+  return read;
 }
 
 bool SettingsWorthWriting(std::string_view FileName) {
@@ -79,9 +74,17 @@ bool SettingsWorthWriting(std::string_view FileName) {
   return !platform::FileExists(FileName);
 }
 
-bool WriteSettings(std::string_view FileName) {
-  return platform::ReplaceFile(FileName, Encoded(Settings)).ok();
+namespace {
+
+TSettingsResult Replace(std::string_view FileName, std::string_view Bytes) {
+  const platform::FileResult<> written = platform::ReplaceFile(FileName, Bytes);
+  if (written) return {};
+  return {TSettingsFile::Unwritten, {}, written.Error};
 }
+
+}  // namespace
+
+TSettingsResult WriteSettings(std::string_view FileName) { return Replace(FileName, Encoded(Settings)); }
 
 std::string SettingsFolder() {
   const std::size_t slash = g_settings_file.find_last_of("\\/");
@@ -95,6 +98,6 @@ bool ReadNightMode() {
   return std::fread(&flag, 1, 1, f.get()) == 1 && flag == '1';
 }
 
-bool WriteNightMode(bool On) {
-  return platform::ReplaceFile(SettingsFolder() + std::string(NIGHT_MODE_FILE), On ? "1\n" : "0\n").ok();
+TSettingsResult WriteNightMode(bool On) {
+  return Replace(SettingsFolder() + std::string(NIGHT_MODE_FILE), On ? "1\n" : "0\n");
 }

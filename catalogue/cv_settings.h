@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "catalogue/cv_nebula.h"
+#include "platform/result.h"
 
 struct TSettings {
   TShortString ImplicitDatabase;  // program path of the default database
@@ -27,29 +28,35 @@ extern TSettings Settings;
 std::string_view SettingsFile();
 void SetSettingsFile(std::string_view ProgramPath);
 
+// What a settings file held, or why it could not be written. The program
+// goes on either way, so these carry no message.
+enum class TSettingsFile {
+  Accepted,
+  Mended,    // a coordinate was no number within its range and reads as 0
+  Missing,
+  Refused,   // fewer bytes than a record
+  Unwritten,  // the file could not be replaced; the old one is intact
+};
+using TSettingsResult = TResult<TSettingsFile>;
+
 void EncodeSettings(const TSettings& Value, std::string& Out);
-// False, with Value untouched, when the bytes are fewer than a record. The
+// Refused, with Value untouched, when the bytes are fewer than a record. The
 // flag byte is a Boolean: any byte but 0 is true. A coordinate that is no
-// number within its range reads as 0, and *Mended (when given) tells so;
-// the path is kept all the same.
-bool DecodeSettings(std::string_view Bytes, TSettings& Value, bool* Mended = nullptr);
+// number within its range reads as 0 and the result is Mended; the path is
+// kept all the same.
+TSettingsResult DecodeSettings(std::string_view Bytes, TSettings& Value);
 
-// What the last ReadSettings found in the file.
-enum class TSettingsFile { Missing, Accepted, Mended, Refused };
-extern TSettingsFile SettingsFileState;
-
-// Reads the settings file into Settings; true when it gave the settings
-// (perhaps mended). A missing or refused file leaves the defaults there and
-// returns false. The program goes on either way.
-bool ReadSettings(std::string_view FileName = SettingsFile());
+// Reads the settings file into Settings: Accepted or Mended when it gave the
+// settings. A missing or refused file leaves the defaults there.
+TSettingsResult ReadSettings(std::string_view FileName = SettingsFile());
 // Whether shutdown should write Settings to FileName: only when they differ
 // from what ReadSettings left (so a file that was refused or mended is not
 // destroyed for nothing, and a second running copy does not undo the first
 // one's changes), or when there is no file at all.
 bool SettingsWorthWriting(std::string_view FileName = SettingsFile());
 // Replaces the file with Settings the safe way (a new file renamed over the
-// old one); false when it could not be written, the old file then intact.
-bool WriteSettings(std::string_view FileName = SettingsFile());
+// old one); Unwritten (with the system's errno) when it could not be written.
+TSettingsResult WriteSettings(std::string_view FileName = SettingsFile());
 
 // The folder the settings lie in, as a prefix of program paths ("" for the
 // current folder). Preferences that the record has no room for lie beside
@@ -60,4 +67,4 @@ std::string SettingsFolder();
 // the record keeps its layout.
 inline constexpr std::string_view NIGHT_MODE_FILE = "cv_night.ini";
 bool ReadNightMode();
-bool WriteNightMode(bool On);
+TSettingsResult WriteNightMode(bool On);

@@ -5,6 +5,7 @@
 
 #include "catalogue/cv_globals.h"
 #include "catalogue/cv_number_text.h"
+#include "catalogue/cv_picture.h"
 #include "forms/cv_fullscreen_form.h"
 #include "platform/cp1250.h"
 #include "rastrix/fnt.h"
@@ -36,17 +37,7 @@ struct TLabelLine {
 bool DistanceUnknown(double Distance) { return Distance == 0; }
 std::string_view UnknownDistanceText() { return "neznáma"_cp; }
 
-std::string_view PictureLoadMessage(uint8_t Result_) {
-  switch (Result_) {
-    case 0: return {};
-    case 1: return "Súbor s obrázkom neexistuje, alebo sa nedá načítať!"_cp;
-    case 2: return "Obrázok je komprimovaný!"_cp;
-    case 3: return "Obrázok má nepodporovaný počet bitov na jeden pixel (podporované sú 8 a 24bpp)!"_cp;
-    case 4: return "Obrázok je príliš veľký, viac ako 20 MB!"_cp;
-    case 5: return "Nedostatok voľnej pamäte RAM!"_cp;
-    default: return "Neznáma chyba!"_cp;
-  }
-}
+std::string_view PictureLoadMessage(uint8_t Result_) { return PictureErrorText(static_cast<TPictureError>(Result_)); }
 
 TFittedPicture FitPicture(uint32_t W, uint32_t H, uint32_t AW, uint32_t AH) {
   TFittedPicture fit;

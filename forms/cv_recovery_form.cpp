@@ -50,7 +50,7 @@ void TRecoveryForm::Answer(TRecoveryAnswer A) {
   if (offer == nullptr) return;
   switch (A) {
     case TRecoveryAnswer::Open:
-      opened_ = OpenRecoveredVersion(*offer);
+      opened_ = OpenRecoveredVersion(*offer).Ok();
       break;
     case TRecoveryAnswer::Later:
       break;

@@ -6,37 +6,37 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <algorithm>
 #include <climits>
 #include <cstdio>
 
 #include "platform/cp1250.h"
+#include "platform/files_shared.h"
 
 namespace platform {
 
-namespace {
-std::string g_resource_folder;
-}  // namespace
-
-void SetResourceFolder(std::string_view native) { g_resource_folder = native; }
+using files_shared::Failed;
+using files_shared::Fault;
+using files_shared::Nameable;
+using files_shared::Unnameable;
 
 std::string NativePath(std::string_view program_path) {
   std::string utf8 = cp1250::ToUtf8(program_path);
   for (char& c : utf8)
     if (c == '\\') c = '/';
-  if (!g_resource_folder.empty() && (utf8.starts_with("Fonts/") || utf8.starts_with("Pictures/"))) {
+  const std::string& resources = files_shared::ResourceFolder();
+  if (!resources.empty() && (utf8.starts_with("Fonts/") || utf8.starts_with("Pictures/"))) {
     struct stat st {};
-    if (::stat(utf8.c_str(), &st) != 0) return g_resource_folder + "/" + utf8;
+    if (::stat(utf8.c_str(), &st) != 0) return resources + "/" + utf8;
   }
   return utf8;
 }
 
 namespace {
 
-// A NUL inside a name would silently cut the native path short and reach a
-// different file, so such names name no file at all.
-bool Nameable(std::string_view program_path) {
-  return !program_path.empty() && program_path.find('\0') == std::string_view::npos;
+// The result of a system call that reports failure through errno.
+FileResult<> Done(bool succeeded) {
+  if (succeeded) return {};
+  return {FileError::Io, {}, errno};
 }
 
 }  // namespace
@@ -46,12 +46,11 @@ std::FILE* OpenFile(std::string_view program_path, const char* mode) {
     errno = ENOENT;
     return nullptr;
   }
-  const std::string_view m = mode;
-  const bool update = m.find('+') != std::string_view::npos;
-  int flags = update ? O_RDWR : m.front() == 'r' ? O_RDONLY : O_WRONLY;
-  if (m.front() == 'w') flags |= O_CREAT | O_TRUNC;
-  if (m.front() == 'a') flags |= O_CREAT | O_APPEND;
-  if (m.find('x') != std::string_view::npos) flags |= O_EXCL;
+  const files_shared::OpenMode m = files_shared::ParseMode(mode);
+  int flags = m.update ? O_RDWR : m.read_only ? O_RDONLY : O_WRONLY;
+  if (m.truncate) flags |= O_CREAT | O_TRUNC;
+  if (m.append) flags |= O_CREAT | O_APPEND;
+  if (m.exclusive) flags |= O_EXCL;
   // Without O_NONBLOCK opening a FIFO waits for its other end for ever.
   const int fd = ::open(NativePath(program_path).c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd < 0) {
@@ -66,20 +65,16 @@ std::FILE* OpenFile(std::string_view program_path, const char* mode) {
     return nullptr;
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  std::string fmode(m);
-  fmode.erase(std::remove(fmode.begin(), fmode.end(), 'x'), fmode.end());
-  std::FILE* f = ::fdopen(fd, fmode.c_str());
+  std::FILE* f = ::fdopen(fd, m.fopen_mode.c_str());
   if (f == nullptr) ::close(fd);
   return f;
 }
 
-File Open(std::string_view program_path, const char* mode) { return File(OpenFile(program_path, mode)); }
-
-int64_t FileLength(std::FILE* f) {
-  if (std::fseek(f, 0, SEEK_END) != 0) return -1;
+FileResult<int64_t> FileLength(std::FILE* f) {
+  if (std::fseek(f, 0, SEEK_END) != 0) return {FileError::Io, {}, errno};
   const long length = std::ftell(f);
-  if (std::fseek(f, 0, SEEK_SET) != 0) return -1;
-  return length;
+  if (length < 0 || std::fseek(f, 0, SEEK_SET) != 0) return {FileError::Io, {}, errno};
+  return {FileError::None, {}, 0, length};
 }
 
 bool FileExists(std::string_view program_path) {
@@ -87,23 +82,22 @@ bool FileExists(std::string_view program_path) {
   return Nameable(program_path) && ::stat(NativePath(program_path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool RemoveFile(std::string_view program_path) {
-  return Nameable(program_path) && std::remove(NativePath(program_path).c_str()) == 0;
+FileResult<> RemoveFile(std::string_view program_path) {
+  if (!Nameable(program_path)) return Unnameable();
+  return Done(std::remove(NativePath(program_path).c_str()) == 0);
 }
 
-bool CreateFolder(std::string_view program_path) {
-  return Nameable(program_path) && ::mkdir(NativePath(program_path).c_str(), 0777) == 0;
+FileResult<> CreateFolder(std::string_view program_path) {
+  if (!Nameable(program_path)) return Unnameable();
+  return Done(::mkdir(NativePath(program_path).c_str(), 0777) == 0);
 }
 
-bool RenameFile(std::string_view from, std::string_view to) {
-  return Nameable(from) && Nameable(to) && std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+FileResult<> RenameFile(std::string_view from, std::string_view to) {
+  if (!Nameable(from) || !Nameable(to)) return Unnameable();
+  return Done(std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0);
 }
 
 namespace {
-
-FileFaultHook g_fault = nullptr;
-
-int Fault(FileStep step) { return g_fault != nullptr ? g_fault(step) : 0; }
 
 // The file a save must replace: symbolic links followed to their target
 // (which need not exist yet). False when the links go round in a circle.
@@ -132,8 +126,6 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-WriteResult Failed(WriteFailure failure, int error) { return WriteResult{failure, error}; }
-
 bool WriteAll(int fd, std::string_view bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -147,25 +139,23 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-void SetFileFaultHook(FileFaultHook hook) { g_fault = hook; }
-
-WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes) {
-  if (!Nameable(program_path)) return Failed(WriteFailure::Io, ENOENT);
+FileResult<> ReplaceFile(std::string_view program_path, std::string_view bytes) {
+  if (!Nameable(program_path)) return Unnameable();
   std::string target;
-  if (!ResolveLinks(NativePath(program_path), target)) return Failed(WriteFailure::Io, errno);
+  if (!ResolveLinks(NativePath(program_path), target)) return Failed(FileError::Io, errno);
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
-  if (!exists && errno != ENOENT) return Failed(WriteFailure::Io, errno);
-  if (exists && !S_ISREG(st.st_mode)) return Failed(WriteFailure::NotRegular, EINVAL);
+  if (!exists && errno != ENOENT) return Failed(FileError::Io, errno);
+  if (exists && !S_ISREG(st.st_mode)) return Failed(FileError::NotRegular, EINVAL);
   // The permission bits decide, for the superuser too, who may not be stopped by access().
   if (exists && ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
-    return Failed(WriteFailure::ReadOnly, EACCES);
+    return Failed(FileError::ReadOnly, EACCES);
   const std::string folder = FolderOf(target);
 
   // An unnamed file first: a save killed before the rename leaves nothing
   // behind. Its name, given just before the rename, is short, so it fits
   // wherever the file's own name fits.
-  if (const int e = Fault(FileStep::CreateTemporary)) return Failed(WriteFailure::Io, e);
+  if (const int e = Fault(FileStep::CreateTemporary)) return Failed(FileError::Io, e);
   std::string temporary;
   int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
   if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
@@ -177,11 +167,11 @@ WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes) {
       ::fchmod(fd, 0666 & ~mask);
     }
   }
-  if (fd < 0) return Failed(WriteFailure::Io, errno);
+  if (fd < 0) return Failed(FileError::Io, errno);
   auto fail = [&](int error) {
     ::close(fd);
     if (!temporary.empty()) ::unlink(temporary.c_str());
-    return Failed(WriteFailure::Io, error);
+    return Failed(FileError::Io, error);
   };
   if (exists) {
     ::fchmod(fd, st.st_mode & 07777);
@@ -204,13 +194,13 @@ WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes) {
   if (::close(fd) != 0) {
     const int e = errno;
     ::unlink(temporary.c_str());
-    return Failed(WriteFailure::Io, e);
+    return Failed(FileError::Io, e);
   }
   int e = Fault(FileStep::Rename);
   if (e == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) e = errno;
   if (e != 0) {
     ::unlink(temporary.c_str());
-    return Failed(WriteFailure::Io, e);
+    return Failed(FileError::Io, e);
   }
   // The rename itself reaches the disk only with its folder.
   e = Fault(FileStep::SyncFolder);
@@ -219,8 +209,8 @@ WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes) {
     if (dir < 0 || ::fsync(dir) != 0) e = errno;
     if (dir >= 0) ::close(dir);
   }
-  if (e != 0) return Failed(WriteFailure::Io, e);
-  return WriteResult{};
+  if (e != 0) return Failed(FileError::Io, e);
+  return {};
 }
 
 }  // namespace platform

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/result.h"
+
 // windows.h, where included first, maps the name ReplaceFile to its own ReplaceFileW.
 #ifdef ReplaceFile
 #undef ReplaceFile
@@ -38,28 +40,27 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 File Open(std::string_view program_path, const char* mode);
 
-// The length of an open file in bytes, leaving the position at the start;
-// -1 when it cannot be told.
-int64_t FileLength(std::FILE* f);
-
-bool FileExists(std::string_view program_path);
-bool RemoveFile(std::string_view program_path);
-bool CreateFolder(std::string_view program_path);
-// Replaces `to` with `from` in one step where the file system allows it.
-bool RenameFile(std::string_view from, std::string_view to);
-
-enum class WriteFailure {
+enum class FileError {
   None,
+  Unnameable,  // an empty name, or one with a NUL inside
   NotRegular,  // the name is taken by a folder, a FIFO, a device ...
   ReadOnly,    // the file has no write permission
-  Io,          // creating, writing, syncing or renaming failed (errno in `error`)
+  Io,          // the system refused a step (its errno in `Error`)
 };
+// Platform results carry no message: the layer that knows what the file was
+// for words it.
+template <class Value = std::monostate>
+using FileResult = TResult<FileError, Value>;
 
-struct WriteResult {
-  WriteFailure failure = WriteFailure::None;
-  int error = 0;  // errno of the failed step
-  bool ok() const { return failure == WriteFailure::None; }
-};
+// The length of an open file in bytes, leaving the position at the start.
+FileResult<int64_t> FileLength(std::FILE* f);
+
+// A question, not an operation: false for anything but an existing regular file.
+bool FileExists(std::string_view program_path);
+FileResult<> RemoveFile(std::string_view program_path);
+FileResult<> CreateFolder(std::string_view program_path);
+// Replaces `to` with `from` in one step where the file system allows it.
+FileResult<> RenameFile(std::string_view from, std::string_view to);
 
 // Replaces the contents of a file so that it holds either all of its old or
 // all of its new bytes at every moment, a power cut included: the bytes go to
@@ -68,7 +69,7 @@ struct WriteResult {
 // permission bits; a symbolic link stays a link and its target gets the new
 // bytes. A file without write permission and a name that is not a regular
 // file are refused, untouched. After a failure no temporary file is left.
-WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes);
+FileResult<> ReplaceFile(std::string_view program_path, std::string_view bytes);
 
 // Injected faults for tests: the hook is asked before each step of
 // ReplaceFile and returns an errno value to make that step fail, 0 to let it run.

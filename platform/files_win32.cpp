@@ -11,28 +11,25 @@
 
 #include "platform/cp1250.h"
 #include "platform/files.h"
+#include "platform/files_shared.h"
 #include "platform/win32_file_lock.h"
 #include "platform/win32_text.h"
 
 
 namespace platform {
 
+using files_shared::Failed;
+using files_shared::Fault;
+using files_shared::Nameable;
+using files_shared::Unnameable;
 using win32::ErrnoFromWin32;
 using win32::Wide;
 
 namespace {
 
-std::string g_resource_folder;
-
 bool StartsWithFolder(std::string_view path, std::string_view folder) {
   return path.size() > folder.size() && path.substr(0, folder.size()) == folder &&
          (path[folder.size()] == '\\' || path[folder.size()] == '/');
-}
-
-// A NUL inside a name would silently cut the path short and reach a
-// different file, so such names name no file at all.
-bool Nameable(std::string_view program_path) {
-  return !program_path.empty() && program_path.find('\0') == std::string_view::npos;
 }
 
 DWORD Attributes(const std::string& native) { return GetFileAttributesW(Wide(native).c_str()); }
@@ -54,14 +51,13 @@ bool OnDisk(const std::wstring& path) {
 
 }  // namespace
 
-void SetResourceFolder(std::string_view native) { g_resource_folder = native; }
-
 std::string NativePath(std::string_view program_path) {
   std::string utf8 = cp1250::ToUtf8(program_path);
   std::replace(utf8.begin(), utf8.end(), '/', '\\');
-  if (!g_resource_folder.empty() && (StartsWithFolder(utf8, "Fonts") || StartsWithFolder(utf8, "Pictures")) &&
+  const std::string& resources = files_shared::ResourceFolder();
+  if (!resources.empty() && (StartsWithFolder(utf8, "Fonts") || StartsWithFolder(utf8, "Pictures")) &&
       Attributes(utf8) == INVALID_FILE_ATTRIBUTES)
-    return g_resource_folder + "\\" + utf8;
+    return resources + "\\" + utf8;
   return utf8;
 }
 
@@ -70,16 +66,15 @@ std::FILE* OpenFile(std::string_view program_path, const char* mode) {
     errno = ENOENT;
     return nullptr;
   }
-  const std::string_view m = mode;
-  const bool update = m.find('+') != std::string_view::npos;
-  DWORD access = update ? GENERIC_READ | GENERIC_WRITE : m.front() == 'r' ? GENERIC_READ : GENERIC_WRITE;
+  const files_shared::OpenMode m = files_shared::ParseMode(mode);
+  DWORD access = m.update ? GENERIC_READ | GENERIC_WRITE : m.read_only ? GENERIC_READ : GENERIC_WRITE;
   DWORD creation = OPEN_EXISTING;
-  if (m.front() == 'w') creation = CREATE_ALWAYS;
-  if (m.front() == 'a') {
+  if (m.truncate) creation = CREATE_ALWAYS;
+  if (m.append) {
     creation = OPEN_ALWAYS;
-    access = update ? GENERIC_READ | FILE_APPEND_DATA : FILE_APPEND_DATA;
+    access = m.update ? GENERIC_READ | FILE_APPEND_DATA : FILE_APPEND_DATA;
   }
-  if (m.find('x') != std::string_view::npos) creation = CREATE_NEW;
+  if (m.exclusive) creation = CREATE_NEW;
   // Other programs may read and even replace the file while it is open, as
   // on POSIX; a save renames over it.
   HANDLE h = CreateFileW(Wide(NativePath(program_path)).c_str(), access,
@@ -99,27 +94,23 @@ std::FILE* OpenFile(std::string_view program_path, const char* mode) {
     errno = ENOENT;
     return nullptr;
   }
-  int flags = _O_BINARY | (update ? _O_RDWR : m.front() == 'r' ? _O_RDONLY : _O_WRONLY);
-  if (m.front() == 'a') flags |= _O_APPEND;
+  int flags = _O_BINARY | (m.update ? _O_RDWR : m.read_only ? _O_RDONLY : _O_WRONLY);
+  if (m.append) flags |= _O_APPEND;
   const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), flags);
   if (fd < 0) {
     CloseHandle(h);
     return nullptr;
   }
-  std::string fmode(m);
-  fmode.erase(std::remove(fmode.begin(), fmode.end(), 'x'), fmode.end());
-  std::FILE* f = _fdopen(fd, fmode.c_str());
+  std::FILE* f = _fdopen(fd, m.fopen_mode.c_str());
   if (f == nullptr) _close(fd);
   return f;
 }
 
-File Open(std::string_view program_path, const char* mode) { return File(OpenFile(program_path, mode)); }
-
-int64_t FileLength(std::FILE* f) {
-  if (_fseeki64(f, 0, SEEK_END) != 0) return -1;
+FileResult<int64_t> FileLength(std::FILE* f) {
+  if (_fseeki64(f, 0, SEEK_END) != 0) return {FileError::Io, {}, errno};
   const int64_t length = _ftelli64(f);
-  if (_fseeki64(f, 0, SEEK_SET) != 0) return -1;
-  return length;
+  if (length < 0 || _fseeki64(f, 0, SEEK_SET) != 0) return {FileError::Io, {}, errno};
+  return {FileError::None, {}, 0, length};
 }
 
 bool FileExists(std::string_view program_path) {
@@ -129,28 +120,35 @@ bool FileExists(std::string_view program_path) {
   return a != INVALID_FILE_ATTRIBUTES && !IsFolder(a) && (a & FILE_ATTRIBUTE_DEVICE) == 0 && OnDisk(Wide(native));
 }
 
-bool RemoveFile(std::string_view program_path) {
-  return Nameable(program_path) && DeleteFileW(Wide(NativePath(program_path)).c_str()) != 0;
+namespace {
+
+// The result of a Win32 call that reports failure through GetLastError.
+FileResult<> Done(bool succeeded) {
+  if (succeeded) return {};
+  return {FileError::Io, {}, ErrnoFromWin32(GetLastError())};
 }
 
-bool CreateFolder(std::string_view program_path) {
-  return Nameable(program_path) && CreateDirectoryW(Wide(NativePath(program_path)).c_str(), nullptr) != 0;
+}  // namespace
+
+FileResult<> RemoveFile(std::string_view program_path) {
+  if (!Nameable(program_path)) return Unnameable();
+  return Done(DeleteFileW(Wide(NativePath(program_path)).c_str()) != 0);
 }
 
-bool RenameFile(std::string_view from, std::string_view to) {
-  if (!Nameable(from) || !Nameable(to)) return false;
+FileResult<> CreateFolder(std::string_view program_path) {
+  if (!Nameable(program_path)) return Unnameable();
+  return Done(CreateDirectoryW(Wide(NativePath(program_path)).c_str(), nullptr) != 0);
+}
+
+FileResult<> RenameFile(std::string_view from, std::string_view to) {
+  if (!Nameable(from) || !Nameable(to)) return Unnameable();
   win32::DropOwnLocksOn(Wide(NativePath(to)));
-  return MoveFileExW(Wide(NativePath(from)).c_str(), Wide(NativePath(to)).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return Done(MoveFileExW(Wide(NativePath(from)).c_str(), Wide(NativePath(to)).c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0);
 }
 
 namespace {
 
-FileFaultHook g_fault = nullptr;
-
-int Fault(FileStep step) { return g_fault != nullptr ? g_fault(step) : 0; }
-
-WriteResult Failed(WriteFailure failure, int error) { return WriteResult{failure, error}; }
 
 std::wstring FolderOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
@@ -171,25 +169,23 @@ bool WriteAll(HANDLE h, std::string_view bytes) {
 
 }  // namespace
 
-void SetFileFaultHook(FileFaultHook hook) { g_fault = hook; }
-
-WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes) {
-  if (!Nameable(program_path)) return Failed(WriteFailure::Io, ENOENT);
+FileResult<> ReplaceFile(std::string_view program_path, std::string_view bytes) {
+  if (!Nameable(program_path)) return Unnameable();
   const std::wstring target = Wide(NativePath(program_path));
   const DWORD attributes = GetFileAttributesW(target.c_str());
   bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (!exists) {
     const DWORD error = GetLastError();
-    if (error != ERROR_FILE_NOT_FOUND) return Failed(WriteFailure::Io, ErrnoFromWin32(error));
+    if (error != ERROR_FILE_NOT_FOUND) return Failed(FileError::Io, ErrnoFromWin32(error));
   }
   if (exists && ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0 || !OnDisk(target)))
-    return Failed(WriteFailure::NotRegular, EINVAL);
-  if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return Failed(WriteFailure::ReadOnly, EACCES);
+    return Failed(FileError::NotRegular, EINVAL);
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return Failed(FileError::ReadOnly, EACCES);
   const std::wstring folder = FolderOf(target);
 
   // The new bytes go to a file of a short name of its own in the same folder
   // (so that the final rename never crosses volumes), deleted unless renamed.
-  if (const int e = Fault(FileStep::CreateTemporary)) return Failed(WriteFailure::Io, e);
+  if (const int e = Fault(FileStep::CreateTemporary)) return Failed(FileError::Io, e);
   std::wstring temporary;
   HANDLE h = INVALID_HANDLE_VALUE;
   for (int attempt = 0; h == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
@@ -197,13 +193,13 @@ WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes) {
     h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
-      return Failed(WriteFailure::Io, ErrnoFromWin32(GetLastError()));
+      return Failed(FileError::Io, ErrnoFromWin32(GetLastError()));
   }
-  if (h == INVALID_HANDLE_VALUE) return Failed(WriteFailure::Io, EEXIST);
+  if (h == INVALID_HANDLE_VALUE) return Failed(FileError::Io, EEXIST);
   auto fail = [&](int error) {
     if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     DeleteFileW(temporary.c_str());
-    return Failed(WriteFailure::Io, error);
+    return Failed(FileError::Io, error);
   };
   if (const int e = Fault(FileStep::Write)) return fail(e);
   if (!WriteAll(h, bytes)) return fail(ErrnoFromWin32(GetLastError()));
@@ -226,8 +222,8 @@ WriteResult ReplaceFile(std::string_view program_path, std::string_view bytes) {
     return fail(ErrnoFromWin32(GetLastError()));
   // The rename reached the disk with MOVEFILE_WRITE_THROUGH; the folder step
   // is still asked so that injected faults act on both systems alike.
-  if (const int e = Fault(FileStep::SyncFolder)) return Failed(WriteFailure::Io, e);
-  return WriteResult{};
+  if (const int e = Fault(FileStep::SyncFolder)) return Failed(FileError::Io, e);
+  return {};
 }
 
 }  // namespace platform

@@ -78,30 +78,12 @@ void HeadlessBackend::Present(const uint8_t* frame) {
 
 void HeadlessBackend::CloseDisplay() { open_ = false; }
 
-bool HeadlessBackend::KeyDown(int vk) {
-  if (vk < 1 || vk > 255) return false;
-  const bool result = down_[vk] || tapped_[vk];
-  tapped_[vk] = false;
-  return result;
-}
-
-void HeadlessBackend::GetCursorPos(int& x, int& y) {
-  x = cursor_x_;
-  y = cursor_y_;
-}
-
 void HeadlessBackend::SetCursorPos(int x, int y) {
   SetCursor(x, y);
   ++cursor_moves_;
 }
 
 void HeadlessBackend::SetCursorShape(CursorShape shape) { cursor_shape_ = shape; }
-
-bool HeadlessBackend::TakeCloseRequest() {
-  const bool result = close_requested_;
-  close_requested_ = false;
-  return result;
-}
 
 SystemTime HeadlessBackend::UtcTime() { return SystemTimeFromMs(utc_ms_); }
 

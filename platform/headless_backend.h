@@ -24,10 +24,11 @@
 
 #include "platform/changed_rows.h"
 #include "platform/platform.h"
+#include "platform/polled_input.h"
 
 namespace platform {
 
-class HeadlessBackend final : public Backend {
+class HeadlessBackend final : public PolledInput {
  public:
   static constexpr uint32_t kDefaultTick = 10000000;
   static constexpr uint64_t kDefaultMemory = uint64_t{1} << 30;
@@ -88,12 +89,9 @@ class HeadlessBackend final : public Backend {
   void OpenDisplay(const char* title, int width, int height) override;
   void Present(const uint8_t* frame) override;
   void CloseDisplay() override;
-  bool KeyDown(int vk) override;
-  void GetCursorPos(int& x, int& y) override;
   void SetCursorPos(int x, int y) override;
   void SetCursorShape(CursorShape shape) override;
   uint32_t DoubleClickTime() override { return kDoubleClickTime; }
-  bool TakeCloseRequest() override;
   int TakeWheelNotches() override {
     const int notches = wheel_notches_;
     wheel_notches_ = 0;
@@ -118,13 +116,8 @@ class HeadlessBackend final : public Backend {
   uint64_t shown_count_ = 0;
   RowSpan last_shown_;
 
-  std::array<bool, 256> down_{};
-  std::array<bool, 256> tapped_{};  // went down since the last query
-  int cursor_x_ = 0;
-  int cursor_y_ = 0;
   CursorShape cursor_shape_ = CursorShape::Arrow;
   uint64_t cursor_moves_ = 0;
-  bool close_requested_ = false;
   int wheel_notches_ = 0;
 
   uint32_t tick_ = kDefaultTick;

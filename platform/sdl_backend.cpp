@@ -123,28 +123,9 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
   }
   sdl_started_ = true;
 
-  // Window titles are Windows-1250 in the program and UTF-8 for SDL.
-  const std::string utf8_title = cp1250::ToUtf8(title != nullptr ? title : "");
-  const bool windowed = windowed_;
-  const uint32_t flags = windowed ? SDL_WINDOW_SHOWN : SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
-  // A full-screen window is created at the desktop's size and place to begin
-  // with: without a window manager to honour the full-screen request it would
-  // otherwise stay frame-sized while SDL believes it fills the screen.
-  const int scale = windowed ? WindowScale(width, height) : 1;
-  SDL_Rect place{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * scale, height * scale};
-  SDL_Rect desktop{};
-  if (!windowed && SDL_GetDisplayBounds(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) place = desktop;
-  window_ = SDL_CreateWindow(utf8_title.c_str(), place.x, place.y, place.w, place.h, flags);
-  if (window_ == nullptr) {
-    std::fprintf(stderr, "corvala: the window could not be created (%s)\n", SDL_GetError());
+  if (!MakeWindow(title, width, height)) {
     close_requested_ = true;
     return;
-  }
-  if (!icon_file_.empty()) {
-    if (SDL_Surface* icon = SDL_LoadBMP(icon_file_.c_str())) {
-      SDL_SetWindowIcon(window_, icon);
-      SDL_FreeSurface(icon);
-    }
   }
   CreateRenderer();
   if (renderer_ == nullptr) {
@@ -163,6 +144,43 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
     close_requested_ = true;
   }
 
+  StartInput();
+
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderPresent(renderer_);
+  changed_.Reset(width, height);
+  shown_count_ = 0;
+  last_present_ms_ = SDL_GetTicks64();
+}
+
+bool SdlBackend::MakeWindow(const char* title, int width, int height) {
+  // Window titles are Windows-1250 in the program and UTF-8 for SDL.
+  const std::string utf8_title = cp1250::ToUtf8(title != nullptr ? title : "");
+  const bool windowed = windowed_;
+  const uint32_t flags = windowed ? SDL_WINDOW_SHOWN : SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+  // A full-screen window is created at the desktop's size and place to begin
+  // with: without a window manager to honour the full-screen request it would
+  // otherwise stay frame-sized while SDL believes it fills the screen.
+  const int scale = windowed ? WindowScale(width, height) : 1;
+  SDL_Rect place{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * scale, height * scale};
+  SDL_Rect desktop{};
+  if (!windowed && SDL_GetDisplayBounds(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) place = desktop;
+  window_ = SDL_CreateWindow(utf8_title.c_str(), place.x, place.y, place.w, place.h, flags);
+  if (window_ == nullptr) {
+    std::fprintf(stderr, "corvala: the window could not be created (%s)\n", SDL_GetError());
+    return false;
+  }
+  if (!icon_file_.empty()) {
+    if (SDL_Surface* icon = SDL_LoadBMP(icon_file_.c_str())) {
+      SDL_SetWindowIcon(window_, icon);
+      SDL_FreeSurface(icon);
+    }
+  }
+  return true;
+}
+
+void SdlBackend::StartInput() {
   arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
   hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
   if (arrow_ != nullptr) SDL_SetCursor(arrow_);
@@ -173,13 +191,6 @@ void SdlBackend::OpenDisplay(const char* title, int width, int height) {
   // toolkit drops what arrives while no edit field has the focus.
   SDL_StartTextInput();
   SDL_RaiseWindow(window_);
-
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderPresent(renderer_);
-  changed_.Reset(width, height);
-  shown_count_ = 0;
-  last_present_ms_ = SDL_GetTicks64();
 }
 
 void SdlBackend::CreateRenderer() {
@@ -403,18 +414,6 @@ void SdlBackend::ReadMousePosition() {
   cursor_y_ = std::clamp(static_cast<int>(std::floor((y0 + y1) / 2)), 0, height_ - 1);
 }
 
-bool SdlBackend::KeyDown(int code) {
-  if (code < 1 || code > 255) return false;
-  const bool result = down_[code] || tapped_[code];
-  tapped_[code] = false;
-  return result;
-}
-
-void SdlBackend::GetCursorPos(int& x, int& y) {
-  x = cursor_x_;
-  y = cursor_y_;
-}
-
 void SdlBackend::SetCursorPos(int x, int y) {
   if (!open_) return;
   cursor_x_ = std::clamp(x, 0, width_ - 1);
@@ -430,12 +429,6 @@ void SdlBackend::SetCursorPos(int x, int y) {
 void SdlBackend::SetCursorShape(CursorShape shape) {
   SDL_Cursor* cursor = shape == CursorShape::Hand ? hand_ : arrow_;
   if (cursor != nullptr) SDL_SetCursor(cursor);
-}
-
-bool SdlBackend::TakeCloseRequest() {
-  const bool result = close_requested_;
-  close_requested_ = false;
-  return result;
 }
 
 int SdlBackend::TakeWheelNotches() {

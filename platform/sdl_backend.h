@@ -15,6 +15,7 @@
 
 #include "platform/changed_rows.h"
 #include "platform/platform.h"
+#include "platform/polled_input.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -23,7 +24,7 @@ struct SDL_Cursor;
 
 namespace platform {
 
-class SdlBackend final : public Backend {
+class SdlBackend final : public PolledInput {
  public:
   SdlBackend();
   ~SdlBackend() override;
@@ -50,12 +51,9 @@ class SdlBackend final : public Backend {
   void OpenDisplay(const char* title, int width, int height) override;
   void Present(const uint8_t* frame) override;
   void CloseDisplay() override;
-  bool KeyDown(int vk) override;
-  void GetCursorPos(int& x, int& y) override;
   void SetCursorPos(int x, int y) override;
   void SetCursorShape(CursorShape shape) override;
   uint32_t DoubleClickTime() override { return 500; }
-  bool TakeCloseRequest() override;
   int TakeWheelNotches() override;
   uint32_t TickCount() override;
   SystemTime UtcTime() override;
@@ -72,6 +70,10 @@ class SdlBackend final : public Backend {
   void ReadMousePosition();
   void AddTypedText(const char* utf8);
   void Pace(bool presented);
+  // The window at its place with its icon; false, after saying why, when there is none.
+  bool MakeWindow(const char* title, int width, int height);
+  // Cursors, text input and the focus for a new window.
+  void StartInput();
   void CreateRenderer();
 
   bool open_ = false;
@@ -99,11 +101,6 @@ class SdlBackend final : public Backend {
   // The code each physical key went down as, so that its release matches
   // even when Num Lock changed in between.
   std::array<uint8_t, 512> pressed_as_{};
-  std::array<bool, 256> down_{};
-  std::array<bool, 256> tapped_{};  // went down since the last query
-  int cursor_x_ = 0;
-  int cursor_y_ = 0;
-  bool close_requested_ = false;
   // Windows-1250 characters typed since the program last took them.
   std::string typed_;
   int wheel_notches_ = 0;

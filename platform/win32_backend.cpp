@@ -65,7 +65,11 @@ int GenericOf(int code) {
   }
 }
 
-void CopySystemTime(const SYSTEMTIME& s, SystemTime& t) {
+// The time a system call reads (GetSystemTime or GetLocalTime) as the program's record.
+SystemTime ReadSystemTime(void(WINAPI* read)(LPSYSTEMTIME)) {
+  SYSTEMTIME s;
+  read(&s);
+  SystemTime t;
   t.Year = s.wYear;
   t.Month = s.wMonth;
   t.DayOfWeek = s.wDayOfWeek;
@@ -74,6 +78,7 @@ void CopySystemTime(const SYSTEMTIME& s, SystemTime& t) {
   t.Minute = s.wMinute;
   t.Second = s.wSecond;
   t.Milliseconds = s.wMilliseconds;
+  return t;
 }
 
 }  // namespace
@@ -325,39 +330,15 @@ intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wp
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
-    case WM_SYSKEYUP: {
-      const bool down = (lparam & (1LL << 31)) == 0;
-      const bool repeat = down && (lparam & (1LL << 30)) != 0;
-      const bool extended = (lparam & (1LL << 24)) != 0;
-      int code = static_cast<int>(wparam);
-      if (code == VK_SHIFT) {
-        const UINT scancode = (static_cast<UINT>(lparam) >> 16) & 0xFF;
-        code = static_cast<int>(MapVirtualKeyW(scancode, MAPVK_VSC_TO_VK_EX));
-        if (code != vk::RSHIFT) code = vk::LSHIFT;
-      } else if (code == VK_CONTROL) {
-        code = extended ? vk::RCONTROL : vk::LCONTROL;
-      } else if (code == VK_MENU) {
-        code = extended ? vk::RMENU : vk::LMENU;
-      }
-      const size_t key = ((static_cast<size_t>(lparam) >> 16) & 0xFF) | (extended ? 0x100 : 0);
-      if (!down && pressed_as_[key] != 0) code = pressed_as_[key];
-      if (down) pressed_as_[key] = static_cast<uint8_t>(code >= 1 && code <= 255 ? code : 0);
-      else pressed_as_[key] = 0;
-      if (!repeat && code >= 1 && code <= 255) SetKeyState(code, down);
+    case WM_SYSKEYUP:
+      KeyMessage(wparam, lparam);
       // Alt+F4 becomes WM_CLOSE in the system's own handling; no other
       // system key is left to it.
       if (message == WM_SYSKEYDOWN && wparam == VK_F4) break;
       return 0;
-    }
-    case WM_CHAR: {
-      const auto unit = static_cast<char16_t>(wparam);
-      // Characters outside the Basic Multilingual Plane are outside
-      // Windows-1250 too; both halves are dropped. So are control characters,
-      // which the program reads as keys.
-      if (unit < 0x20 || unit == 0x7F || (unit >= 0xD800 && unit <= 0xDFFF)) return 0;
-      if (const auto byte = cp1250::FromCodePoint(unit)) typed_.push_back(static_cast<char>(*byte));
+    case WM_CHAR:
+      CharMessage(wparam);
       return 0;
-    }
     case WM_SYSCHAR:
       return 0;  // no beep for Alt with a letter
     case WM_MOUSEMOVE:
@@ -370,24 +351,9 @@ intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wp
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
     case WM_XBUTTONDOWN:
-    case WM_XBUTTONUP: {
-      const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-                        message == WM_XBUTTONDOWN;
-      int code = vk::LBUTTON;
-      if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) code = vk::RBUTTON;
-      if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP) code = vk::MBUTTON;
-      if (message == WM_XBUTTONDOWN || message == WM_XBUTTONUP) code = HIWORD(wparam) == XBUTTON1 ? 0x05 : 0x06;
-      MouseAt(lparam);
-      if (down != down_[code]) buttons_held_ += down ? 1 : -1;
-      SetKeyState(code, down);
-      // A drag that leaves the window still ends with its release here.
-      if (down && buttons_held_ == 1) SetCapture(window_);
-      if (!down && buttons_held_ <= 0) {
-        buttons_held_ = 0;
-        ReleaseCapture();
-      }
+    case WM_XBUTTONUP:
+      ButtonMessage(message, wparam, lparam);
       return message == WM_XBUTTONDOWN || message == WM_XBUTTONUP ? TRUE : 0;
-    }
     case WM_MOUSEWHEEL:
       wheel_ += GET_WHEEL_DELTA_WPARAM(wparam);
       return 0;
@@ -395,6 +361,54 @@ intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wp
       break;
   }
   return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void Win32Backend::KeyMessage(uintptr_t wparam, intptr_t lparam) {
+  const bool down = (lparam & (1LL << 31)) == 0;
+  const bool repeat = down && (lparam & (1LL << 30)) != 0;
+  const bool extended = (lparam & (1LL << 24)) != 0;
+  int code = static_cast<int>(wparam);
+  if (code == VK_SHIFT) {
+    const UINT scancode = (static_cast<UINT>(lparam) >> 16) & 0xFF;
+    code = static_cast<int>(MapVirtualKeyW(scancode, MAPVK_VSC_TO_VK_EX));
+    if (code != vk::RSHIFT) code = vk::LSHIFT;
+  } else if (code == VK_CONTROL) {
+    code = extended ? vk::RCONTROL : vk::LCONTROL;
+  } else if (code == VK_MENU) {
+    code = extended ? vk::RMENU : vk::LMENU;
+  }
+  const size_t key = ((static_cast<size_t>(lparam) >> 16) & 0xFF) | (extended ? 0x100 : 0);
+  if (!down && pressed_as_[key] != 0) code = pressed_as_[key];
+  if (down) pressed_as_[key] = static_cast<uint8_t>(code >= 1 && code <= 255 ? code : 0);
+  else pressed_as_[key] = 0;
+  if (!repeat && code >= 1 && code <= 255) SetKeyState(code, down);
+}
+
+void Win32Backend::CharMessage(uintptr_t wparam) {
+  const auto unit = static_cast<char16_t>(wparam);
+  // Characters outside the Basic Multilingual Plane are outside
+  // Windows-1250 too; both halves are dropped. So are control characters,
+  // which the program reads as keys.
+  if (unit < 0x20 || unit == 0x7F || (unit >= 0xD800 && unit <= 0xDFFF)) return;
+  if (const auto byte = cp1250::FromCodePoint(unit)) typed_.push_back(static_cast<char>(*byte));
+}
+
+void Win32Backend::ButtonMessage(unsigned message, uintptr_t wparam, intptr_t lparam) {
+  const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+                    message == WM_XBUTTONDOWN;
+  int code = vk::LBUTTON;
+  if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) code = vk::RBUTTON;
+  if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP) code = vk::MBUTTON;
+  if (message == WM_XBUTTONDOWN || message == WM_XBUTTONUP) code = HIWORD(wparam) == XBUTTON1 ? 0x05 : 0x06;
+  MouseAt(lparam);
+  if (down != down_[code]) buttons_held_ += down ? 1 : -1;
+  SetKeyState(code, down);
+  // A drag that leaves the window still ends with its release here.
+  if (down && buttons_held_ == 1) SetCapture(window_);
+  if (!down && buttons_held_ <= 0) {
+    buttons_held_ = 0;
+    ReleaseCapture();
+  }
 }
 
 void Win32Backend::MouseAt(intptr_t lparam) {
@@ -430,18 +444,6 @@ void Win32Backend::ReleaseAllKeys() {
   buttons_held_ = 0;
 }
 
-bool Win32Backend::KeyDown(int code) {
-  if (code < 1 || code > 255) return false;
-  const bool result = down_[code] || tapped_[code];
-  tapped_[code] = false;
-  return result;
-}
-
-void Win32Backend::GetCursorPos(int& x, int& y) {
-  x = cursor_x_;
-  y = cursor_y_;
-}
-
 void Win32Backend::SetCursorPos(int x, int y) {
   if (!open_) return;
   cursor_x_ = std::clamp(x, 0, width_ - 1);
@@ -466,12 +468,6 @@ void Win32Backend::SetCursorShape(CursorShape shape) {
 }
 
 uint32_t Win32Backend::DoubleClickTime() { return GetDoubleClickTime(); }
-
-bool Win32Backend::TakeCloseRequest() {
-  const bool result = close_requested_;
-  close_requested_ = false;
-  return result;
-}
 
 void Win32Backend::TakeTypedText(std::string& text) {
   text.assign(typed_);
@@ -503,21 +499,9 @@ void Win32Backend::CloseDisplay() {
 // count the program's timing was written against.
 uint32_t Win32Backend::TickCount() { return GetTickCount(); }
 
-SystemTime Win32Backend::UtcTime() {
-  SYSTEMTIME s;
-  GetSystemTime(&s);
-  SystemTime t;
-  CopySystemTime(s, t);
-  return t;
-}
+SystemTime Win32Backend::UtcTime() { return ReadSystemTime(&GetSystemTime); }
 
-SystemTime Win32Backend::LocalTime() {
-  SYSTEMTIME s;
-  GetLocalTime(&s);
-  SystemTime t;
-  CopySystemTime(s, t);
-  return t;
-}
+SystemTime Win32Backend::LocalTime() { return ReadSystemTime(&GetLocalTime); }
 
 uint64_t Win32Backend::AvailableMemory() {
   MEMORYSTATUSEX status{};

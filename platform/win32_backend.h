@@ -14,12 +14,13 @@
 
 #include "platform/changed_rows.h"
 #include "platform/platform.h"
+#include "platform/polled_input.h"
 
 struct HWND__;
 
 namespace platform {
 
-class Win32Backend final : public Backend {
+class Win32Backend final : public PolledInput {
  public:
   Win32Backend();
   ~Win32Backend() override;
@@ -35,12 +36,9 @@ class Win32Backend final : public Backend {
   void OpenDisplay(const char* title, int width, int height) override;
   void Present(const uint8_t* frame) override;
   void CloseDisplay() override;
-  bool KeyDown(int vk) override;
-  void GetCursorPos(int& x, int& y) override;
   void SetCursorPos(int x, int y) override;
   void SetCursorShape(CursorShape shape) override;
   uint32_t DoubleClickTime() override;
-  bool TakeCloseRequest() override;
   uint32_t TickCount() override;
   SystemTime UtcTime() override;
   SystemTime LocalTime() override;
@@ -65,6 +63,10 @@ class Win32Backend final : public Backend {
   void SetKeyState(int vk, bool down);
   void ReleaseAllKeys();
   void MouseAt(intptr_t lparam);
+  // The parts of HandleMessage for keys, typed characters and mouse buttons.
+  void KeyMessage(uintptr_t wparam, intptr_t lparam);
+  void CharMessage(uintptr_t wparam);
+  void ButtonMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
 
   HWND__* window_ = nullptr;
   bool open_ = false;
@@ -83,15 +85,10 @@ class Win32Backend final : public Backend {
   // The code each physical key (scan code, extended bit) went down as, so that
   // its release matches even when the layout's mapping changed in between.
   std::array<uint8_t, 512> pressed_as_{};
-  std::array<bool, 256> down_{};
-  std::array<bool, 256> tapped_{};
-  int cursor_x_ = 0;
-  int cursor_y_ = 0;
   int wheel_ = 0;  // WHEEL_DELTA units not yet taken as notches
   int buttons_held_ = 0;
   std::string typed_;
   char16_t high_surrogate_ = 0;
-  bool close_requested_ = false;
 };
 
 }  // namespace platform

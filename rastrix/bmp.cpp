@@ -62,9 +62,9 @@ struct BmpLayout {
 // False for a file too short for the headers and for shapes this loader cannot
 // read at all: an older header of another layout, no pixels, or a height that
 // has no positive counterpart.
-bool ReadHeader(std::FILE* file, int64_t file_length, BmpHeader& h) {
+bool ReadHeader(std::FILE* file, BmpHeader& h) {
   uint8_t header[kHeadSize + kInfoSize];
-  if (file_length < 0 || std::fread(header, 1, sizeof header, file) != sizeof header) return false;
+  if (std::fread(header, 1, sizeof header, file) != sizeof header) return false;
   const uint8_t* info = header + kHeadSize;
   h.data_offset = le::Get32(header + 10);
   h.info_size = le::Get32(info + 0);
@@ -205,9 +205,11 @@ void LoadBMPPicture(std::string_view PictureName, TPicture& Picture, int32_t Max
   if (!platform::FileExists(PictureName)) return;
   platform::File file(platform::Open(PictureName, "rb"));
   if (!file) return;
-  const int64_t file_length = platform::FileLength(file.get());
+  const platform::FileResult<int64_t> length = platform::FileLength(file.get());
+  if (!length) return;
+  const int64_t file_length = length.Produced;
   BmpHeader header;
-  if (!ReadHeader(file.get(), file_length, header)) return;
+  if (!ReadHeader(file.get(), header)) return;
 
   const TargetSize target = FitInto(header, MaxWidth, MaxHeight);
   Result_ = Refusal(header, target);

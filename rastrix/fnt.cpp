@@ -77,9 +77,9 @@ struct FntHeader {
 
 // False for a file too short for its header and for anything but versions
 // 2.x and 3.x: version 1.x has no glyph table, and nothing else is a font.
-bool ReadHeader(std::FILE* file, int64_t file_length, FntHeader& h) {
+bool ReadHeader(std::FILE* file, FntHeader& h) {
   uint8_t header[kHeader2 + kHeader3Extra];
-  if (file_length < 0 || std::fread(header, 1, kHeader2, file) != kHeader2) return false;
+  if (std::fread(header, 1, kHeader2, file) != kHeader2) return false;
   h.version = le::Get16(header + 0);
   if (h.version != 0x200 && h.version != 0x300) return false;
   if (h.version == 0x300) {
@@ -190,9 +190,11 @@ void LoadFNTFont(std::string_view FontName, TFont& Font, uint8_t& Result_) {
   Result_ = kUnreadable;
   platform::File file(platform::Open(FontName, "rb"));
   if (!file) return;
-  const int64_t file_length = platform::FileLength(file.get());
+  const platform::FileResult<int64_t> length = platform::FileLength(file.get());
+  if (!length) return;
+  const int64_t file_length = length.Produced;
   FntHeader h;
-  if (!ReadHeader(file.get(), file_length, h)) return;
+  if (!ReadHeader(file.get(), h)) return;
   Result_ = Refusal(h, file_length);
   if (Result_ != 0) return;
 

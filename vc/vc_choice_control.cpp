@@ -16,16 +16,6 @@ uint32_t TextLength(const TFont* font, std::string_view text) {
 
 }  // namespace
 
-void TChoiceMark::MouseArrive(int32_t X_, int32_t Y_) {
-  TPanel::MouseArrive(X_, Y_);
-  RequestHand();
-}
-
-void TChoiceMark::MouseLeave(int32_t X_, int32_t Y_) {
-  TPanel::MouseLeave(X_, Y_);
-  ReleaseHand();
-}
-
 void TChoiceControl::TTitlePanel::MouseArrive(int32_t X_, int32_t Y_) {
   TLabel::MouseArrive(X_, Y_);
   RequestHand();

@@ -9,16 +9,14 @@
 #include <string_view>
 
 #include "vc/vc_container.h"
+#include "vc/vc_hand_panel.h"
 #include "vc/vc_label.h"
 #include "vc/vc_panel.h"
 
 // The marker: shows Checked and offers the hand cursor. Controls draw the mark.
-class TChoiceMark : public TPanel {
+class TChoiceMark : public THandPanel {
  public:
   bool Checked = false;
-
-  void MouseArrive(int32_t X_, int32_t Y_) override;
-  void MouseLeave(int32_t X_, int32_t Y_) override;
 };
 
 class TChoiceControl : public TContainer {

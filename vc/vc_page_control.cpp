@@ -23,16 +23,6 @@ void Erase(Array_Of_PComponentBase& list, PComponentBase entry) {
 
 }  // namespace
 
-void TTablet::MouseArrive(int32_t X_, int32_t Y_) {
-  TPanel::MouseArrive(X_, Y_);
-  RequestHand();
-}
-
-void TTablet::MouseLeave(int32_t X_, int32_t Y_) {
-  TPanel::MouseLeave(X_, Y_);
-  ReleaseHand();
-}
-
 void TTablet::OnDraw() {
   if (Font == nullptr || Title.empty()) return;
   const TViewport& c = RealCanvasPos;

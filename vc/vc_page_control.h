@@ -16,15 +16,14 @@
 #include <vector>
 
 #include "vc/vc_container.h"
+#include "vc/vc_hand_panel.h"
 #include "vc/vc_panel.h"
 
 // A tab: its own title, centred, over the panel's look.
-class TTablet : public TPanel {
+class TTablet : public THandPanel {
  public:
   std::string Title;  // Windows-1250; hides the panel's title on purpose
 
-  void MouseArrive(int32_t X_, int32_t Y_) override;
-  void MouseLeave(int32_t X_, int32_t Y_) override;
   void OnDraw() override;
 };
 

@@ -227,6 +227,34 @@ TEST_F(DatabaseFileTest, RefusesDamagedFilesWithAMessageAndKeepsTheLoadedDatabas
   EXPECT_NE(RecentMessages()[0].find("záznam č. 2 "_cp), std::string::npos);
 }
 
+TEST(DatabaseFailureTest, EachFailureHasItsOwnWords) {
+  const struct {
+    TDatabaseError code;
+    int error;
+    std::string text;
+  } cases[] = {
+      {TDatabaseError::None, 0, ""},
+      {TDatabaseError::NotCorvala, 0, "Súbor \"a.cvl\" nebol vytvorený v Corvala!"_cps},
+      {TDatabaseError::TooShort, 0, "Súbor \"a.cvl\" je poškodený: chýba mu hlavička databázy!"_cps},
+      {TDatabaseError::BadCount, 0, "Súbor \"a.cvl\" je poškodený: neplatný počet záznamov!"_cps},
+      {TDatabaseError::BadLength, 0, "Súbor \"a.cvl\" je poškodený: dĺžka nezodpovedá počtu záznamov!"_cps},
+      {TDatabaseError::BadType, 0, "Súbor \"a.cvl\" je poškodený: záznam č. 7 má neplatný typ hmloviny!"_cps},
+      {TDatabaseError::CannotOpen, ENOENT, "Súbor \"a.cvl\" sa nedá otvoriť!"_cps},
+      {TDatabaseError::CannotRead, EIO, "Súbor \"a.cvl\" sa nedá prečítať!"_cps},
+      {TDatabaseError::ReadOnly, 0, "Súbor \"a.cvl\" je len na čítanie, databáza sa neuložila!"_cps},
+      {TDatabaseError::NotRegular, 0, "\"a.cvl\" nie je obyčajný súbor, databáza sa doň neuloží!"_cps},
+      {TDatabaseError::CannotWrite, EIO, "Databázu sa nepodarilo uložiť do súboru \"a.cvl\"!"_cps},
+      {TDatabaseError::CannotWrite, ENOSPC,
+       "Databázu sa nepodarilo uložiť do súboru \"a.cvl\"! Na disku nie je miesto."_cps},
+  };
+  for (const auto& c : cases) {
+    const TDatabaseResult result = DatabaseFailure(c.code, "a.cvl", 7, c.error);
+    EXPECT_EQ(result.Message, c.text);
+    EXPECT_EQ(result.Code, c.code);
+    EXPECT_EQ(result.Error, c.error);
+  }
+}
+
 TEST_F(DatabaseFileTest, TextsKeepAtMost255Bytes) {
   const std::string exact(255, 'x');
   const std::string longer = std::string(255, 'y') + "zzz";
@@ -348,6 +376,29 @@ TEST_F(DatabaseFileTest, ThumbnailsComeFromTheFilesFolder) {
   EXPECT_FALSE(Catalogue().Nebulas[1].Thumbnail.Loaded);
   EXPECT_FALSE(Catalogue().Nebulas[2].Thumbnail.Loaded) << "a missing picture is no error";
   EXPECT_TRUE(RecentMessages().empty());
+
+  // The loader's code comes up worded; the record only lacks its thumbnail.
+  std::string flat = TinyBmp(4, 4);
+  flat[28] = 16;  // bits per pixel
+  WriteFile(scratch_.File("sub/flat.bmp"), flat);
+  const std::string dir = scratch_.File("sub/");
+  const struct {
+    std::string_view picture;
+    TPictureError code;
+    std::string_view message;
+  } loads[] = {
+      {"orion.bmp", TPictureError::None, ""},
+      {"missing.bmp", TPictureError::CannotOpen, "Súbor s obrázkom neexistuje, alebo sa nedá načítať!"_cp},
+      {"flat.bmp", TPictureError::UnsupportedDepth,
+       "Obrázok má nepodporovaný počet bitov na jeden pixel (podporované sú 8 a 24bpp)!"_cp},
+  };
+  for (const auto& load : loads) {
+    Catalogue().Nebulas[2].Picture = load.picture;
+    const TPictureResult result = LoadThumbnail(Catalogue().Nebulas[2], dir);
+    EXPECT_EQ(result.Code, load.code) << load.picture;
+    EXPECT_EQ(result.Message, load.message) << load.picture;
+    EXPECT_EQ(Catalogue().Nebulas[2].Thumbnail.Loaded, result.Ok()) << load.picture;
+  }
 
   // The same position in the next database has no picture, so no thumbnail.
   std::vector<HandRecord> plain = kTwo;

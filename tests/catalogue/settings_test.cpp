@@ -61,8 +61,7 @@ TEST_F(CatalogueTest, ASettingsFileIsReadAsFarAsItCanBe) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   // The flag is a Boolean: any byte but 0 asks for the database.
   WriteFile(f, HandSettings("x.cvl", 2, 10, 20));
-  EXPECT_TRUE(ReadSettings(f));
-  EXPECT_EQ(SettingsFileState, TSettingsFile::Accepted);
+  EXPECT_EQ(ReadSettings(f).Code, TSettingsFile::Accepted);
   EXPECT_TRUE(Settings.UseImplicitDatabase);
 
   // A coordinate out of its range reads as 0; the path and the other coordinate stay.
@@ -70,8 +69,7 @@ TEST_F(CatalogueTest, ASettingsFileIsReadAsFarAsItCanBe) {
                                 HandSettings("x.cvl", 1, 10, -180.5)};
   for (const std::string& bytes : mended) {
     WriteFile(f, bytes);
-    EXPECT_TRUE(ReadSettings(f));
-    EXPECT_EQ(SettingsFileState, TSettingsFile::Mended);
+    EXPECT_EQ(ReadSettings(f).Code, TSettingsFile::Mended);
     EXPECT_EQ(Settings.ImplicitDatabase, "x.cvl");
     EXPECT_TRUE(Settings.UseImplicitDatabase);
     EXPECT_TRUE(Settings.Latitude == 0.0 || Settings.Longitude == 0.0);
@@ -81,13 +79,11 @@ TEST_F(CatalogueTest, ASettingsFileIsReadAsFarAsItCanBe) {
   for (const std::string& bytes : {HandSettings("x", 1, 10, 10).substr(0, 272), std::string()}) {
     WriteFile(f, bytes);
     Settings.ImplicitDatabase = "left over";
-    EXPECT_FALSE(ReadSettings(f));
-    EXPECT_EQ(SettingsFileState, TSettingsFile::Refused);
+    EXPECT_EQ(ReadSettings(f).Code, TSettingsFile::Refused);
     EXPECT_TRUE(Settings.ImplicitDatabase.Empty());
     EXPECT_FALSE(Settings.UseImplicitDatabase);
   }
-  EXPECT_FALSE(ReadSettings(scratch_.File("no such file.ini")));
-  EXPECT_EQ(SettingsFileState, TSettingsFile::Missing);
+  EXPECT_EQ(ReadSettings(scratch_.File("no such file.ini")).Code, TSettingsFile::Missing);
   EXPECT_TRUE(RecentMessages().empty()) << "a bad settings file is no reason to bother the user";
 }
 
@@ -100,7 +96,9 @@ TEST_F(CatalogueTest, SettingsAreReplacedWholeOrNotAtAll) {
   ASSERT_TRUE(ReadSettings(f));
   Settings.Latitude = 12;
   platform::SetFileFaultHook(&FailingWrite);
-  EXPECT_FALSE(WriteSettings(f));
+  const TSettingsResult written = WriteSettings(f);
+  EXPECT_EQ(written.Code, TSettingsFile::Unwritten);
+  EXPECT_EQ(written.Error, EIO);
   platform::SetFileFaultHook(nullptr);
   EXPECT_EQ(ReadFile(f), old);
 

@@ -127,7 +127,7 @@ TEST_F(WorkflowTest, ASaveOverAFileReplacedOnDiskAsksFirst) {
   EXPECT_EQ(Catalogue().DatabaseFile, b);
   TDatabaseInfo info;
   TNebulas records;
-  ASSERT_EQ(DecodeDatabase(ReadFile(a), info, records).Error, TDatabaseError::None);
+  ASSERT_EQ(DecodeDatabase(ReadFile(a), info, records, "x.cvl").Message, "");
   EXPECT_EQ(records.size(), 1u) << "our version replaced theirs";
 
   // Our own saves do not count as a change.

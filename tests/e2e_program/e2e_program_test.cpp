@@ -527,7 +527,7 @@ TEST_F(ProgramRun, TheNgcIcCatalogueOpensAndItsListSortsByEveryColumn) {
   fs::copy_file(fs::path(CORVALA_BINARY_DIR) / "samples" / "NGC-IC.cvl", dir_ / "samples" / "NGC-IC.cvl");
   TDatabaseInfo info;
   TNebulas records;
-  ASSERT_EQ(DecodeDatabase(ReadFile(dir_ / "samples" / "NGC-IC.cvl"), info, records).Error, TDatabaseError::None);
+  ASSERT_EQ(DecodeDatabase(ReadFile(dir_ / "samples" / "NGC-IC.cvl"), info, records, "x.cvl").Message, "");
   ASSERT_GT(records.size(), 400u);
   WriteFile(dir_ / "cv_settings.ini", SettingsFor("samples\\NGC-IC.cvl"));
   // A header button lies at screen x = 38 + its left edge in the form (the form is centred).

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
   const std::string name = fuzz::WriteScratchFile(Data, Size, ".cvl");
   const std::string_view input(reinterpret_cast<const char*>(Data), Size);
   std::string bytes;
-  const TDatabaseError error = ReadDatabaseFile(name, bytes);
+  const TDatabaseResult read = ReadDatabaseFile(name, bytes);
 
   const bool signed_ok = Size >= 3 && input.substr(0, 3) == "CVL";
   bool length_ok = false;
@@ -25,15 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
     length_ok = count >= 0 && count <= MAX_NUMBER_OF_ITEMS &&
                 Size == DATABASE_HEADER_SIZE + NEBULA_RECORD_SIZE * static_cast<std::size_t>(count);
   }
-  FUZZ_CHECK((error == TDatabaseError::None) == length_ok);
-  if (error == TDatabaseError::None) FUZZ_CHECK(bytes == input);
+  FUZZ_CHECK(read.Ok() == length_ok);
+  FUZZ_CHECK(read.Ok() == read.Message.empty());
+  if (read) FUZZ_CHECK(bytes == input);
 
   // A refused load leaves the loaded database as it was.
   RenewCatalogue();
-  const bool loaded = LoadDatabase(name, false);
+  const bool loaded = LoadDatabase(name, false).Ok();
   TDatabaseInfo info;
   TNebulas records;
-  const bool sound = length_ok && DecodeDatabase(input, info, records).Error == TDatabaseError::None;
+  const bool sound = length_ok && DecodeDatabase(input, info, records, name).Ok();
   FUZZ_CHECK(loaded == sound);
   if (!loaded) FUZZ_CHECK(!Catalogue().Loaded && Catalogue().Nebulas.empty() && Catalogue().DatabaseFile.empty());
   if (loaded) FUZZ_CHECK(Catalogue().Nebulas.size() == records.size() && Catalogue().DatabaseFile == name);

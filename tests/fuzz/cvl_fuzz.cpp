@@ -120,9 +120,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
   const std::string_view bytes(reinterpret_cast<const char*>(Data), Size);
   TDatabaseInfo info;
   TNebulas records;
-  const TDatabaseCheck check = DecodeDatabase(bytes, info, records);
-  if (check.Error != TDatabaseError::None) {
-    FUZZ_CHECK(!DatabaseErrorMessage(check, "x.cvl").empty());
+  const TDatabaseResult decoded = DecodeDatabase(bytes, info, records, "x.cvl");
+  if (!decoded) {
+    FUZZ_CHECK(!decoded.Message.empty());
     return 0;
   }
   FUZZ_CHECK(info.NumberOfItems >= 0 && records.size() == static_cast<std::size_t>(info.NumberOfItems));
@@ -132,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
   FUZZ_CHECK(encoded.size() == Size);
   TDatabaseInfo info2;
   TNebulas records2;
-  FUZZ_CHECK(DecodeDatabase(encoded, info2, records2).Error == TDatabaseError::None);
+  FUZZ_CHECK(DecodeDatabase(encoded, info2, records2, "x.cvl").Ok());
   FUZZ_CHECK(info2.Path.View() == info.Path.View() && info2.NameOfDatabase.View() == info.NameOfDatabase.View() &&
              info2.Autor.View() == info.Autor.View() && info2.Description.View() == info.Description.View());
   for (std::size_t i = 0; i < records.size(); ++i) FUZZ_CHECK(SameRecord(records2[i], records[i]));

@@ -11,14 +11,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
   const std::string name = fuzz::WriteScratchFile(Data, Size, ".ini");
-  const bool read = ReadSettings(name);
-  FUZZ_CHECK(read == (Size >= SETTINGS_RECORD_SIZE));
-  if (!read) {
-    FUZZ_CHECK(SettingsFileState == TSettingsFile::Refused);
+  const TSettingsFile read = ReadSettings(name).Code;
+  FUZZ_CHECK((read != TSettingsFile::Refused) == (Size >= SETTINGS_RECORD_SIZE));
+  if (read == TSettingsFile::Refused) {
     FUZZ_CHECK(Settings.ImplicitDatabase.Empty() && !Settings.UseImplicitDatabase && Settings.Latitude == 0 &&
                Settings.Longitude == 0);
   } else {
-    FUZZ_CHECK(SettingsFileState == TSettingsFile::Accepted || SettingsFileState == TSettingsFile::Mended);
+    FUZZ_CHECK(read == TSettingsFile::Accepted || read == TSettingsFile::Mended);
     FUZZ_CHECK(Settings.Latitude >= -90 && Settings.Latitude <= 90);
     FUZZ_CHECK(Settings.Longitude >= -180 && Settings.Longitude <= 180);
     const auto length = static_cast<unsigned char>(Data[0]);

@@ -59,18 +59,18 @@ TEST_F(Win32FilesTest, NamesWithSlovakLettersReachTheirOwnFilesWithEitherSeparat
   std::string forward = Path("čaj.cvl"_cp);
   std::replace(forward.begin(), forward.end(), '\\', '/');
   EXPECT_TRUE(FileExists(forward));
-  ASSERT_TRUE(ReplaceFile(forward, "nový"_cp).ok());
+  ASSERT_TRUE(ReplaceFile(forward, "nový"_cp).Ok());
   EXPECT_EQ(Read(Native("čaj.cvl"_cp)), "nový"_cps);
   EXPECT_EQ(Count(), 3u) << "no temporary file left";
 }
 
 TEST_F(Win32FilesTest, ReadOnlyFilesFoldersAndDevicesAreRefusedUntouched) {
   const std::string file = Path("a.cvl");
-  ASSERT_TRUE(ReplaceFile(file, "old").ok());
+  ASSERT_TRUE(ReplaceFile(file, "old").Ok());
   SetFileAttributesW(Native("a.cvl").c_str(), FILE_ATTRIBUTE_READONLY);
-  EXPECT_EQ(ReplaceFile(file, "lost?").failure, WriteFailure::ReadOnly);
+  EXPECT_EQ(ReplaceFile(file, "lost?").Code, FileError::ReadOnly);
   EXPECT_EQ(Read(Native("a.cvl")), "old");
-  EXPECT_EQ(ReplaceFile(Path(""), "x").failure, WriteFailure::NotRegular);  // the folder itself
+  EXPECT_EQ(ReplaceFile(Path(""), "x").Code, FileError::NotRegular);  // the folder itself
   for (const char* device : {"NUL", "CON"}) {
     EXPECT_EQ(OpenFile(device, "rb"), nullptr) << device;
     EXPECT_FALSE(FileExists(device)) << device;

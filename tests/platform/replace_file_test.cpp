@@ -65,29 +65,29 @@ TEST_F(ReplaceFileTest, KeepsTheModeSavesThroughLinksAndRefusesWhatItMustNotWrit
   const std::string file = Path("a.cvl");
   Write(file, "old");
   ::chmod(file.c_str(), 0600);
-  ASSERT_TRUE(ReplaceFile(file, "new").ok());
+  ASSERT_TRUE(ReplaceFile(file, "new").Ok());
   EXPECT_EQ(Read(file), "new");
   EXPECT_EQ(Mode(file), 0600u);
 
   fs::create_directory(dir_ / "real");
   Write(Path("real/b.cvl"), "old");
   fs::create_symlink("real/b.cvl", dir_ / "link.cvl");
-  ASSERT_TRUE(ReplaceFile(Path("link.cvl"), "through the link").ok());
+  ASSERT_TRUE(ReplaceFile(Path("link.cvl"), "through the link").Ok());
   EXPECT_TRUE(fs::is_symlink(dir_ / "link.cvl"));
   EXPECT_EQ(Read(Path("real/b.cvl")), "through the link");
 
   ::chmod(file.c_str(), 0444);
-  EXPECT_EQ(ReplaceFile(file, "lost?").failure, WriteFailure::ReadOnly);
+  EXPECT_EQ(ReplaceFile(file, "lost?").Code, FileError::ReadOnly);
   EXPECT_EQ(Read(file), "new");
 
   ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
-  EXPECT_EQ(ReplaceFile(Path("pipe"), "x").failure, WriteFailure::NotRegular);
-  EXPECT_EQ(ReplaceFile(dir_.string(), "x").failure, WriteFailure::NotRegular);
+  EXPECT_EQ(ReplaceFile(Path("pipe"), "x").Code, FileError::NotRegular);
+  EXPECT_EQ(ReplaceFile(dir_.string(), "x").Code, FileError::NotRegular);
 
   // The longest name a file system allows still gets a temporary beside it.
   const std::string longest = Path(std::string(251, 'n') + ".cvl");
   Write(longest, "old");
-  EXPECT_TRUE(ReplaceFile(longest, "new").ok());
+  EXPECT_TRUE(ReplaceFile(longest, "new").Ok());
   EXPECT_EQ(Read(longest), "new");
 
   EXPECT_EQ(Names(), (std::vector<std::string>{"a.cvl", "link.cvl", std::string(251, 'n') + ".cvl", "pipe", "real"}));
@@ -108,16 +108,16 @@ TEST_F(ReplaceFileTest, AFailureAtAnyStepLeavesTheOldFileAndNoTemporary) {
     Write(file, "old");
     g_failing_step = step;
     g_error = errors[step];
-    const WriteResult result = ReplaceFile(file, "new");
-    EXPECT_EQ(result.failure, WriteFailure::Io);
-    EXPECT_EQ(result.error, errors[step]);
+    const FileResult<> result = ReplaceFile(file, "new");
+    EXPECT_EQ(result.Code, FileError::Io);
+    EXPECT_EQ(result.Error, errors[step]);
     EXPECT_EQ(Read(file), "old");
     EXPECT_EQ(Names(), std::vector<std::string>{"a.cvl"});
   }
   // Once renamed the file is new; a folder that cannot be synced is still reported.
   g_failing_step = static_cast<int>(FileStep::SyncFolder);
   g_error = EIO;
-  EXPECT_EQ(ReplaceFile(file, "new").error, EIO);
+  EXPECT_EQ(ReplaceFile(file, "new").Error, EIO);
   EXPECT_EQ(Names(), std::vector<std::string>{"a.cvl"});
 }
 

@@ -73,7 +73,7 @@ TEST_F(FileFormTest, OpenRefusesMissingAndForeignFilesAndLosesNothing) {
   WriteFile(Path("b.cvl"), "Toto nie je katalóg.");
   OpenForm->PathEdit->SetText("b.cvl");
   OpenForm->OKButton->OnMouseLeftClick(-1, -1);
-  ExpectMessage(DatabaseErrorMessage({TDatabaseError::NotCorvala}, "b.cvl"));
+  ExpectMessage(DatabaseFailure(TDatabaseError::NotCorvala, "b.cvl").Message);
   Frame(2);
   EXPECT_TRUE(OpenForm->Visible);
   EXPECT_TRUE(OpenForm->PathEdit->Text.empty());
@@ -214,7 +214,7 @@ TEST_F(FileFormTest, SaveAsOverwritesWithoutAskingAndAFailedWriteKeepsTheOldFile
   EXPECT_FALSE(Catalogue().Modified);
   TDatabaseInfo info;
   TNebulas records;
-  ASSERT_EQ(DecodeDatabase(ReadFile(Path("b.cvl")), info, records).Error, TDatabaseError::None);
+  ASSERT_EQ(DecodeDatabase(ReadFile(Path("b.cvl")), info, records, "x.cvl").Message, "");
   EXPECT_EQ(info.NameOfDatabase, "Zmenená"_cp);
   EXPECT_EQ(info.Path, "b.cvl");
   EXPECT_EQ(records.size(), 2u);

@@ -49,7 +49,7 @@ TEST_F(ProgramTest, ARecoveryCopyIsOfferedAtTheNextStartAndEachAnswerDoesWhatItS
       EXPECT_EQ(RequestSave(), TWorkflowStep::Done);
       TDatabaseInfo info;
       TNebulas records;
-      ASSERT_EQ(DecodeDatabase(ReadFile(Path("a.cvl")), info, records).Error, TDatabaseError::None);
+      ASSERT_EQ(DecodeDatabase(ReadFile(Path("a.cvl")), info, records, "x.cvl").Message, "");
       EXPECT_EQ(records.size(), 4u);
       EXPECT_FALSE(Exists(Path("a.obnova.cvl")));
     }

@@ -37,7 +37,7 @@ class SignalTest : public ProgramTest {
 
 TNebulas RecordsOf(const std::string& file, TDatabaseInfo& info) {
   TNebulas records;
-  EXPECT_EQ(DecodeDatabase(ReadFile(file), info, records).Error, TDatabaseError::None) << file;
+  EXPECT_EQ(DecodeDatabase(ReadFile(file), info, records, "x.cvl").Message, "") << file;
   return records;
 }
 
@@ -94,6 +94,25 @@ TEST_F(SignalTest, AFolderThatCannotTakeTheCopySendsItToTheRecoveryFolder) {
   ASSERT_EQ(offers.size(), 1u);
   EXPECT_EQ(offers[0].Original, "a.cvl");
   EXPECT_EQ(offers[0].Records, 3);
+}
+
+int DiskFull(platform::FileStep Step) { return Step == platform::FileStep::Write ? ENOSPC : 0; }
+
+TEST_F(SignalTest, ACopyThatNoPlaceTakesIsToldFromNothingToSave) {
+  WriteFile(Path("a.cvl"), DatabaseBytes("Hmloviny", 2));
+  Start();
+  Frame();
+  OpenDatabaseFile("a.cvl");
+  EXPECT_EQ(SaveRecoveryCopy().Code, TRecoveryError::NothingToSave);
+  AddNebula(TNebula());
+  platform::SetFileFaultHook(&DiskFull);
+  const TRecoveryResult copy = SaveRecoveryCopy();
+  platform::SetFileFaultHook(nullptr);
+  EXPECT_EQ(copy.Code, TRecoveryError::Unwritten);
+  EXPECT_EQ(copy.Error, ENOSPC);
+  const std::string last_place = UserRecoveryFileName("a.cvl");
+  EXPECT_EQ(copy.Message, DatabaseFailure(TDatabaseError::CannotWrite, last_place, 0, ENOSPC).Message);
+  EXPECT_TRUE(copy.Produced.empty());
 }
 
 TEST_F(SignalTest, ACatalogueWhoseCopyNameIsTooLongGetsItsCopyBackFromTheRecoveryFolder) {

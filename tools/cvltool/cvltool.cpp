@@ -90,7 +90,7 @@ bool LoadQuietly(const std::string& native) {
     Fail(native + ": no such file");
     return false;
   }
-  return LoadDatabase(path, false);
+  return LoadDatabase(path, false).Ok();
 }
 
 int Export(const std::string& file) {
