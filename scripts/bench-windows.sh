@@ -33,7 +33,7 @@ if ! wine_session_start; then
   exit 0
 fi
 # The program's own screen size, so that the full-screen window is drawn 1:1.
-if command -v Xvfb >/dev/null; then xvfb_start "$out" 1024x768x24; else unset DISPLAY; fi
+if command -v Xvfb >/dev/null; then xvfb_start 1024x768x24; else unset DISPLAY; fi
 # Wine's first program starts its desktop; that is not measured.
 "$WINE" "$win/bench/gdi_bench.exe" --benchmark_filter='^$' >/dev/null 2>&1 </dev/null || true
 

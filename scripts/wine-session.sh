@@ -6,7 +6,7 @@
 #                            a persistent wineserver so that each program starts
 #                            fast; returns 1 when Wine cannot start at all
 #   wine_session_end         the wineserver ended and the prefix removed
-#   xvfb_start DIR [SIZE]    a private Xvfb (default 1280x1024x24), DISPLAY set;
+#   xvfb_start [SIZE]        a private Xvfb (default 1280x1024x24), DISPLAY set;
 #                            its process id in xvfb_pid
 #   window_wait PATTERN      the id of the first visible window whose name
 #                            matches, waiting up to 30 s; empty when none came
@@ -38,12 +38,13 @@ wine_session_end() {
 }
 
 xvfb_start() {
-  local dir=$1 size=${2:-1280x1024x24}
-  Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$dir/display" </dev/null >/dev/null 2>&1 &
+  local size=${1:-1280x1024x24} display
+  display=$(mktemp "${TMPDIR:-/tmp}/corvala-display-XXXXXX")
+  Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$display" </dev/null >/dev/null 2>&1 &
   xvfb_pid=$!
-  for _ in $(seq 200); do [ -s "$dir/display" ] && break; sleep 0.05; done
-  export DISPLAY=":$(head -n 1 "$dir/display")"
-  rm -f "$dir/display"
+  for _ in $(seq 200); do [ -s "$display" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n 1 "$display")"
+  rm -f "$display"
 }
 
 window_wait() {
