@@ -54,6 +54,17 @@ out, rounds = sys.argv[1], int(sys.argv[2])
 scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
 line = re.compile(r"^(BM_\S+)\s+([\d.]+) (ns|us|ms|s)\s+([\d.]+) (ns|us|ms|s)\s+\d+(.*)$")
 
+def rounds_of(kind, bench):
+    """Each round's CPU time per benchmark."""
+    per = []
+    for r in range(1, rounds + 1):
+        try:
+            text = open(f"{out}/{kind}.{bench}.{r}.txt", encoding="utf-8", errors="replace").read()
+        except OSError:
+            text = ""
+        per.append({m[1]: float(m[4]) * scale[m[5]] for m in map(line.match, text.splitlines()) if m})
+    return per
+
 def read(kind, bench):
     runs = {}
     for r in range(1, rounds + 1):
@@ -76,13 +87,17 @@ for bench in ("rastrix_bench", "frame_bench"):
     gb, si, wi = read("linux-gb", bench), read("linux-standin", bench), read("wine-standin", bench)
     print(f"\n{bench}")
     print(f"{'Benchmark':36} {'Linux, Google Benchmark':>24} {'Linux, stand-in':>20} {'Wine, stand-in':>20}"
-          f" {'ratio CPU':>10} {'ratio wall':>10}")
+          f" {'ratio CPU':>10} {'ratio wall':>10}  CPU ratio per round, lowest-highest")
+    per_si, per_wi = rounds_of("linux-standin", bench), rounds_of("wine-standin", bench)
     for name in si:
         row = f"{name:36}"
         for d in (gb, si, wi):
             row += f" {(us(d[name][0]) + ' / ' + us(d[name][1])) if name in d else 'n/a':>{24 if d is gb else 20}}"
         if name in wi and si[name][1] > 0 and si[name][0] > 0:
             row += f" {wi[name][1] / si[name][1]:>10.2f} {wi[name][0] / si[name][0]:>10.2f}"
+            ratios = [w[name] / l[name] for l, w in zip(per_si, per_wi) if name in l and name in w and l[name] > 0]
+            if ratios:
+                row += f"  {min(ratios):.2f}-{max(ratios):.2f}"
         print(row)
 runs = {}
 for r in range(1, rounds + 1):
@@ -103,6 +118,6 @@ for name, v in runs.items():
         print(f"{name:24} skipped: no display")
         continue
     print(f"{name:24} {us(statistics.median(w for w, _, _ in ok)):>8} / {us(statistics.median(c for _, c, _ in ok)):>8}"
-          f"   {ok[-1][2]}")
+          f"   CPU {us(min(c for _, c, _ in ok))}-{us(max(c for _, c, _ in ok))}   {ok[-1][2]}")
 EOF
 echo "Outputs: $out"
