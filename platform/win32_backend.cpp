@@ -306,6 +306,14 @@ intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wp
       // SIGTERM, and the next frame writes what must be kept.
       NoteTerminationRequest(SIGTERM);
       return TRUE;
+    case WM_ENDSESSION:
+      // The process may be ended as soon as this returns: what the frame loop
+      // would keep is kept now, and the request is taken so it is done once.
+      if (wparam != FALSE && EndNowOnRequest() != nullptr) {
+        const int signal_number = TakeTerminationSignal();
+        EndNowOnRequest()(signal_number != 0 ? signal_number : SIGTERM);
+      }
+      return 0;
     case WM_ACTIVATEAPP:
       if (wparam == FALSE) ReleaseAllKeys();
       return 0;
