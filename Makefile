@@ -98,7 +98,7 @@ clean:
 # tests run under Wine, and the zip and the installer (see README, "Windows").
 WIN_DIR := build-windows
 WIN_JOBS ?= 2
-.PHONY: windows-deps windows test-windows windows-package
+.PHONY: windows-deps windows test-windows windows-package bench-windows
 windows-deps:
 	@./scripts/install-windows-deps.sh
 
@@ -112,3 +112,12 @@ test-windows: windows
 
 windows-package: windows
 	@./scripts/windows-package.sh $(WIN_DIR)
+
+# The raster unit and frame benchmarks under Wine beside the same sources on
+# Linux, and the GDI presentation in a real window (bench/README.md). Run by
+# hand: benchmarks are no tests. BENCH_ROUNDS rounds give the spread.
+BENCH_ROUNDS ?= 3
+bench-windows: deps windows
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target rastrix_bench frame_bench rastrix_bench_standin frame_bench_standin
+	@./scripts/bench-windows.sh $(BUILD_DIR) $(WIN_DIR) $(BENCH_ROUNDS)

@@ -67,6 +67,13 @@ void OpenStartCatalogue(bool RecoveredOpened) {
   g_opening.clear();
 }
 
+// Settings this run changed, written at the end however it comes.
+void KeepSettings() {
+  if (SettingsWorthWriting() && !WriteSettings())
+    std::fprintf(stderr, "corvala: Nastavenia sa nepodarilo zapísať do súboru \"%s\".\n",
+                 platform::NativePath(SettingsFile()).c_str());
+}
+
 }  // namespace
 
 TDatabase* CreateDatabaseApplication() {
@@ -131,6 +138,10 @@ void TDatabase::OnCreate() {
   MainForm->Show(ST_Unmodal);
 
   SetMessageHandler(ShowOnErrorForm);
+  platform::EndNowOnRequest() = [](int signal_number) {
+    EndOnSignal(signal_number);
+    KeepSettings();
+  };
   Toolkit().Focused = &MainForm;
 }
 
@@ -186,14 +197,13 @@ std::string EndOnSignal(int Signal) {
 }
 
 void TDatabase::Epilogue() {
-  if (SettingsWorthWriting() && !WriteSettings())
-    std::fprintf(stderr, "corvala: Nastavenia sa nepodarilo zapísať do súboru \"%s\".\n",
-                 platform::NativePath(SettingsFile()).c_str());
+  KeepSettings();
   FreeThumbnails();
 }
 
 void TDatabase::OnFree() {
   SetMessageHandler(nullptr);
+  platform::EndNowOnRequest() = nullptr;
   for (std::unique_ptr<TFont>& font : g_fonts) font.reset();
 }
 

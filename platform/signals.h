@@ -21,4 +21,14 @@ const char* TerminationRequestsHint();
 // ends a session with a window message): it is taken like a signal.
 void NoteTerminationRequest(int signal_number);
 
+// The program's own work for a request to end (the recovery copy, the
+// settings), for a backend that must have it done before it answers: Windows
+// may end the process as soon as WM_ENDSESSION is answered, before the frame
+// loop would look for the request. Null: nothing is done early.
+using EndNowHandler = void (*)(int signal_number);
+inline EndNowHandler& EndNowOnRequest() {
+  static EndNowHandler handler = nullptr;
+  return handler;
+}
+
 }  // namespace platform

@@ -225,24 +225,25 @@ void Win32Backend::PaintWhole(void* dc_handle) {
 }
 
 void Win32Backend::Present(const uint8_t* frame) {
-  assert(open_ && "Present without an open display");
-  assert(frame != nullptr);
-  bool presented = false;
-  if (window_ != nullptr && !IsIconic(window_)) {
-    const RowSpan rows = changed_.Take(frame);
-    if (!rows.Empty()) {
-      const size_t offset = static_cast<size_t>(rows.first) * width_ * 4;
-      std::memcpy(shown_.data() + offset, frame + offset, static_cast<size_t>(rows.count) * width_ * 4);
-      if (const HDC dc = GetDC(window_)) {
-        DrawRows(dc, rows.first, rows.count);
-        ReleaseDC(window_, dc);
-      }
-      ++shown_count_;
-      presented = true;
-    }
-  }
+  const bool presented = ShowChanges(frame);
   Pace(presented);
   DrainMessages();
+}
+
+bool Win32Backend::ShowChanges(const uint8_t* frame) {
+  assert(open_ && "Present without an open display");
+  assert(frame != nullptr);
+  if (window_ == nullptr || IsIconic(window_)) return false;
+  const RowSpan rows = changed_.Take(frame);
+  if (rows.Empty()) return false;
+  const size_t offset = static_cast<size_t>(rows.first) * width_ * 4;
+  std::memcpy(shown_.data() + offset, frame + offset, static_cast<size_t>(rows.count) * width_ * 4);
+  if (const HDC dc = GetDC(window_)) {
+    DrawRows(dc, rows.first, rows.count);
+    ReleaseDC(window_, dc);
+  }
+  ++shown_count_;
+  return true;
 }
 
 void Win32Backend::Pace(bool presented) {
@@ -310,6 +311,14 @@ intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wp
       // SIGTERM, and the next frame writes what must be kept.
       NoteTerminationRequest(SIGTERM);
       return TRUE;
+    case WM_ENDSESSION:
+      // The process may be ended as soon as this returns: what the frame loop
+      // would keep is kept now, and the request is taken so it is done once.
+      if (wparam != FALSE && EndNowOnRequest() != nullptr) {
+        const int signal_number = TakeTerminationSignal();
+        EndNowOnRequest()(signal_number != 0 ? signal_number : SIGTERM);
+      }
+      return 0;
     case WM_ACTIVATEAPP:
       if (wparam == FALSE) ReleaseAllKeys();
       return 0;

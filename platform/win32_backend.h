@@ -48,6 +48,12 @@ class Win32Backend final : public PolledInput {
   int TakeWheelNotches() override;
   void SetIdleWait(uint32_t ms) override;
 
+  // Present's two halves without its frame pacing, for measuring them:
+  // the changed rows of a frame put on the window (false when none changed),
+  // and the window's messages answered.
+  bool ShowChanges(const uint8_t* frame);
+  void DrainMessages();
+
   // The window procedure's work; public for the procedure only.
   intptr_t HandleMessage(HWND__* window, unsigned message, uintptr_t wparam, intptr_t lparam);
 
@@ -58,7 +64,6 @@ class Win32Backend final : public PolledInput {
   Placement PictureArea() const;
   void DrawRows(void* dc, int first, int count);
   void PaintWhole(void* dc);
-  void DrainMessages();
   void Pace(bool presented);
   void SetKeyState(int vk, bool down);
   void ReleaseAllKeys();

@@ -11,6 +11,7 @@ set -u
 build=$(realpath "$1") src=$(realpath "$2")
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvala_package.XXXXXX")
 xvfb_pid="" prog_pid=""
+. "$src/scripts/wine-session.sh"
 cleanup() {
   [ -n "$prog_pid" ] && kill -KILL "$prog_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
@@ -46,20 +47,12 @@ wine reg query 'HKCR\Corvala.Catalogue\shell\open\command' /ve 2>/dev/null | gre
 
 # The installed program, started in its own folder as the shortcut does.
 appdata=$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
-data=$(/usr/lib/wine/wine64 winepath -u "$appdata\\Corvala" 2>/dev/null)
+data=$("$WINE" winepath -u "$appdata\\Corvala" 2>/dev/null)
 [ -n "$data" ] || fail "where %APPDATA% lies is unknown"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" </dev/null >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n 1 "$work/display")"
+xvfb_start 1280x1024x24
 (cd "$dir" && exec "$src/scripts/wine-run.sh" ./corvala.exe --window 2>"$work/err") &
 prog_pid=$!
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '^Corvala' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
+window=$(window_wait '^Corvala')
 if [ -z "$window" ]; then
   fail "the installed program showed no window: $(cat "$work/err")"
 else
@@ -84,7 +77,7 @@ fi
 kill -KILL "$prog_pid" 2>/dev/null
 wait "$prog_pid" 2>/dev/null
 prog_pid=""
-/usr/lib/wine/wine64 taskkill /f /im corvala.exe >/dev/null 2>&1
+"$WINE" taskkill /f /im corvala.exe >/dev/null 2>&1
 
 wine "$dir/uninstall.exe" /S || fail "the silent uninstall failed"
 # The uninstaller copies itself elsewhere and returns at once; give it a moment.

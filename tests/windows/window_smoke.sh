@@ -14,6 +14,7 @@ set -u
 mode=$1 prog=$2 tool=$3 src=$(realpath "$4") keep=${5:-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvala_window.XXXXXX")
 xvfb_pid="" prog_pid=""
+. "$src/scripts/wine-session.sh"
 cleanup() {
   [ -n "$prog_pid" ] && kill -KILL "$prog_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
@@ -34,10 +35,7 @@ cp "$src/data/samples/"*.bmp "$folder/samples/"
   run "$tool" settings cv_settings.ini 'samples\Hmloviny.cvl') >/dev/null || fail "the sample could not be made"
 
 # Larger than the window with its frame, so that the window is not scaled.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" </dev/null >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n 1 "$work/display")"
+xvfb_start 1280x1024x24
 cd "$folder" || exit 1
 if [ "$mode" = windows ]; then
   "$src/scripts/wine-run.sh" "$prog" --window 2>"$work/err" &
@@ -46,12 +44,7 @@ else
 fi
 prog_pid=$!
 
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '^Corvala' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
+window=$(window_wait '^Corvala')
 [ -n "$window" ] || fail "no window appeared: $(cat "$work/err")"
 sleep 3
 # The client area lies inside whatever frame the window has: equal borders
