@@ -287,30 +287,40 @@ void Win32Backend::DrainMessages() {
 intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wparam, intptr_t lparam) {
   // Messages sent while CreateWindowExW runs come before window_ is known.
   if (window_ != nullptr && window != window_) return DefWindowProcW(window, message, wparam, lparam);
+  intptr_t result = 0;
+  if (WindowMessage(window, message, wparam, lparam, result) || InputMessage(message, wparam, lparam, result))
+    return result;
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+bool Win32Backend::WindowMessage(HWND window, unsigned message, uintptr_t wparam, intptr_t lparam,
+                                 intptr_t& result) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       const HDC dc = BeginPaint(window, &ps);
       if (dc != nullptr && window_ != nullptr) PaintWhole(dc);
       EndPaint(window, &ps);
-      return 0;
+      return true;
     }
     case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
+      result = 1;  // WM_PAINT covers every pixel
+      return true;
     case WM_SIZE:
     case WM_DISPLAYCHANGE:
       changed_.Invalidate();
       if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
-      return 0;
+      return true;
     case WM_CLOSE:
       // The close button and Alt+F4 ask the program, which asks the user.
       close_requested_ = true;
-      return 0;
+      return true;
     case WM_QUERYENDSESSION:
       // Nobody is there to answer a question: the session's end is taken as
       // SIGTERM, and the next frame writes what must be kept.
       NoteTerminationRequest(SIGTERM);
-      return TRUE;
+      result = TRUE;
+      return true;
     case WM_ENDSESSION:
       // The process may be ended as soon as this returns: what the frame loop
       // would keep is kept now, and the request is taken so it is done once.
@@ -318,24 +328,29 @@ intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wp
         const int signal_number = TakeTerminationSignal();
         EndNowOnRequest()(signal_number != 0 ? signal_number : SIGTERM);
       }
-      return 0;
+      return true;
     case WM_ACTIVATEAPP:
       if (wparam == FALSE) ReleaseAllKeys();
-      return 0;
+      return true;
     case WM_KILLFOCUS:
       // Releases that happen in another window never arrive here.
       ReleaseAllKeys();
-      return 0;
+      return true;
     case WM_SETCURSOR:
-      if (LOWORD(lparam) == HTCLIENT) {
-        SetCursor(LoadCursorW(nullptr, hand_ ? IDC_HAND : IDC_ARROW));
-        return TRUE;
-      }
-      break;
+      if (LOWORD(lparam) != HTCLIENT) return false;
+      SetCursor(LoadCursorW(nullptr, hand_ ? IDC_HAND : IDC_ARROW));
+      result = TRUE;
+      return true;
     case WM_SYSCOMMAND:
       // Alt or F10 alone would open the (absent) window menu and swallow the next key.
-      if ((wparam & 0xFFF0) == SC_KEYMENU) return 0;
-      break;
+      return (wparam & 0xFFF0) == SC_KEYMENU;
+    default:
+      return false;
+  }
+}
+
+bool Win32Backend::InputMessage(unsigned message, uintptr_t wparam, intptr_t lparam, intptr_t& result) {
+  switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
@@ -343,16 +358,15 @@ intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wp
       KeyMessage(wparam, lparam);
       // Alt+F4 becomes WM_CLOSE in the system's own handling; no other
       // system key is left to it.
-      if (message == WM_SYSKEYDOWN && wparam == VK_F4) break;
-      return 0;
+      return !(message == WM_SYSKEYDOWN && wparam == VK_F4);
     case WM_CHAR:
       CharMessage(wparam);
-      return 0;
+      return true;
     case WM_SYSCHAR:
-      return 0;  // no beep for Alt with a letter
+      return true;  // no beep for Alt with a letter
     case WM_MOUSEMOVE:
       MouseAt(lparam);
-      return 0;
+      return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
@@ -362,14 +376,14 @@ intptr_t Win32Backend::HandleMessage(HWND window, unsigned message, uintptr_t wp
     case WM_XBUTTONDOWN:
     case WM_XBUTTONUP:
       ButtonMessage(message, wparam, lparam);
-      return message == WM_XBUTTONDOWN || message == WM_XBUTTONUP ? TRUE : 0;
+      if (message == WM_XBUTTONDOWN || message == WM_XBUTTONUP) result = TRUE;
+      return true;
     case WM_MOUSEWHEEL:
       wheel_ += GET_WHEEL_DELTA_WPARAM(wparam);
-      return 0;
+      return true;
     default:
-      break;
+      return false;
   }
-  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 void Win32Backend::KeyMessage(uintptr_t wparam, intptr_t lparam) {

@@ -68,7 +68,11 @@ class Win32Backend final : public PolledInput {
   void SetKeyState(int vk, bool down);
   void ReleaseAllKeys();
   void MouseAt(intptr_t lparam);
-  // The parts of HandleMessage for keys, typed characters and mouse buttons.
+  // HandleMessage's two halves: the window's own and the session's messages,
+  // then input. Each says whether it handled the message, and its result.
+  bool WindowMessage(HWND__* window, unsigned message, uintptr_t wparam, intptr_t lparam, intptr_t& result);
+  bool InputMessage(unsigned message, uintptr_t wparam, intptr_t lparam, intptr_t& result);
+  // The parts of InputMessage for keys, typed characters and mouse buttons.
   void KeyMessage(uintptr_t wparam, intptr_t lparam);
   void CharMessage(uintptr_t wparam);
   void ButtonMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
