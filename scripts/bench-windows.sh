@@ -54,28 +54,29 @@ out, rounds = sys.argv[1], int(sys.argv[2])
 scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
 line = re.compile(r"^(BM_\S+)\s+([\d.]+) (ns|us|ms|s)\s+([\d.]+) (ns|us|ms|s)\s+\d+(.*)$")
 
-def rounds_of(kind, bench):
-    """Each round's CPU time per benchmark."""
-    per = []
+def texts(name):
+    """The output of each round in round order; empty where a round wrote none."""
     for r in range(1, rounds + 1):
         try:
-            text = open(f"{out}/{kind}.{bench}.{r}.txt", encoding="utf-8", errors="replace").read()
+            yield open(f"{out}/{name}.{r}.txt", encoding="utf-8", errors="replace").read()
         except OSError:
-            text = ""
-        per.append({m[1]: float(m[4]) * scale[m[5]] for m in map(line.match, text.splitlines()) if m})
-    return per
+            yield ""
+
+def times(text):
+    """(name, wall, CPU, label) of every benchmark line, in microseconds."""
+    for m in map(line.match, text.splitlines()):
+        if m:
+            yield m[1], float(m[2]) * scale[m[3]], float(m[4]) * scale[m[5]], m[6].strip()
+
+def rounds_of(kind, bench):
+    """Each round's CPU time per benchmark."""
+    return [{n: c for n, _, c, _ in times(t)} for t in texts(f"{kind}.{bench}")]
 
 def read(kind, bench):
     runs = {}
-    for r in range(1, rounds + 1):
-        try:
-            text = open(f"{out}/{kind}.{bench}.{r}.txt", encoding="utf-8", errors="replace").read()
-        except OSError:
-            continue
-        for l in text.splitlines():
-            m = line.match(l)
-            if m:
-                runs.setdefault(m[1], []).append((float(m[2]) * scale[m[3]], float(m[4]) * scale[m[5]], m[6].strip()))
+    for text in texts(f"{kind}.{bench}"):
+        for n, w, c, label in times(text):
+            runs.setdefault(n, []).append((w, c, label))
     return {k: (statistics.median(w for w, _, _ in v), statistics.median(c for _, c, _ in v), v[-1][2])
             for k, v in runs.items()}
 
@@ -100,16 +101,11 @@ for bench in ("rastrix_bench", "frame_bench"):
                 row += f"  {min(ratios):.2f}-{max(ratios):.2f}"
         print(row)
 runs = {}
-for r in range(1, rounds + 1):
-    try:
-        text = open(f"{out}/wine-gdi.{r}.txt", encoding="utf-8", errors="replace").read()
-    except OSError:
-        continue
+for text in texts("wine-gdi"):
+    for n, w, c, label in times(text):
+        runs.setdefault(n, []).append((w, c, label))
     for l in text.splitlines():
-        m = line.match(l)
-        if m:
-            runs.setdefault(m[1], []).append((float(m[2]) * scale[m[3]], float(m[4]) * scale[m[5]], m[6].strip()))
-        elif "ERROR OCCURRED" in l:
+        if "ERROR OCCURRED" in l:
             runs.setdefault(l.split()[0], []).append(None)
 print("\nGDI presentation under Wine (changed rows compared, copied, drawn, messages answered)")
 for name, v in runs.items():

@@ -1,6 +1,6 @@
 # Sourced (not run) by the scripts that run Windows programs under Wine or
-# need a private X server: the steps they share. Each caller keeps its own
-# clean-up trap; the helpers only record what must be ended.
+# need a private X server: the steps they share. The helpers record what must
+# be ended; a test that starts the program sets `trap end_test EXIT`.
 #
 #   wine_session_start       a fresh WINEPREFIX made ready (slow: wineboot), and
 #                            a persistent wineserver so that each program starts
@@ -10,6 +10,8 @@
 #                            its process id in xvfb_pid
 #   window_wait PATTERN      the id of the first visible window whose name
 #                            matches, waiting up to 30 s; empty when none came
+#   end_test                 the program in prog_pid killed, the X server in
+#                            xvfb_pid ended, the test's folder in work removed
 
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
@@ -55,4 +57,10 @@ window_wait() {
     sleep 0.1
   done
   echo "$window"
+}
+
+end_test() {
+  [ -n "${prog_pid:-}" ] && kill -KILL "$prog_pid" 2>/dev/null
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "${work:?}"
 }

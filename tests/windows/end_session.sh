@@ -13,12 +13,7 @@ prog=$(realpath "$1") tool=$(realpath "$2") ender=$(realpath "$3") src=$(realpat
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvala_session.XXXXXX")
 xvfb_pid="" prog_pid=""
 . "$src/scripts/wine-session.sh"
-cleanup() {
-  [ -n "$prog_pid" ] && kill -KILL "$prog_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_test EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 wine() { "$src/scripts/wine-run.sh" "$@"; }
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || fail "Xvfb or xdotool is missing"

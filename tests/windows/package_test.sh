@@ -12,12 +12,7 @@ build=$(realpath "$1") src=$(realpath "$2")
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvala_package.XXXXXX")
 xvfb_pid="" prog_pid=""
 . "$src/scripts/wine-session.sh"
-cleanup() {
-  [ -n "$prog_pid" ] && kill -KILL "$prog_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_test EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 wine() { "$src/scripts/wine-run.sh" "$@"; }

@@ -15,12 +15,7 @@ mode=$1 prog=$2 tool=$3 src=$(realpath "$4") keep=${5:-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvala_window.XXXXXX")
 xvfb_pid="" prog_pid=""
 . "$src/scripts/wine-session.sh"
-cleanup() {
-  [ -n "$prog_pid" ] && kill -KILL "$prog_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_test EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 run() { if [ "$mode" = windows ]; then "$src/scripts/wine-run.sh" "$@"; else "$@"; fi; }
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || fail "Xvfb or xdotool is missing"
