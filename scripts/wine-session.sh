@@ -10,6 +10,10 @@
 #                            its process id in xvfb_pid
 #   window_wait PATTERN      the id of the first visible window whose name
 #                            matches, waiting up to 30 s; empty when none came
+#   client_area WINDOW       border and top: where the program's 1024 x 768
+#                            picture lies inside the window's frame (equal
+#                            borders left, right and below, the title above)
+#   point_at X Y             the mouse over pixel X,Y of that picture
 #   end_test                 the program in prog_pid killed, the X server in
 #                            xvfb_pid ended, the test's folder in work removed
 
@@ -57,6 +61,18 @@ window_wait() {
     sleep 0.1
   done
   echo "$window"
+}
+
+client_area() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  border=$(( (WIDTH - 1024) / 2 ))
+  top=$(( HEIGHT - 768 - border ))
+  window=$1
+}
+
+point_at() {
+  xdotool mousemove --window "$window" $(( $1 + border )) $(( $2 + top ))
+  sleep 0.3
 }
 
 end_test() {

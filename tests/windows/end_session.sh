@@ -34,12 +34,9 @@ prog_pid=$!
 window=$(window_wait '^Corvala')
 [ -n "$window" ] || fail "no window appeared: $(cat "$work/err")"
 sleep 3
-eval "$(xdotool getwindowgeometry --shell "$window")"
-border=$(( (WIDTH - 1024) / 2 ))
-top=$(( HEIGHT - 768 - border ))
+client_area "$window"
 click() {
-  xdotool mousemove --window "$window" $(( $1 + border )) $(( $2 + top ))
-  sleep 0.3
+  point_at "$1" "$2"
   xdotool click 1
   sleep 0.5
 }

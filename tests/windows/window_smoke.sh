@@ -42,14 +42,10 @@ prog_pid=$!
 window=$(window_wait '^Corvala')
 [ -n "$window" ] || fail "no window appeared: $(cat "$work/err")"
 sleep 3
-# The client area lies inside whatever frame the window has: equal borders
-# left, right and below, the title bar above.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-border=$(( (WIDTH - 1024) / 2 ))
-top=$(( HEIGHT - 768 - border ))
+# The client area lies inside whatever frame the window has.
+client_area "$window"
 click() {
-  xdotool mousemove --window "$window" $(( $1 + border )) $(( $2 + top ))
-  sleep 0.3
+  point_at "$1" "$2"
   [ "${3:-}" = click ] && xdotool click 1 && sleep 0.5
 }
 # Each screenshot is named by the second it was taken in.
