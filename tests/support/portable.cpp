@@ -1,7 +1,8 @@
 #include "tests/support/portable.h"
 
-#include <cstdlib>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #ifdef _WIN32
@@ -65,12 +66,24 @@ int RunProgram(const std::vector<std::string>& args, const fs::path& folder, con
   start.hStdOutput = output;
   start.hStdError = error;
   PROCESS_INFORMATION process{};
-  const bool started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                      folder.empty() ? nullptr : folder.c_str(), &start, &process) != 0;
+  // Under Wine a start now and then fails while many programs start at once;
+  // it is tried again before the test is told.
+  bool started = false;
+  DWORD failure = 0;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt > 0) Sleep(200);
+    started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                             folder.empty() ? nullptr : folder.c_str(), &start, &process) != 0;
+    if (!started) failure = GetLastError();
+  }
   CloseHandle(input);
   CloseHandle(output);
   if (error != output) CloseHandle(error);
-  if (!started) return -1;
+  if (!started) {
+    std::fprintf(stderr, "%s could not be started (Windows error %lu)\n", args.empty() ? "" : args[0].c_str(),
+                 static_cast<unsigned long>(failure));
+    return -1;
+  }
   WaitForSingleObject(process.hProcess, INFINITE);
   DWORD status = 0;
   GetExitCodeProcess(process.hProcess, &status);
