@@ -41,7 +41,8 @@ void LoadCsv(const char* Relative) {
   text << in.rdbuf();
   std::string error;
   NewDatabase("csv.cvl", "Csv", "", "");
-  if (!catalogue_csv::Import(text.str(), Catalogue().Nebulas, error)) throw std::runtime_error(Relative + (": " + error));
+  if (!catalogue_csv::Import(text.str(), Catalogue().Nebulas, error))
+    throw std::runtime_error(Relative + (": " + error));
   Catalogue().DatabaseInfo.NumberOfItems = static_cast<int32_t>(Catalogue().Nebulas.size());
   ++Catalogue().Revision;
 }

@@ -210,7 +210,8 @@ void BM_ObservatoryFramePositions(benchmark::State& state) {
     run.Frame();
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
     if (truePositions) {
-      RecalculateNebulas(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1, false);
+      RecalculateNebulas(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list,
+                         -1, false);
     } else {
       formula::Recalculate(Catalogue().Nebulas, instant, 48.1486, 17.1077, list);
     }
@@ -228,7 +229,8 @@ void BM_ObservatoryListOnly(benchmark::State& state) {
   TNormalDate instant = ObservatoryForm->Clock.UTCTime;
   for (auto _ : state) {
     instant = DiffDateToNormalDate(NormalDateToDiffDate(instant) + 2);
-    RecalculateNebulas(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1, false);
+    RecalculateNebulas(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, instant, 48.1486, 17.1077, list, -1,
+                       false);
     benchmark::DoNotOptimize(list.data());
   }
 }

@@ -142,7 +142,8 @@ bool TListView::Update(TSortType SortType, TDirection Direction, bool SearchActi
       const std::size_t end = searchable_start_[i + 1];
       const bool contained = hit < end;
       if (contained) hit = all.find(search.Folded, end);
-      if (contained || MatchesSearchPrefix(Catalogue().Nebulas[i], search)) positions_.push_back(static_cast<uint32_t>(i));
+      if (contained || MatchesSearchPrefix(Catalogue().Nebulas[i], search))
+        positions_.push_back(static_cast<uint32_t>(i));
     }
   }
   valid_ = true;

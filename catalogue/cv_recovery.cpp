@@ -60,7 +60,8 @@ TRecoveryResult SaveRecoveryCopy() {
   // The copy records where it belongs. A path longer than the header holds
   // is left out: the copy is then offered as records without a catalogue.
   const TShortString path = Catalogue().DatabaseInfo.Path;
-  Catalogue().DatabaseInfo.Path = bound && Catalogue().DatabaseFile.size() <= TShortString::Capacity ? Catalogue().DatabaseFile : std::string();
+  Catalogue().DatabaseInfo.Path =
+      bound && Catalogue().DatabaseFile.size() <= TShortString::Capacity ? Catalogue().DatabaseFile : std::string();
   TRecoveryResult saved{TRecoveryError::Unwritten};
   const std::string user = UserRecoveryFileName(bound ? Catalogue().DatabaseFile : std::string());
   if (bound) {
@@ -154,7 +155,8 @@ TDatabaseResult OpenRecoveredVersion(const TRecoveryOffer& Offer) {
     // The user chose this version over the catalogue as it stands now, so a
     // save may replace that; a leftover's catalogue is not known for sure,
     // and saving over an existing file asks first.
-    Catalogue().FileState = Offer.Kind == TRecoveryKind::Copy ? platform::StateOf(Offer.Original) : platform::FileState();
+    Catalogue().FileState =
+        Offer.Kind == TRecoveryKind::Copy ? platform::StateOf(Offer.Original) : platform::FileState();
     TakeDatabaseLock();
   }
   Catalogue().RecoverySource = Offer.File;

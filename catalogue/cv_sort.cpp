@@ -246,6 +246,7 @@ void SortNebulas(TNebulas& Records, int32_t Count, TSortType SortType, TDirectio
 }
 
 void Sort(TSortType SortType, TDirection Direction) {
-  int32_t count = std::min<int32_t>(Catalogue().DatabaseInfo.NumberOfItems, static_cast<int32_t>(Catalogue().Nebulas.size()));
+  int32_t count =
+      std::min<int32_t>(Catalogue().DatabaseInfo.NumberOfItems, static_cast<int32_t>(Catalogue().Nebulas.size()));
   SortNebulas(Catalogue().Nebulas, count, SortType, Direction);
 }

@@ -402,8 +402,8 @@ bool TObservatoryForm::NebulaListFocused() const { return Toolkit().Focused == F
 void TObservatoryForm::RecalculateNebulas() {
   const bool held = NebulaListFocused();
   ListedDatabase.Seen();
-  FocusedNebula = ::RecalculateNebulas(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, Clock.UTCTime, Latitude, Longitude,
-                                       ObservingNebulas, FocusedNebula, held);
+  FocusedNebula = ::RecalculateNebulas(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, Clock.UTCTime,
+                                       Latitude, Longitude, ObservingNebulas, FocusedNebula, held);
   if (FocusedNebula < 0 && held) TimePanel->Day->CatchFocus();
 }
 

@@ -27,5 +27,4 @@ struct TResult {
 
   bool Ok() const { return Code == Outcome{}; }
   explicit operator bool() const { return Ok(); }
-
 };

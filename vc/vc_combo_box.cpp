@@ -106,10 +106,11 @@ void TComboBox::Check() {
   TScrollBar& bar = *ComboBoxScrollBar;
   const auto count = static_cast<int32_t>(ListOfItems.size());
   const TComboBoxScrollBar& parts = *ComboBoxScrollBar;
-  const bool listActive = Toolkit().ActiveComponent != nullptr &&
-                          (Toolkit().ActiveComponent == Focus_Port || Toolkit().ActiveComponent == parts.Button1Adr ||
-                           Toolkit().ActiveComponent == parts.Button2Adr || Toolkit().ActiveComponent == parts.PanelUpAdr ||
-                           Toolkit().ActiveComponent == parts.PanelDownAdr);
+  const bool listActive =
+      Toolkit().ActiveComponent != nullptr &&
+      (Toolkit().ActiveComponent == Focus_Port || Toolkit().ActiveComponent == parts.Button1Adr ||
+       Toolkit().ActiveComponent == parts.Button2Adr || Toolkit().ActiveComponent == parts.PanelUpAdr ||
+       Toolkit().ActiveComponent == parts.PanelDownAdr);
   bar.Visible = count > 5 && listActive;
 
   PAccept = false;

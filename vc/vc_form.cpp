@@ -252,7 +252,8 @@ void TForm::CreateComponent(PComponentBase Adress_, TPositionType PositionType_,
 void TForm::Free() {
   Remove_From_List();
   // A freed form must not stay reachable by the keyboard's window switching.
-  Toolkit().AllForms.erase(std::remove(Toolkit().AllForms.begin(), Toolkit().AllForms.end(), Adress), Toolkit().AllForms.end());
+  Toolkit().AllForms.erase(std::remove(Toolkit().AllForms.begin(), Toolkit().AllForms.end(), Adress),
+                           Toolkit().AllForms.end());
   TVisualComponent::Free();
 }
 
@@ -340,9 +341,11 @@ void TForm::Add_To_List() {
 }
 
 void TForm::Remove_From_List() {
-  assert(Position < Toolkit().OpenedWindows.size() && Toolkit().OpenedWindows[Position] == Adress && "Position tracks the list");
+  assert(Position < Toolkit().OpenedWindows.size() && Toolkit().OpenedWindows[Position] == Adress &&
+         "Position tracks the list");
   Toolkit().OpenedWindows.erase(Toolkit().OpenedWindows.begin() + Position);
-  for (std::size_t k = Position; k < Toolkit().OpenedWindows.size(); ++k) FormAt(k)->Position = static_cast<uint32_t>(k);
+  for (std::size_t k = Position; k < Toolkit().OpenedWindows.size(); ++k)
+    FormAt(k)->Position = static_cast<uint32_t>(k);
 }
 
 void TForm::Replace_To_The_Top() {
@@ -366,7 +369,8 @@ void TForm::CancelByEscape() {
 
 void TForm::Check() {
   TPoint cursor = Cursor();
-  if (Enable && Visible && !Toolkit().ChangedActiveComponent && Inside(RealComponentPos, cursor) && Toolkit().KeyboardKeysNew[1])
+  if (Enable && Visible && !Toolkit().ChangedActiveComponent && Inside(RealComponentPos, cursor) &&
+      Toolkit().KeyboardKeysNew[1])
     Replace_To_The_Top();
 
   if (ExitButton) {

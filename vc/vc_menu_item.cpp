@@ -17,8 +17,8 @@ void TMenuItem::CreateComponent(PComponentBase Adress_, bool InMainMenu_, TMenuI
 
 bool TMenuItem::IsOpen() const {
   if (SuperiorMenuItems.empty()) return true;
-  return Toolkit().ActiveComponent != nullptr &&
-         std::find(SuperiorMenuItems.begin(), SuperiorMenuItems.end(), Toolkit().ActiveComponent) != SuperiorMenuItems.end();
+  return Toolkit().ActiveComponent != nullptr && std::find(SuperiorMenuItems.begin(), SuperiorMenuItems.end(),
+                                                           Toolkit().ActiveComponent) != SuperiorMenuItems.end();
 }
 
 void TMenuItem::MouseMove(int32_t X_, int32_t Y_) {
@@ -92,7 +92,9 @@ void TMenuItem::Check() {
       // One item per frame may react to an arrow key: the item the focus moves
       // to sees the same key edge later in the same pass. Each key asks afresh,
       // as an earlier one may have moved or cleared the focus.
-      const auto inControl = [this] { return Toolkit().CanControl && Adress != nullptr && Adress == Toolkit().Focused; };
+      const auto inControl = [this] {
+        return Toolkit().CanControl && Adress != nullptr && Adress == Toolkit().Focused;
+      };
       if (inControl() && KeyPressed(vk::ESCAPE) && !InMainMenu) {
         Toolkit().ActiveComponent = nullptr;
         Toolkit().Focused = nullptr;

@@ -192,7 +192,8 @@ TEST_F(CatalogueTest, CachedListEqualsTheRecomputationAfterEveryChange) {
         view.Update(sort, direction, box && !text.empty(), text);
         ASSERT_EQ(Catalogue().Nebulas.size(), literal.size());
         for (std::size_t i = 0; i < literal.size(); ++i)
-          ASSERT_TRUE(Catalogue().Nebulas[i].IndexOfItem == literal[i].IndexOfItem) << "run " << run << " step " << step;
+          ASSERT_TRUE(Catalogue().Nebulas[i].IndexOfItem == literal[i].IndexOfItem)
+              << "run " << run << " step " << step;
         ASSERT_EQ(view.Count(), rows.size()) << "run " << run << " step " << step;
         for (std::size_t i = 0; i < rows.size(); ++i) {
           const TNebula& a = view.Row(i);

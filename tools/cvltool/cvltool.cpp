@@ -97,7 +97,8 @@ int Export(const std::string& file) {
   if (!LoadQuietly(file)) return 1;
   std::string out;
   std::string error;
-  if (!catalogue_csv::Export(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, out, error)) return Fail(file + ": " + error);
+  if (!catalogue_csv::Export(Catalogue().Nebulas, Catalogue().DatabaseInfo.NumberOfItems, out, error))
+    return Fail(file + ": " + error);
   std::fwrite(out.data(), 1, out.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : Fail("cannot write the output");
 }

@@ -495,11 +495,11 @@ std::string Dump() {
     const TForm* form = DerefAs<TForm>(Toolkit().OpenedWindows[i]);
     if (form == nullptr) continue;
     const TViewport& r = form->ComponentPos;
-    out += "form " + std::to_string(i) + " \"" + cp1250::ToUtf8(form->Title) + "\" visible=" +
-           (form->Visible ? "1" : "0") + " modal=" + (form->ShowType == ST_Modal ? "1" : "0") +
-           " active=" + (Toolkit().ActiveForm == form->Adress ? "1" : "0") + " minimized=" + (form->Minimized ? "1" : "0") +
-           " rect=" + std::to_string(r.X1) + "," + std::to_string(r.Y1) + "," + std::to_string(r.X2) + "," +
-           std::to_string(r.Y2) + "\n";
+    out += "form " + std::to_string(i) + " \"" + cp1250::ToUtf8(form->Title) +
+           "\" visible=" + (form->Visible ? "1" : "0") + " modal=" + (form->ShowType == ST_Modal ? "1" : "0") +
+           " active=" + (Toolkit().ActiveForm == form->Adress ? "1" : "0") +
+           " minimized=" + (form->Minimized ? "1" : "0") + " rect=" + std::to_string(r.X1) + "," +
+           std::to_string(r.Y1) + "," + std::to_string(r.X2) + "," + std::to_string(r.Y2) + "\n";
   }
   std::string focus;
   if (const TVisualComponent* focused = Deref(Toolkit().Focused)) {
